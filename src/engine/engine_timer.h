@@ -1,0 +1,27 @@
+#pragma once
+// One timer of the engine, bound to the Timers port.
+
+#include <functional>
+
+#include "platform/timers.h"
+
+namespace liorna {
+
+class EngineTimer {
+public:
+    EngineTimer(Timers& timers, int intervalMs, std::function<void()> tick)
+        : timers_(&timers), id_(timers.create(std::move(tick), intervalMs))
+    {
+    }
+    void start() { timers_->start(id_); }
+    void stop() { timers_->stop(id_); }
+    void setInterval(int ms) { timers_->setInterval(id_, ms); }
+    int interval() const { return timers_->interval(id_); }
+    bool active() const { return timers_->isActive(id_); }
+
+private:
+    Timers* timers_;
+    TimerId id_;
+};
+
+} // namespace liorna

@@ -1,0 +1,186 @@
+#include "engine/game_engine.h"
+
+namespace liorna {
+
+std::string cueFile(int cue)
+{
+    return "Melodies/A" + std::to_string(cue) + ".wav";
+}
+
+EngineTimer GameEngine::makeTimer(int intervalMs, void (GameEngine::*tick)())
+{
+    return EngineTimer(timers_, intervalMs, [this, tick] { deliver([this, tick] { (this->*tick)(); }); });
+}
+
+GameEngine::GameEngine(EnginePorts ports)
+    : pool(ports.random),
+      timers_(ports.timers),
+      random_(ports.random),
+      cues_(ports.cues),
+      messages_(ports.messages),
+      screens_(ports.screens),
+      shell_(ports.shell),
+      programDir_(ports.programDir),
+      settings_(ports.programDir),
+      startUpTimer_(makeTimer(1, &GameEngine::startUpTick)),
+      dealTimer_(makeTimer(1000, &GameEngine::dealOneCard)),
+      renderTimer_(makeTimer(1, &GameEngine::redrawStep)),
+      veilTimer_(makeTimer(100, &GameEngine::veilStep)),
+      hideTrumpAnnouncement_(makeTimer(2500, &GameEngine::hideTrumpAnnouncementTick)),
+      cardFlightStep_(makeTimer(30, &GameEngine::cardFlightTick)),
+      playStepTimer_(timers_, 10, [this] { playStepTimer_.stop(); }),
+      afterTrickTimer_(timers_, 1500, [this] { afterTrickTimer_.stop(); }),
+      computerAnswerTimer_(timers_, 1000, [this] { computerAnswerTimer_.stop(); })
+{
+    for (int i = 0; i < DECK_SIZE; ++i)
+        deckList[static_cast<std::size_t>(i)] = Card::fromDeckIndex(i);
+    // The table window's one-shot start-up tick fires as soon as the event loop runs.
+    startUpTimer_.start();
+}
+
+GameEngine::~GameEngine() = default;
+
+void GameEngine::create()
+{
+    applySettings();
+    const auto t = now();
+    pool.openWindow(t);
+    shuffle_.start(t);
+    suitCycle.start(t);
+    trumpPhase.start(t);
+}
+
+void GameEngine::deliver(const std::function<void()>& event)
+{
+    ++deliverDepth_;
+    try {
+        event();
+    } catch (const UserError& error) {
+        messages_.showError(error.what());
+    }
+    --deliverDepth_;
+    if (deliverDepth_ > 0)
+        return;
+    // A cue that failed inside an operation is reported once the operation has finished.
+    if (!pendingCueError_.empty()) {
+        const std::string text = std::move(pendingCueError_);
+        pendingCueError_.clear();
+        messages_.showError(text);
+    }
+    if (onTableChanged)
+        onTableChanged();
+}
+
+bool GameEngine::pacingPending() const
+{
+    for (const EngineTimer* t : {&startUpTimer_, &dealTimer_, &renderTimer_, &veilTimer_,
+                                 &hideTrumpAnnouncement_, &cardFlightStep_, &playStepTimer_,
+                                 &afterTrickTimer_, &computerAnswerTimer_})
+        if (t->active())
+            return true;
+    return false;
+}
+
+int GameEngine::shuffleCounter() const
+{
+    return static_cast<int>(shuffle_.steps(now()) % DECK_SIZE);
+}
+
+void GameEngine::setShuffleCounter(int value)
+{
+    shuffle_.setSteps(value, now());
+}
+
+// --- Settings and cues ---
+
+Picture GameEngine::backForChoice(const std::string& choice) const
+{
+    const int n = lineNumber(choice, 0);
+    // Only the exact texts "1".."35" name a back.
+    if (std::to_string(n) != choice || n < 1 || n > 35)
+        return cardBackPicture;
+    return n <= 15 ? Picture::back(n) : Picture::bonus(n - 15);
+}
+
+void GameEngine::setCardBacks(const Picture& back)
+{
+    for (auto& slot : table_.computerHand)
+        slot.picture = back;
+    for (PileView* pile : {&table_.stock, &table_.humanPile, &table_.computerPile})
+        for (auto& b : pile->backs)
+            b.picture = back;
+    table_.flyingCard.picture = back;
+}
+
+void GameEngine::applySettings()
+{
+    settings_.load();
+    soundEnabled = settings_.line(2) != "0";
+    // A speed that is not a number 1..10 falls back to the fresh value.
+    auto speed = [this](std::size_t line) {
+        const int v = lineNumber(settings_.line(line), 5);
+        return v >= 1 && v <= 10 ? v : 5;
+    };
+    afterTrickTimer_.setInterval(speed(3) * 300);
+    computerAnswerTimer_.setInterval(speed(4) * 200);
+    cardBackChoice = settings_.line(17);
+    cardBackPicture = backForChoice(cardBackChoice);
+    setCardBacks(cardBackPicture);
+    availableBackCount = settings_.line(19);
+    const std::string bg = settings_.line(18);
+    if (bg == "1" || bg == "2" || bg == "3" || bg == "4")
+        backgroundTile = Picture::tile(bg[0] - '0');
+}
+
+void GameEngine::playCue(int cue)
+{
+    if (!soundEnabled)
+        return;
+    try {
+        cues_.play(cueFile(cue));
+    } catch (const UserError& error) {
+        // Never leave an operation half done for a sound: report after the event.
+        if (deliverDepth_ > 0)
+            pendingCueError_ = error.what();
+        else
+            messages_.showError(error.what());
+    }
+}
+
+// --- Start-up and the start screen ---
+
+void GameEngine::startUpTick()
+{
+    startUpTimer_.stop();
+    paintPileBackgrounds();
+    table_.canvas = backgroundTile;
+    StartScreenModel::Actions actions;
+    actions.play = [this](int choice) { deliver([this, choice] { startChosenMatch(choice); }); };
+    actions.noPlay = [this] { deliver([this] { screens_.close(ScreenId::Start); }); };
+    actions.bonuses = [] {};
+    actions.quit = [this] { screens_.quit(); };
+    startScreen_ = std::make_unique<StartScreenModel>(std::move(actions));
+    screens_.openStart(*startScreen_);
+}
+
+void GameEngine::startChosenMatch(int choice)
+{
+    // The engine is still in its creation state, which for the deal equals a fresh deal except that
+    // the first redraw does not renew the pacing pool.
+    scheduleDealStep();
+    playCue(1);
+    const MatchLength& length = MATCH_LENGTHS[static_cast<std::size_t>(choice - 1)];
+    matchTargetCode = length.targetCode;
+    matchMode = length.mode;
+    table_.matchTarget = length.label;
+    announceTrump();
+    screens_.close(ScreenId::Start);
+}
+
+void GameEngine::paintPileBackgrounds()
+{
+    for (PileView* pile : {&table_.stock, &table_.humanPile, &table_.computerPile})
+        pile->background = backgroundTile;
+}
+
+} // namespace liorna

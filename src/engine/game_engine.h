@@ -1,0 +1,207 @@
+#pragma once
+// The whole state of play and the engine's operations. Operations run synchronously to their end;
+// the only deferred work is a timer tick. Every event from outside (a click, a command, a tick) is
+// delivered through `deliver`, which reports errors to the message sink and tells the view.
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "engine/card.h"
+#include "engine/digit_pool.h"
+#include "engine/engine_timer.h"
+#include "engine/free_running.h"
+#include "engine/start_screen_model.h"
+#include "engine/table_state.h"
+#include "persist/settings_file.h"
+#include "platform/ports.h"
+#include "platform/screens.h"
+#include "platform/timers.h"
+
+namespace liorna {
+
+struct EnginePorts {
+    Timers& timers;
+    Random& random;
+    CuePlayer& cues;
+    MessageSink& messages;
+    Screens& screens;
+    Shell& shell;
+    std::filesystem::path programDir;
+};
+
+class GameEngine {
+public:
+    explicit GameEngine(EnginePorts ports);
+    ~GameEngine();
+    GameEngine(const GameEngine&) = delete;
+    GameEngine& operator=(const GameEngine&) = delete;
+
+    // Creating the engine: load and apply the settings, then start the free-running timers.
+    // Throws UserError when the settings file cannot be opened; the program then ends.
+    void create();
+
+    // Runs one outside event: errors go to the message sink, and the view is told of the change.
+    void deliver(const std::function<void()>& event);
+    std::function<void()> onTableChanged;
+    // The computer's lead at the end of a redraw when it took the last trick.
+    std::function<void()> onComputerLead;
+
+    const TableState& table() const { return table_; }
+    TableState& tableForSetup() { return table_; }
+    std::int64_t now() const { return timers_.now(); }
+
+    // --- Start-up and the start screen ---
+    void startUpTick();
+    void startChosenMatch(int choice);
+    StartScreenModel* startScreen() { return startScreen_.get(); }
+
+    // --- The deal ---
+    std::optional<Card> drawCard();
+    void scheduleDealStep();
+    void dealOneCard();
+    void continueDeal();
+    void refillHands();
+    void startNewDeal();
+    void announceTrump();
+    void hideTrumpAnnouncementTick();
+
+    // --- Redraw, veil and packing ---
+    void redrawHands();
+    void redrawStep();
+    void finishRedraw();
+    void veilStep();
+    void packHumanHand();
+    void packComputerHand();
+    void packLedCards();
+
+    // --- Table presentation ---
+    void paintPileBackgrounds();
+    void startCardFlight();
+    void cardFlightTick();
+
+    // --- Settings and cues ---
+    void applySettings();
+    void playCue(int cue);
+    SettingsFile& settings() { return settings_; }
+
+    // --- State, named as the game names it ---
+    int shuffleCounter() const;
+    void setShuffleCounter(int value);
+    std::array<std::optional<Card>, DECK_SIZE> deckList{};
+    std::optional<Card> drawnCard;
+    int stockCount = DECK_SIZE;
+    int dealStep = 55;
+    int paceDigit = -1;
+    bool poolRefreshPending = false;
+    DigitPool pool;
+
+    Suit trumpSuit = Suit::Hearts;
+    SuitCycle suitCycle;
+    TrumpPhase trumpPhase;
+    std::optional<Suit> cycledSuit() const { return suitCycle.cycledSuit(now()); }
+
+    std::array<Slot, HAND_SIZE> humanHand{};
+    std::array<Slot, HAND_SIZE> computerHand{};
+    std::array<bool, HAND_SIZE> handSelected{};
+    std::array<bool, HAND_SIZE> handCommitted{};
+    std::array<Slot, HAND_SIZE> savedComputerHand{};
+    std::array<Picture, HAND_SIZE> computerCardPictures{};
+
+    std::array<Slot, HAND_SIZE> led{};
+    std::array<Slot, HAND_SIZE> cover{};
+    std::array<int, HAND_SIZE> coverSource{};
+    int ledCount = 0;
+    int uncoveredCount = 0;
+    int pickCount = 0;
+    Slot picked;
+    int pickedSlot = 0;
+    int compactionPasses = 5;
+
+    int leader = 1;
+    std::optional<Suit> leadSuit;
+    // The redraw's countdown, 11 to 0.
+    int redrawStage = 0;
+    bool computerLeadArmed = true;
+    int veilCountdown = 25;
+    int trumpPhaseAtAnswer = 1;
+    std::array<int, 4> computerSuitCount{};
+    std::optional<Suit> computerLeadSuit;
+    Picture veilPicture;
+
+    int humanTrickPoints = 0;
+    int computerTrickPoints = 0;
+    int humanDealPenalty = 0;
+    int computerDealPenalty = 0;
+    int humanPenalty = 0;
+    int computerPenalty = 0;
+    int matchTargetCode = 22;
+    int matchMode = 1;
+
+    bool soundEnabled = true;
+    std::string cardBackChoice;
+    std::string availableBackCount;
+    Picture cardBackPicture;
+    Picture backgroundTile;
+
+    // Timers the tests and the driver look at.
+    EngineTimer& dealTimer() { return dealTimer_; }
+    EngineTimer& renderTimer() { return renderTimer_; }
+    EngineTimer& veilTimer() { return veilTimer_; }
+    EngineTimer& hideTrumpTimer() { return hideTrumpAnnouncement_; }
+    EngineTimer& cardFlightTimer() { return cardFlightStep_; }
+    EngineTimer& afterTrickTimer() { return afterTrickTimer_; }
+    EngineTimer& computerAnswerTimer() { return computerAnswerTimer_; }
+    // A pacing step, a chain or the start-up tick is still to come.
+    bool pacingPending() const;
+
+    int furtherFlights = 0;
+
+private:
+    void resetDealFields();
+    void cancelPendingChains();
+    void putDrawnCard(int step);
+    void updateStockPile();
+    Picture backForChoice(const std::string& choice) const;
+    void setCardBacks(const Picture& back);
+    EngineTimer makeTimer(int intervalMs, void (GameEngine::*tick)());
+
+    Timers& timers_;
+    Random& random_;
+    CuePlayer& cues_;
+    MessageSink& messages_;
+    Screens& screens_;
+    Shell& shell_;
+    std::filesystem::path programDir_;
+
+    TableState table_;
+    SettingsFile settings_;
+    FreeRunningCounter shuffle_{1};
+    std::unique_ptr<StartScreenModel> startScreen_;
+    std::string pendingCueError_;
+    int deliverDepth_ = 0;
+
+    EngineTimer startUpTimer_;
+    EngineTimer dealTimer_;
+    EngineTimer renderTimer_;
+    EngineTimer veilTimer_;
+    EngineTimer hideTrumpAnnouncement_;
+    EngineTimer cardFlightStep_;
+    EngineTimer playStepTimer_;
+    EngineTimer afterTrickTimer_;
+    EngineTimer computerAnswerTimer_;
+
+    struct Flight {
+        int targetX = 56, targetY = 584;
+        int stepX = 0, stepY = 0;
+        int stepsLeft = 0;
+    } flight_;
+};
+
+// "Melodies/A1.wav" .. "Melodies/A10.wav"
+std::string cueFile(int cue);
+
+} // namespace liorna

@@ -1,0 +1,134 @@
+// Keeping the table's pictures in step with the hands: the slot-by-slot redraw, the veil over
+// refilled cards, and packing cards to the left over empty places.
+
+#include "engine/game_engine.h"
+
+namespace liorna {
+
+void GameEngine::redrawHands()
+{
+    redrawStage = 11;
+    renderTimer_.start();
+}
+
+void GameEngine::redrawStep()
+{
+    renderTimer_.stop();
+    --redrawStage;
+    if (poolRefreshPending) {
+        poolRefreshPending = false;
+        pool.refresh(now());
+    }
+    // 10..6 are human slots 1..5, 5..1 computer slots 1..5; the computer's slots keep their backs.
+    if (redrawStage >= 6 && redrawStage <= 10) {
+        const auto k = static_cast<std::size_t>(10 - redrawStage);
+        table_.humanHand[k].picture = lookUpCardPicture(humanHand[k]);
+    } else if (redrawStage >= 1 && redrawStage <= 5) {
+        const auto k = static_cast<std::size_t>(5 - redrawStage);
+        computerCardPictures[k] = lookUpCardPicture(computerHand[k]);
+    }
+    if (redrawStage <= 0)
+        finishRedraw();
+    else
+        renderTimer_.start();
+}
+
+void GameEngine::finishRedraw()
+{
+    redrawStage = 0;
+    for (std::size_t k = 0; k < HAND_SIZE; ++k) {
+        table_.humanHand[k].shown = true;
+        table_.computerHand[k].shown = !computerHand[k].isEmpty();
+    }
+    if (leader == 2 && computerLeadArmed && onComputerLead)
+        onComputerLead();
+    veilCountdown = 25;
+    veilTimer_.start();
+    computerLeadArmed = true;
+}
+
+void GameEngine::veilStep()
+{
+    --veilCountdown;
+    if (veilCountdown >= 16 && veilCountdown <= 24)
+        veilPicture = Picture::cover(26 - veilCountdown);
+    if (veilCountdown <= 16) {
+        veilTimer_.stop();
+        for (auto& overlay : table_.overlay)
+            overlay.shown = false;
+    }
+    for (auto& overlay : table_.overlay)
+        overlay.picture = veilPicture;
+}
+
+namespace {
+
+// One packing pass over a row: moves a card left over each hidden place, examining pairs from the
+// right so a card can travel several places in one pass. Returns whether anything moved.
+template <typename Move>
+bool packPass(std::array<CardView, HAND_SIZE>& views, Move move)
+{
+    bool moved = false;
+    for (int k = HAND_SIZE - 2; k >= 0; --k) {
+        auto& here = views[static_cast<std::size_t>(k)];
+        auto& next = views[static_cast<std::size_t>(k + 1)];
+        if (!here.shown && next.shown) {
+            move(static_cast<std::size_t>(k));
+            next.shown = false;
+            here.shown = true;
+            moved = true;
+        }
+    }
+    return moved;
+}
+
+} // namespace
+
+void GameEngine::packHumanHand()
+{
+    for (;;) {
+        const bool moved = packPass(table_.humanHand, [this](std::size_t k) {
+            table_.humanHand[k].picture = table_.humanHand[k + 1].picture;
+            humanHand[k] = humanHand[k + 1];
+            humanHand[k + 1] = Slot::empty();
+        });
+        if (moved)
+            compactionPasses = 5;
+        if (compactionPasses < 1)
+            return;
+        --compactionPasses;
+    }
+}
+
+void GameEngine::packComputerHand()
+{
+    for (;;) {
+        // The computer's slots all show the back; only the cards move.
+        const bool moved = packPass(table_.computerHand, [this](std::size_t k) {
+            computerHand[k] = computerHand[k + 1];
+            computerHand[k + 1] = Slot::empty();
+        });
+        if (moved)
+            compactionPasses = 5;
+        if (compactionPasses < 1)
+            return;
+        --compactionPasses;
+    }
+}
+
+void GameEngine::packLedCards()
+{
+    // Four passes close every gap in a row of five; covers are laid after packing and stay put.
+    for (;;) {
+        --compactionPasses;
+        packPass(table_.led, [this](std::size_t k) {
+            table_.led[k].picture = table_.led[k + 1].picture;
+            led[k] = led[k + 1];
+            led[k + 1] = Slot::empty();
+        });
+        if (compactionPasses <= 1)
+            return;
+    }
+}
+
+} // namespace liorna

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sys/stat.h>
+
+#include "harness.h"
+
+using namespace liorna;
+
+namespace {
+
+std::string readAll(const std::filesystem::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeAll(const std::filesystem::path& p, const std::string& text)
+{
+    std::ofstream(p, std::ios::binary) << text;
+}
+
+} // namespace
+
+TEST(SettingsFile, ReadsEveryKindOfLineEnd)
+{
+    struct Case {
+        const char* text;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"20\r\n24\r\n1\r\n", {"20", "24", "1"}},
+        {"20\n24\n1", {"20", "24", "1"}},
+        {"20\r24\r1\r", {"20", "24", "1"}},
+        {"20\r\n\n24\r", {"20", "", "24"}},
+        {"", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SettingsFile::splitLines(c.text), c.lines) << c.text;
+}
+
+TEST(SettingsFile, FreshFileAppliesSoundOnSpeedsAndBacks)
+{
+    Harness h;
+    ASSERT_TRUE(h.start());
+    auto& e = h.engine();
+    EXPECT_TRUE(e.soundEnabled);
+    EXPECT_EQ(e.afterTrickTimer().interval(), 1500);
+    EXPECT_EQ(e.computerAnswerTimer().interval(), 1000);
+    EXPECT_EQ(e.cardBackChoice, "1");
+    EXPECT_EQ(e.availableBackCount, "15");
+    EXPECT_EQ(e.cardBackPicture, Picture::back(1));
+    EXPECT_EQ(e.backgroundTile, Picture::tile(1));
+    EXPECT_EQ(e.table().computerHand[0].picture, Picture::back(1));
+    EXPECT_EQ(e.table().flyingCard.picture, Picture::back(1));
+    EXPECT_EQ(e.settings().lines(), freshSettingsLines());
+    EXPECT_EQ(e.settings().lines().size(), 20u);
+}
+
+TEST(SettingsFile, OddLinesFallBackOrLeaveTheirValueAlone)
+{
+    struct Case {
+        std::vector<std::string> lines;
+        bool sound;
+        int afterTrick;
+        int answer;
+        Picture back;
+        Picture tile;
+    };
+    const Case cases[] = {
+        // Lines 0..19; a short file reads missing lines as empty.
+        {{"20", "24", "0", "1", "10"}, false, 300, 2000, Picture::none(), Picture::none()},
+        {{"20", "24", "", "x", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "16", "4", "16"},
+         true, 1500, 1000, Picture::bonus(1), Picture::tile(4)},
+        {{"20", "24", "1", "05", "11", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "36", "5"},
+         true, 1500, 1000, Picture::none(), Picture::none()},
+        {{"20", "24", "1", "3", "7", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "015", "2"},
+         true, 900, 1400, Picture::none(), Picture::tile(2)},
+    };
+    for (const auto& c : cases) {
+        Harness h;
+        std::string text;
+        for (const auto& l : c.lines)
+            text += l + "\n";
+        writeAll(h.dir / SETTINGS_PATH, text);
+        ASSERT_TRUE(h.start());
+        auto& e = h.engine();
+        EXPECT_EQ(e.soundEnabled, c.sound) << text;
+        EXPECT_EQ(e.afterTrickTimer().interval(), c.afterTrick) << text;
+        EXPECT_EQ(e.computerAnswerTimer().interval(), c.answer) << text;
+        EXPECT_EQ(e.cardBackPicture, c.back) << text;
+        EXPECT_EQ(e.backgroundTile, c.tile) << text;
+    }
+}
+
+TEST(SettingsFile, MissingFileAtStartEndsTheProgramWithItsMessage)
+{
+    Harness h;
+    std::filesystem::remove(h.dir / SETTINGS_PATH);
+    EXPECT_FALSE(h.start());
+    EXPECT_TRUE(h.exited);
+    EXPECT_EQ(h.messages.shown, (std::vector<std::string>{"Cannot open file Setting/XP.kvz"}));
+}
+
+TEST(SettingsFile, SaveWritesCrLfKeepsExtraLinesAndExtendsShortLists)
+{
+    Harness h;
+    const auto path = h.dir / SETTINGS_PATH;
+    writeAll(path, "20\n24\n1\n5\n5\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n3\n2\n15\nextra\n");
+    SettingsFile file(h.dir);
+    file.load();
+    file.setLine(18, "4");
+    file.save();
+    EXPECT_EQ(readAll(path), "20\r\n24\r\n1\r\n5\r\n5\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n3\r\n4\r\n"
+                             "15\r\nextra\r\n");
+
+    writeAll(path, "20\n24\n");
+    file.load();
+    file.setLine(5, "1");
+    EXPECT_EQ(file.line(3), "");
+    file.save();
+    EXPECT_EQ(readAll(path), "20\r\n24\r\n\r\n\r\n\r\n1\r\n");
+    EXPECT_FALSE(std::filesystem::exists(path.string() + ".tmp"));
+}
+
+TEST(SettingsFile, FailedSaveReportsAndLeavesTheOldFileWhole)
+{
+    Harness h;
+    const auto path = h.dir / SETTINGS_PATH;
+    SettingsFile file(h.dir);
+    file.load();
+    const std::string before = readAll(path);
+    file.setLine(18, "3");
+
+    // A read-only folder or file is left alone.
+    for (const auto& readOnly : {path.parent_path(), path}) {
+        ::chmod(readOnly.c_str(), readOnly == path ? 0444 : 0555);
+        try {
+            file.save();
+            ADD_FAILURE() << "save with read-only " << readOnly << " succeeded";
+        } catch (const UserError& e) {
+            EXPECT_STREQ(e.what(), "Cannot create file Setting/XP.kvz");
+        }
+        EXPECT_EQ(readAll(path), before);
+        ::chmod(readOnly.c_str(), readOnly == path ? 0644 : 0755);
+    }
+
+    // A missing folder fails the same way, whoever runs the test.
+    std::filesystem::remove_all(path.parent_path());
+    EXPECT_THROW(file.save(), UserError);
+    EXPECT_EQ(file.line(18), "3"); // memory keeps the new value
+}
+
+TEST(SettingsFile, ASaveInterruptedBeforeTheRenameLeavesTheOldFile)
+{
+    Harness h;
+    const auto path = h.dir / SETTINGS_PATH;
+    const std::string before = readAll(path);
+    // What an interrupted save leaves: a partial temporary file beside the real one.
+    writeAll(path.string() + ".tmp", "20\r\n2");
+    SettingsFile file(h.dir);
+    file.load();
+    EXPECT_EQ(file.lines(), freshSettingsLines());
+    EXPECT_EQ(readAll(path), before);
+    // The next save replaces the leftover and the file.
+    file.setLine(2, "0");
+    file.save();
+    EXPECT_EQ(SettingsFile::splitLines(readAll(path))[2], "0");
+    EXPECT_FALSE(std::filesystem::exists(path.string() + ".tmp"));
+}

@@ -1,0 +1,64 @@
+#pragma once
+// Recording fakes of the ports: nothing is played, opened or shown.
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/start_screen_model.h"
+#include "platform/ports.h"
+#include "platform/screens.h"
+
+namespace liorna {
+
+class RecordingCues : public CuePlayer {
+public:
+    explicit RecordingCues(std::filesystem::path programDir) : programDir_(std::move(programDir)) {}
+    void play(const std::string& file) override
+    {
+        played.push_back(file);
+        // Like the real player, a file that is not there cannot be opened.
+        if (!std::filesystem::exists(programDir_ / file))
+            throw UserError("Cannot open sound file " + file);
+    }
+    std::vector<std::string> played;
+
+private:
+    std::filesystem::path programDir_;
+};
+
+class RecordingMessages : public MessageSink {
+public:
+    void showError(const std::string& text) override { shown.push_back(text); }
+    std::vector<std::string> shown;
+};
+
+class RecordingShell : public Shell {
+public:
+    void open(const std::string& target) override { opened.push_back(target); }
+    std::vector<std::string> opened;
+};
+
+class RecordingScreens : public Screens {
+public:
+    void openStart(StartScreenModel& model) override
+    {
+        start = &model;
+        stack.push_back(ScreenId::Start);
+    }
+    void close(ScreenId screen) override
+    {
+        std::erase(stack, screen);
+        if (screen == ScreenId::Start)
+            start = nullptr;
+    }
+    void quit() override { exited = true; }
+
+    bool top(ScreenId screen) const { return !stack.empty() && stack.back() == screen; }
+    std::vector<ScreenId> stack;
+    StartScreenModel* start = nullptr;
+    bool exited = false;
+};
+
+} // namespace liorna

@@ -1,0 +1,299 @@
+// The `expect` commands of the scenario driver.
+
+#include <sys/stat.h>
+
+#include <fstream>
+
+#include "runner.h"
+
+namespace liorna::scenario {
+
+namespace {
+
+std::string joined(const std::vector<std::string>& words, std::size_t from = 0)
+{
+    std::string s;
+    for (std::size_t i = from; i < words.size(); ++i)
+        s += (i > from ? " " : "") + words[i];
+    return s;
+}
+
+std::string inQuotes(const std::string& s)
+{
+    return "\"" + s + "\"";
+}
+
+const char* screenName(ScreenId id)
+{
+    switch (id) {
+    case ScreenId::Start: return "StartScreen";
+    case ScreenId::MatchStatus: return "MatchStatusScreen";
+    case ScreenId::Bonus: return "BonusScreen";
+    case ScreenId::Settings: return "SettingsDialog";
+    case ScreenId::CardBack: return "CardBackDialog";
+    case ScreenId::Statistics: return "StatisticsDialog";
+    case ScreenId::About: return "AboutBox";
+    }
+    return "?";
+}
+
+// "face h1", "selected h1", "blank", "back", "none"
+std::string pictureWord(const Picture& p)
+{
+    switch (p.kind) {
+    case PictureKind::Back:
+    case PictureKind::Bonus: return "back";
+    case PictureKind::Face:
+    case PictureKind::SelectedFace:
+    case PictureKind::Blank:
+    case PictureKind::None: return describe(p);
+    default: return describe(p);
+    }
+}
+
+std::string cueName(const std::string& file)
+{
+    // "Melodies/A8.wav" -> "A8"
+    const auto slash = file.find('/');
+    const auto dot = file.rfind('.');
+    return file.substr(slash + 1, dot - slash - 1);
+}
+
+} // namespace
+
+void Runner::check(const Command& c)
+{
+    const auto& w = c.words;
+    const std::string& what = w[1];
+    if (what == "exited") {
+        needWords(w, 2);
+        if (!(h_->exited || h_->screens.exited))
+            fail("the program to have ended", "it still runs");
+        return;
+    }
+    if (what == "message" || what == "messages") {
+        expectMessage(w);
+        return;
+    }
+    if (what == "line" || what == "file" || what == "nofile") {
+        expectFileState(w);
+        return;
+    }
+    engine();
+    if (what == "human" || what == "computer" || what == "led" || what == "cover")
+        expectHand(w);
+    else if (what == "shown")
+        expectShown(w);
+    else if (what == "picture")
+        expectPicture(w);
+    else if (what == "field")
+        expectField(w);
+    else if (what == "label")
+        expectLabel(w);
+    else if (what == "cues")
+        expectCues(w);
+    else if (what == "screen")
+        expectScreen(w);
+    else if (what == "text")
+        expectText(w);
+    else
+        throw Failure{"unknown check 'expect " + what + "'"};
+}
+
+void Runner::expectHand(const std::vector<std::string>& w)
+{
+    needWords(w, 7);
+    GameEngine& e = engine();
+    const auto& row = w[1] == "human" ? e.humanHand : w[1] == "computer" ? e.computerHand : w[1] == "led" ? e.led : e.cover;
+    std::vector<std::string> got;
+    for (const auto& slot : row)
+        got.push_back(slot.code());
+    const std::vector<std::string> expected(w.begin() + 2, w.end());
+    if (got != expected)
+        fail(w[1] + " " + joined(expected), joined(got));
+}
+
+namespace {
+
+const std::array<CardView, 5>& group(const TableState& t, const std::string& name)
+{
+    if (name == "human") return t.humanHand;
+    if (name == "computer") return t.computerHand;
+    if (name == "led") return t.led;
+    if (name == "cover") return t.cover;
+    if (name == "overlay") return t.overlay;
+    throw Failure{"unknown group '" + name + "'"};
+}
+
+} // namespace
+
+void Runner::expectShown(const std::vector<std::string>& w)
+{
+    if (w.size() < 4)
+        throw Failure{"expect shown GROUP K... or none"};
+    const auto& views = group(engine().table(), w[2]);
+    std::vector<std::string> got;
+    for (std::size_t k = 0; k < views.size(); ++k)
+        if (views[k].shown)
+            got.push_back(std::to_string(k + 1));
+    std::vector<std::string> expected(w.begin() + 3, w.end());
+    if (expected == std::vector<std::string>{"none"})
+        expected.clear();
+    if (got != expected)
+        fail("shown " + w[2] + " " + (expected.empty() ? "none" : joined(expected)),
+             got.empty() ? "none" : joined(got));
+}
+
+void Runner::expectPicture(const std::vector<std::string>& w)
+{
+    if (w.size() < 5)
+        throw Failure{"expect picture GROUP K P"};
+    const int k = parseInt(w[3]);
+    if (k < 1 || k > 5)
+        throw Failure{"slot is 1 to 5"};
+    const Picture got = group(engine().table(), w[2])[static_cast<std::size_t>(k - 1)].picture;
+    const std::string expected = joined(w, 4);
+    if (pictureWord(got) != expected)
+        fail(w[2] + " " + w[3] + " " + expected, pictureWord(got));
+}
+
+std::string Runner::fieldValue(const std::string& name)
+{
+    GameEngine& e = engine();
+    const auto t = e.now();
+    auto suit = [](std::optional<Suit> s) { return s ? std::string(1, suitLetter(*s)) : std::string(); };
+    if (name == "leader") return std::to_string(e.leader);
+    if (name == "trumpSuit") return suit(e.trumpSuit);
+    if (name == "cycledSuit") return suit(e.cycledSuit());
+    if (name == "trumpPhase") return std::to_string(e.trumpPhase.value(t));
+    if (name == "stockCount") return std::to_string(e.stockCount);
+    if (name == "shuffleCounter") return std::to_string(e.shuffleCounter());
+    if (name == "humanTrickPoints") return std::to_string(e.humanTrickPoints);
+    if (name == "computerTrickPoints") return std::to_string(e.computerTrickPoints);
+    if (name == "humanPenalty") return std::to_string(e.humanPenalty);
+    if (name == "computerPenalty") return std::to_string(e.computerPenalty);
+    if (name == "humanDealPenalty") return std::to_string(e.humanDealPenalty);
+    if (name == "computerDealPenalty") return std::to_string(e.computerDealPenalty);
+    if (name == "matchTargetCode") return std::to_string(e.matchTargetCode);
+    if (name == "matchMode") return std::to_string(e.matchMode);
+    if (name == "ledCount") return std::to_string(e.ledCount);
+    if (name == "soundEnabled") return e.soundEnabled ? "1" : "0";
+    if (name == "cardBackChoice") return e.cardBackChoice;
+    if (name == "availableBackCount") return e.availableBackCount;
+    if (name == "afterTrickInterval") return std::to_string(e.afterTrickTimer().interval());
+    if (name == "computerAnswerInterval") return std::to_string(e.computerAnswerTimer().interval());
+    throw Failure{"unknown field '" + name + "'"};
+}
+
+void Runner::expectField(const std::vector<std::string>& w)
+{
+    needWords(w, 4);
+    const std::string got = fieldValue(w[2]);
+    if (got != w[3])
+        fail(w[2] + " " + inQuotes(w[3]), inQuotes(got));
+}
+
+void Runner::expectLabel(const std::vector<std::string>& w)
+{
+    needWords(w, 4);
+    const TableState& t = engine().table();
+    const std::string& name = w[2];
+    std::string got;
+    if (name == "stock") got = t.stock.countShown ? t.stock.count : "";
+    else if (name == "humanPile") got = t.humanPile.countShown ? t.humanPile.count : "";
+    else if (name == "computerPile") got = t.computerPile.countShown ? t.computerPile.count : "";
+    else if (name == "humanScore") got = t.humanScore;
+    else if (name == "computerScore") got = t.computerScore;
+    else if (name == "matchTarget") got = t.matchTarget;
+    else if (name == "action") got = t.actionCaption;
+    else if (name == "trump") got = t.trumpAnnouncementShown ? t.trumpAnnouncement : "";
+    else throw Failure{"unknown label '" + name + "'"};
+    if (got != w[3])
+        fail("label " + name + " " + inQuotes(w[3]), inQuotes(got));
+}
+
+void Runner::expectCues(const std::vector<std::string>& w)
+{
+    if (w.size() < 3)
+        throw Failure{"expect cues A... or none"};
+    std::vector<std::string> got;
+    const auto& played = h_->cues.played;
+    for (std::size_t i = cuesSeen_; i < played.size(); ++i)
+        got.push_back(cueName(played[i]));
+    cuesSeen_ = played.size();
+    std::vector<std::string> expected(w.begin() + 2, w.end());
+    if (expected == std::vector<std::string>{"none"})
+        expected.clear();
+    if (got != expected)
+        fail("cues " + (expected.empty() ? "none" : joined(expected)), got.empty() ? "none" : joined(got));
+}
+
+void Runner::expectScreen(const std::vector<std::string>& w)
+{
+    needWords(w, 3);
+    const auto& stack = h_->screens.stack;
+    const std::string got = stack.empty() ? "none" : screenName(stack.back());
+    if (got != w[2])
+        fail("screen " + w[2], got);
+}
+
+void Runner::expectMessage(const std::vector<std::string>& w)
+{
+    const auto& shown = h_->messages.shown;
+    std::vector<std::string> got(shown.begin() + static_cast<std::ptrdiff_t>(messagesSeen_), shown.end());
+    messagesSeen_ = shown.size();
+    if (w[1] == "messages") {
+        if (w.size() != 3 || w[2] != "none")
+            throw Failure{"expect messages none"};
+        if (!got.empty())
+            fail("no message", inQuotes(got.front()));
+        return;
+    }
+    needWords(w, 3);
+    const std::string& text = w[2];
+    auto matches = [&](const std::string& m) {
+        if (!text.empty() && text.back() == '*')
+            return m.rfind(text.substr(0, text.size() - 1), 0) == 0;
+        return m == text;
+    };
+    if (got.size() != 1 || !matches(got.front()))
+        fail("one message " + inQuotes(text),
+             got.empty() ? "none" : std::to_string(got.size()) + " (" + inQuotes(got.front()) + ")");
+}
+
+void Runner::expectText(const std::vector<std::string>& w)
+{
+    needWords(w, 3);
+    if (h_->screens.top(ScreenId::Start)) {
+        std::vector<std::string> texts{StartScreenModel::TITLE,   StartScreenModel::CREDIT,
+                                       StartScreenModel::PLAY,    StartScreenModel::BONUSES,
+                                       StartScreenModel::NO_PLAY, StartScreenModel::QUIT};
+        for (const auto& length : MATCH_LENGTHS)
+            texts.emplace_back(length.caption);
+        for (const auto& t : texts)
+            if (t == w[2])
+                return;
+        fail("text " + inQuotes(w[2]) + " on StartScreen", "no such text");
+    }
+    fail("a screen showing " + inQuotes(w[2]), "no screen");
+}
+
+void Runner::expectFileState(const std::vector<std::string>& w)
+{
+    needWords(w, w[1] == "line" ? 4 : 3);
+    if (w[1] == "line") {
+        std::ifstream in(h_->dir / SETTINGS_PATH, std::ios::binary);
+        const std::string text(std::istreambuf_iterator<char>(in), {});
+        const auto lines = SettingsFile::splitLines(text);
+        const int n = parseInt(w[2]);
+        const std::string got = n >= 0 && static_cast<std::size_t>(n) < lines.size() ? lines[n] : "";
+        if (got != w[3])
+            fail("line " + w[2] + " " + inQuotes(w[3]), inQuotes(got));
+        return;
+    }
+    const bool exists = std::filesystem::exists(h_->dir / w[2]);
+    if (exists != (w[1] == "file"))
+        fail(w[1] + " " + w[2], exists ? "it exists" : "it does not exist");
+}
+
+} // namespace liorna::scenario

@@ -1,0 +1,60 @@
+// liorna-scenario FILE...: runs scenario scripts against the core on a virtual clock.
+
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "runner.h"
+
+using namespace liorna::scenario;
+
+namespace {
+
+int usage()
+{
+    std::cerr << "usage: liorna-scenario [--trace] FILE...\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    bool tracing = false;
+    std::vector<std::string> files;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--trace") == 0)
+            tracing = true;
+        else if (argv[i][0] == '-')
+            return usage();
+        else
+            files.emplace_back(argv[i]);
+    }
+    if (files.empty())
+        return usage();
+
+    int passed = 0;
+    int failed = 0;
+    for (const auto& file : files) {
+        std::ifstream in(file, std::ios::binary);
+        if (!in) {
+            std::cout << file << ":0: cannot read the file\nFAIL " << file << "\n";
+            ++failed;
+            continue;
+        }
+        std::ostringstream text;
+        text << in.rdbuf();
+        Runner runner(std::cout, tracing);
+        const auto failure = runner.run(parseScript(text.str()));
+        if (failure) {
+            std::cout << file << ":" << failure->first << ": " << failure->second << "\nFAIL " << file << "\n";
+            ++failed;
+        } else {
+            std::cout << "ok " << file << "\n";
+            ++passed;
+        }
+    }
+    std::cout << passed << " passed, " << failed << " failed\n";
+    return failed == 0 ? 0 : 1;
+}

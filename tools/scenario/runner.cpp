@@ -1,0 +1,292 @@
+#include "runner.h"
+
+#include <sys/stat.h>
+
+#include <fstream>
+
+namespace liorna::scenario {
+
+void needWords(const std::vector<std::string>& words, std::size_t n)
+{
+    if (words.size() != n)
+        throw Failure{"expected " + std::to_string(n - 1) + " arguments to '" + words[0] + "', got " +
+                      std::to_string(words.size() - 1)};
+}
+
+void fail(const std::string& expected, const std::string& got)
+{
+    throw Failure{"expected " + expected + " got " + got};
+}
+
+int parseInt(const std::string& word)
+{
+    const int v = lineNumber(word[0] == '-' ? word.substr(1) : word, -1);
+    if (v < 0)
+        throw Failure{"not a number: '" + word + "'"};
+    return word[0] == '-' ? -v : v;
+}
+
+namespace {
+
+Slot parseSlot(const std::string& word)
+{
+    if (word == ".")
+        return Slot::empty();
+    if (word == "+")
+        return Slot::exhausted();
+    const auto card = Card::fromCode(word);
+    if (!card)
+        throw Failure{"not a card code: '" + word + "'"};
+    return Slot::held(*card);
+}
+
+Suit parseSuit(const std::string& word)
+{
+    const auto suit = word.size() == 1 ? suitFromLetter(word[0]) : std::nullopt;
+    if (!suit)
+        throw Failure{"not a suit letter: '" + word + "'"};
+    return *suit;
+}
+
+} // namespace
+
+Runner::Runner(std::ostream& trace, bool tracing)
+    : trace_(trace), tracing_(tracing), h_(std::make_unique<Harness>())
+{
+    if (tracing_) {
+        h_->timers.onFire = [this](std::int64_t at, TimerId id) {
+            trace_ << "  [" << at << " ms] tick of timer " << id << "\n";
+        };
+    }
+}
+
+GameEngine& Runner::engine()
+{
+    ensureStarted();
+    if (!h_->started())
+        throw Failure{"the program has ended"};
+    return h_->engine();
+}
+
+void Runner::ensureStarted()
+{
+    if (h_->started() || h_->exited)
+        return;
+    h_->start();
+}
+
+std::optional<std::pair<int, std::string>> Runner::run(const Script& script)
+{
+    if (script.error)
+        return script.error;
+    for (const auto& c : script.commands) {
+        try {
+            runCommand(c);
+        } catch (const Failure& f) {
+            return std::make_pair(c.line, f.message);
+        }
+    }
+    return std::nullopt;
+}
+
+void Runner::runCommand(const Command& c)
+{
+    if (tracing_)
+        trace_ << "  line " << c.line << ": " << c.words[0] << "\n";
+    if (fileCommand(c))
+        return;
+    ensureStarted();
+    if (setupCommand(c) || inputCommand(c) || timeCommand(c))
+        return;
+    if (c.words[0] == "expect" && c.words.size() >= 2) {
+        check(c);
+        return;
+    }
+    throw Failure{"unknown command '" + c.words[0] + "'"};
+}
+
+bool Runner::fileCommand(const Command& c)
+{
+    const auto& w = c.words;
+    if (w[0] != "settings" && w[0] != "missing" && w[0] != "readonly")
+        return false;
+    if (h_->started() || h_->exited)
+        throw Failure{"'" + w[0] + "' must come before the program starts"};
+    if (w[0] == "settings") {
+        std::ofstream out(h_->dir / SETTINGS_PATH, std::ios::binary | std::ios::trunc);
+        for (std::size_t i = 1; i < w.size(); ++i)
+            out << w[i] << "\r\n";
+        return true;
+    }
+    needWords(w, 2);
+    const auto path = h_->dir / w[1];
+    if (w[0] == "missing") {
+        std::filesystem::remove_all(path);
+    } else {
+        if (!std::filesystem::exists(path))
+            throw Failure{"readonly: no such path " + w[1]};
+        ::chmod(path.c_str(), std::filesystem::is_directory(path) ? 0555 : 0444);
+    }
+    return true;
+}
+
+bool Runner::setupCommand(const Command& c)
+{
+    const auto& w = c.words;
+    const std::string& cmd = w[0];
+    if (cmd == "human" || cmd == "computer") {
+        needWords(w, 6);
+        GameEngine& e = engine();
+        auto& table = e.tableForSetup();
+        for (std::size_t k = 0; k < HAND_SIZE; ++k) {
+            const Slot slot = parseSlot(w[k + 1]);
+            if (cmd == "human") {
+                e.humanHand[k] = slot;
+                e.handSelected[k] = false;
+                e.handCommitted[k] = false;
+                table.humanHand[k].shown = !slot.isEmpty();
+                table.humanHand[k].picture = lookUpCardPicture(slot);
+                table.humanHand[k].seeThrough = false;
+                table.humanHand[k].clickable = true;
+            } else {
+                e.computerHand[k] = slot;
+                e.computerCardPictures[k] = lookUpCardPicture(slot);
+                table.computerHand[k].shown = !slot.isEmpty();
+                table.computerHand[k].picture = e.cardBackPicture;
+            }
+        }
+        return true;
+    }
+    if (cmd == "deck") {
+        if (w.size() < 2)
+            throw Failure{"deck needs cards, 'none' or 'exhausted'"};
+        GameEngine& e = engine();
+        for (auto& line : e.deckList)
+            line.reset();
+        auto& stock = e.tableForSetup().stock;
+        if (w[1] == "exhausted") {
+            e.stockCount = -1;
+            stock.countShown = false;
+            stock.backs[0].picture = Picture::blank();
+            stock.backs[1].shown = false;
+            stock.backs[2].shown = false;
+            return true;
+        }
+        int count = 0;
+        if (w[1] != "none") {
+            for (std::size_t i = 1; i < w.size(); ++i) {
+                const Slot s = parseSlot(w[i]);
+                if (!s.holdsCard())
+                    throw Failure{"deck holds cards only: '" + w[i] + "'"};
+                e.deckList[static_cast<std::size_t>(s.card.deckIndex())] = s.card;
+                ++count;
+            }
+        }
+        e.stockCount = count;
+        stock.countShown = true;
+        stock.count = std::to_string(count);
+        return true;
+    }
+    if (cmd == "trump") {
+        needWords(w, 2);
+        engine().trumpSuit = parseSuit(w[1]);
+        return true;
+    }
+    if (cmd == "cycle") {
+        needWords(w, 2);
+        engine().suitCycle.show(parseSuit(w[1]), engine().now());
+        return true;
+    }
+    if (cmd == "phase") {
+        needWords(w, 2);
+        const int n = parseInt(w[1]);
+        if (n != 1 && n != 2)
+            throw Failure{"phase is 1 or 2"};
+        engine().trumpPhase.set(n, engine().now());
+        return true;
+    }
+    if (cmd == "seed") {
+        needWords(w, 2);
+        h_->random.reseed(static_cast<std::uint32_t>(parseInt(w[1])));
+        return true;
+    }
+    if (cmd == "field") {
+        needWords(w, 3);
+        GameEngine& e = engine();
+        const std::string& name = w[1];
+        const std::string& v = w[2];
+        if (name == "leader") e.leader = parseInt(v);
+        else if (name == "trumpSuit") e.trumpSuit = parseSuit(v);
+        else if (name == "stockCount") e.stockCount = parseInt(v);
+        else if (name == "shuffleCounter") e.setShuffleCounter(parseInt(v));
+        else if (name == "humanTrickPoints") e.humanTrickPoints = parseInt(v);
+        else if (name == "computerTrickPoints") e.computerTrickPoints = parseInt(v);
+        else if (name == "humanPenalty") e.humanPenalty = parseInt(v);
+        else if (name == "computerPenalty") e.computerPenalty = parseInt(v);
+        else if (name == "humanDealPenalty") e.humanDealPenalty = parseInt(v);
+        else if (name == "computerDealPenalty") e.computerDealPenalty = parseInt(v);
+        else if (name == "matchTargetCode") e.matchTargetCode = parseInt(v);
+        else if (name == "matchMode") e.matchMode = parseInt(v);
+        else if (name == "ledCount") e.ledCount = parseInt(v);
+        else if (name == "soundEnabled") e.soundEnabled = v != "0";
+        else if (name == "cardBackChoice") e.cardBackChoice = v;
+        else if (name == "availableBackCount") e.availableBackCount = v;
+        else if (name == "trumpPhase") e.trumpPhase.set(parseInt(v), e.now());
+        else if (name == "cycledSuit") e.suitCycle.show(parseSuit(v), e.now());
+        else throw Failure{"unknown field '" + name + "'"};
+        return true;
+    }
+    return false;
+}
+
+bool Runner::inputCommand(const Command& c)
+{
+    const auto& w = c.words;
+    if (w[0] == "choose") {
+        needWords(w, 2);
+        if (!h_->screens.top(ScreenId::Start) || !h_->screens.start)
+            throw Failure{"'choose' needs the start screen on top"};
+        const int n = parseInt(w[1]);
+        if (n < 1 || n > 6)
+            throw Failure{"choice is 1 to 6"};
+        h_->screens.start->choose(n);
+        return true;
+    }
+    if (w[0] == "press") {
+        needWords(w, 2);
+        engine();
+        if (h_->screens.top(ScreenId::Start) && h_->screens.start) {
+            if (!h_->screens.start->press(w[1]))
+                throw Failure{"the start screen has no button \"" + w[1] + "\""};
+            if (h_->screens.exited)
+                h_->exited = true;
+            return true;
+        }
+        throw Failure{"no screen with a button \"" + w[1] + "\""};
+    }
+    return false;
+}
+
+bool Runner::timeCommand(const Command& c)
+{
+    const auto& w = c.words;
+    if (w[0] == "wait") {
+        needWords(w, 2);
+        engine();
+        const int ms = parseInt(w[1]);
+        if (ms < 0)
+            throw Failure{"wait needs a duration of 0 or more"};
+        h_->advance(ms);
+        return true;
+    }
+    if (w[0] == "idle") {
+        needWords(w, 1);
+        engine();
+        if (!h_->idle())
+            throw Failure{"still busy after 600000 ms"};
+        return true;
+    }
+    return false;
+}
+
+} // namespace liorna::scenario

@@ -1,0 +1,60 @@
+#pragma once
+// Runs a scenario against the core on a virtual clock, with recording fakes.
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "harness.h"
+#include "script.h"
+
+namespace liorna::scenario {
+
+// A failed check or a command that could not be carried out.
+struct Failure {
+    std::string message;
+};
+
+class Runner {
+public:
+    Runner(std::ostream& trace, bool tracing);
+    // Runs every command; the first failure ends the script and is returned.
+    std::optional<std::pair<int, std::string>> run(const Script& script);
+
+private:
+    void runCommand(const Command& c);
+    bool fileCommand(const Command& c);
+    bool setupCommand(const Command& c);
+    bool inputCommand(const Command& c);
+    bool timeCommand(const Command& c);
+    void check(const Command& c);
+    void ensureStarted();
+    GameEngine& engine();
+
+    // checks.cpp
+    void expectHand(const std::vector<std::string>& w);
+    void expectShown(const std::vector<std::string>& w);
+    void expectPicture(const std::vector<std::string>& w);
+    void expectField(const std::vector<std::string>& w);
+    void expectLabel(const std::vector<std::string>& w);
+    void expectCues(const std::vector<std::string>& w);
+    void expectScreen(const std::vector<std::string>& w);
+    void expectMessage(const std::vector<std::string>& w);
+    void expectText(const std::vector<std::string>& w);
+    void expectFileState(const std::vector<std::string>& w);
+    std::string fieldValue(const std::string& name);
+
+    std::ostream& trace_;
+    bool tracing_;
+    std::unique_ptr<Harness> h_;
+    std::size_t cuesSeen_ = 0;
+    std::size_t messagesSeen_ = 0;
+    std::size_t openedSeen_ = 0;
+};
+
+// Expects `words.size()` to be exactly n.
+void needWords(const std::vector<std::string>& words, std::size_t n);
+[[noreturn]] void fail(const std::string& expected, const std::string& got);
+int parseInt(const std::string& word);
+
+} // namespace liorna::scenario
