@@ -28,10 +28,7 @@ public:
     }
     bool running() const { return running_; }
     // Ticks so far; a timer started at s ticks at s + period, s + 2 period, ...
-    std::int64_t steps(std::int64_t now) const
-    {
-        return base_ + (running_ ? (now - since_) / period_ : 0);
-    }
+    std::int64_t steps(std::int64_t now) const { return base_ + (running_ ? (now - since_) / period_ : 0); }
     // Sets the count now; the next tick comes a full period later.
     void setSteps(std::int64_t steps, std::int64_t now)
     {

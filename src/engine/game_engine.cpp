@@ -13,19 +13,11 @@ EngineTimer GameEngine::makeTimer(int intervalMs, void (GameEngine::*tick)())
 }
 
 GameEngine::GameEngine(EnginePorts ports)
-    : pool(ports.random),
-      timers_(ports.timers),
-      random_(ports.random),
-      cues_(ports.cues),
-      messages_(ports.messages),
-      screens_(ports.screens),
-      shell_(ports.shell),
-      programDir_(ports.programDir),
-      settings_(ports.programDir),
-      startUpTimer_(makeTimer(1, &GameEngine::startUpTick)),
+    : pool(ports.random), timers_(ports.timers), random_(ports.random), cues_(ports.cues),
+      messages_(ports.messages), screens_(ports.screens), shell_(ports.shell), programDir_(ports.programDir),
+      settings_(ports.programDir), startUpTimer_(makeTimer(1, &GameEngine::startUpTick)),
       dealTimer_(makeTimer(1000, &GameEngine::dealOneCard)),
-      renderTimer_(makeTimer(1, &GameEngine::redrawStep)),
-      veilTimer_(makeTimer(100, &GameEngine::veilStep)),
+      renderTimer_(makeTimer(1, &GameEngine::redrawStep)), veilTimer_(makeTimer(100, &GameEngine::veilStep)),
       hideTrumpAnnouncement_(makeTimer(2500, &GameEngine::hideTrumpAnnouncementTick)),
       cardFlightStep_(makeTimer(30, &GameEngine::cardFlightTick)),
       playStepTimer_(timers_, 10, [this] { playStepTimer_.stop(); }),
@@ -73,9 +65,9 @@ void GameEngine::deliver(const std::function<void()>& event)
 
 bool GameEngine::pacingPending() const
 {
-    for (const EngineTimer* t : {&startUpTimer_, &dealTimer_, &renderTimer_, &veilTimer_,
-                                 &hideTrumpAnnouncement_, &cardFlightStep_, &playStepTimer_,
-                                 &afterTrickTimer_, &computerAnswerTimer_})
+    for (const EngineTimer* t :
+         {&startUpTimer_, &dealTimer_, &renderTimer_, &veilTimer_, &hideTrumpAnnouncement_, &cardFlightStep_,
+          &playStepTimer_, &afterTrickTimer_, &computerAnswerTimer_})
         if (t->active())
             return true;
     return false;

@@ -92,7 +92,8 @@ TEST_F(Deal, FullDealFillsHumanThenComputerSlotBySlotAndLeaves26)
 {
     e().startNewDeal();
     const auto r = runRecording();
-    EXPECT_EQ(r.order, (std::vector<std::string>{"h1", "c1", "h2", "c2", "h3", "c3", "h4", "c4", "h5", "c5"}));
+    EXPECT_EQ(r.order,
+              (std::vector<std::string>{"h1", "c1", "h2", "c2", "h3", "c3", "h4", "c4", "h5", "c5"}));
     EXPECT_EQ(e().stockCount, 26);
     EXPECT_EQ(e().table().stock.count, "26");
     int left = 0;

@@ -70,12 +70,25 @@ TEST(SettingsFile, OddLinesFallBackOrLeaveTheirValueAlone)
     const Case cases[] = {
         // Lines 0..19; a short file reads missing lines as empty.
         {{"20", "24", "0", "1", "10"}, false, 300, 2000, Picture::none(), Picture::none()},
-        {{"20", "24", "", "x", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "16", "4", "16"},
-         true, 1500, 1000, Picture::bonus(1), Picture::tile(4)},
+        {{"20", "24", "",  "x", "0", "0", "0", "0",  "0", "0",
+          "0",  "0",  "0", "0", "0", "0", "0", "16", "4", "16"},
+         true,
+         1500,
+         1000,
+         Picture::bonus(1),
+         Picture::tile(4)},
         {{"20", "24", "1", "05", "11", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "36", "5"},
-         true, 1500, 1000, Picture::none(), Picture::none()},
+         true,
+         1500,
+         1000,
+         Picture::none(),
+         Picture::none()},
         {{"20", "24", "1", "3", "7", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "015", "2"},
-         true, 900, 1400, Picture::none(), Picture::tile(2)},
+         true,
+         900,
+         1400,
+         Picture::none(),
+         Picture::tile(2)},
     };
     for (const auto& c : cases) {
         Harness h;
@@ -111,8 +124,10 @@ TEST(SettingsFile, SaveWritesCrLfKeepsExtraLinesAndExtendsShortLists)
     file.load();
     file.setLine(18, "4");
     file.save();
-    EXPECT_EQ(readAll(path), "20\r\n24\r\n1\r\n5\r\n5\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n3\r\n4\r\n"
-                             "15\r\nextra\r\n");
+    EXPECT_EQ(
+        readAll(path),
+        "20\r\n24\r\n1\r\n5\r\n5\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n3\r\n4\r\n"
+        "15\r\nextra\r\n");
 
     writeAll(path, "20\n24\n");
     file.load();

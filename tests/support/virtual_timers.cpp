@@ -90,8 +90,7 @@ bool VirtualTimers::fireNext(std::int64_t limit)
 void VirtualTimers::advance(std::int64_t ms)
 {
     const std::int64_t target = now_ + ms;
-    while (fireNext(target)) {
-    }
+    while (fireNext(target)) {}
     now_ = target;
 }
 

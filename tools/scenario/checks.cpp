@@ -104,7 +104,10 @@ void Runner::expectHand(const std::vector<std::string>& w)
 {
     needWords(w, 7);
     GameEngine& e = engine();
-    const auto& row = w[1] == "human" ? e.humanHand : w[1] == "computer" ? e.computerHand : w[1] == "led" ? e.led : e.cover;
+    const auto& row = w[1] == "human"      ? e.humanHand
+                      : w[1] == "computer" ? e.computerHand
+                      : w[1] == "led"      ? e.led
+                                           : e.cover;
     std::vector<std::string> got;
     for (const auto& slot : row)
         got.push_back(slot.code());
@@ -117,11 +120,16 @@ namespace {
 
 const std::array<CardView, 5>& group(const TableState& t, const std::string& name)
 {
-    if (name == "human") return t.humanHand;
-    if (name == "computer") return t.computerHand;
-    if (name == "led") return t.led;
-    if (name == "cover") return t.cover;
-    if (name == "overlay") return t.overlay;
+    if (name == "human")
+        return t.humanHand;
+    if (name == "computer")
+        return t.computerHand;
+    if (name == "led")
+        return t.led;
+    if (name == "cover")
+        return t.cover;
+    if (name == "overlay")
+        return t.overlay;
     throw Failure{"unknown group '" + name + "'"};
 }
 
@@ -162,26 +170,46 @@ std::string Runner::fieldValue(const std::string& name)
     GameEngine& e = engine();
     const auto t = e.now();
     auto suit = [](std::optional<Suit> s) { return s ? std::string(1, suitLetter(*s)) : std::string(); };
-    if (name == "leader") return std::to_string(e.leader);
-    if (name == "trumpSuit") return suit(e.trumpSuit);
-    if (name == "cycledSuit") return suit(e.cycledSuit());
-    if (name == "trumpPhase") return std::to_string(e.trumpPhase.value(t));
-    if (name == "stockCount") return std::to_string(e.stockCount);
-    if (name == "shuffleCounter") return std::to_string(e.shuffleCounter());
-    if (name == "humanTrickPoints") return std::to_string(e.humanTrickPoints);
-    if (name == "computerTrickPoints") return std::to_string(e.computerTrickPoints);
-    if (name == "humanPenalty") return std::to_string(e.humanPenalty);
-    if (name == "computerPenalty") return std::to_string(e.computerPenalty);
-    if (name == "humanDealPenalty") return std::to_string(e.humanDealPenalty);
-    if (name == "computerDealPenalty") return std::to_string(e.computerDealPenalty);
-    if (name == "matchTargetCode") return std::to_string(e.matchTargetCode);
-    if (name == "matchMode") return std::to_string(e.matchMode);
-    if (name == "ledCount") return std::to_string(e.ledCount);
-    if (name == "soundEnabled") return e.soundEnabled ? "1" : "0";
-    if (name == "cardBackChoice") return e.cardBackChoice;
-    if (name == "availableBackCount") return e.availableBackCount;
-    if (name == "afterTrickInterval") return std::to_string(e.afterTrickTimer().interval());
-    if (name == "computerAnswerInterval") return std::to_string(e.computerAnswerTimer().interval());
+    if (name == "leader")
+        return std::to_string(e.leader);
+    if (name == "trumpSuit")
+        return suit(e.trumpSuit);
+    if (name == "cycledSuit")
+        return suit(e.cycledSuit());
+    if (name == "trumpPhase")
+        return std::to_string(e.trumpPhase.value(t));
+    if (name == "stockCount")
+        return std::to_string(e.stockCount);
+    if (name == "shuffleCounter")
+        return std::to_string(e.shuffleCounter());
+    if (name == "humanTrickPoints")
+        return std::to_string(e.humanTrickPoints);
+    if (name == "computerTrickPoints")
+        return std::to_string(e.computerTrickPoints);
+    if (name == "humanPenalty")
+        return std::to_string(e.humanPenalty);
+    if (name == "computerPenalty")
+        return std::to_string(e.computerPenalty);
+    if (name == "humanDealPenalty")
+        return std::to_string(e.humanDealPenalty);
+    if (name == "computerDealPenalty")
+        return std::to_string(e.computerDealPenalty);
+    if (name == "matchTargetCode")
+        return std::to_string(e.matchTargetCode);
+    if (name == "matchMode")
+        return std::to_string(e.matchMode);
+    if (name == "ledCount")
+        return std::to_string(e.ledCount);
+    if (name == "soundEnabled")
+        return e.soundEnabled ? "1" : "0";
+    if (name == "cardBackChoice")
+        return e.cardBackChoice;
+    if (name == "availableBackCount")
+        return e.availableBackCount;
+    if (name == "afterTrickInterval")
+        return std::to_string(e.afterTrickTimer().interval());
+    if (name == "computerAnswerInterval")
+        return std::to_string(e.computerAnswerTimer().interval());
     throw Failure{"unknown field '" + name + "'"};
 }
 
@@ -199,15 +227,24 @@ void Runner::expectLabel(const std::vector<std::string>& w)
     const TableState& t = engine().table();
     const std::string& name = w[2];
     std::string got;
-    if (name == "stock") got = t.stock.countShown ? t.stock.count : "";
-    else if (name == "humanPile") got = t.humanPile.countShown ? t.humanPile.count : "";
-    else if (name == "computerPile") got = t.computerPile.countShown ? t.computerPile.count : "";
-    else if (name == "humanScore") got = t.humanScore;
-    else if (name == "computerScore") got = t.computerScore;
-    else if (name == "matchTarget") got = t.matchTarget;
-    else if (name == "action") got = t.actionCaption;
-    else if (name == "trump") got = t.trumpAnnouncementShown ? t.trumpAnnouncement : "";
-    else throw Failure{"unknown label '" + name + "'"};
+    if (name == "stock")
+        got = t.stock.countShown ? t.stock.count : "";
+    else if (name == "humanPile")
+        got = t.humanPile.countShown ? t.humanPile.count : "";
+    else if (name == "computerPile")
+        got = t.computerPile.countShown ? t.computerPile.count : "";
+    else if (name == "humanScore")
+        got = t.humanScore;
+    else if (name == "computerScore")
+        got = t.computerScore;
+    else if (name == "matchTarget")
+        got = t.matchTarget;
+    else if (name == "action")
+        got = t.actionCaption;
+    else if (name == "trump")
+        got = t.trumpAnnouncementShown ? t.trumpAnnouncement : "";
+    else
+        throw Failure{"unknown label '" + name + "'"};
     if (got != w[3])
         fail("label " + name + " " + inQuotes(w[3]), inQuotes(got));
 }

@@ -48,7 +48,8 @@ int main(int argc, char** argv)
         Runner runner(std::cout, tracing);
         const auto failure = runner.run(parseScript(text.str()));
         if (failure) {
-            std::cout << file << ":" << failure->first << ": " << failure->second << "\nFAIL " << file << "\n";
+            std::cout << file << ":" << failure->first << ": " << failure->second << "\nFAIL " << file
+                      << "\n";
             ++failed;
         } else {
             std::cout << "ok " << file << "\n";

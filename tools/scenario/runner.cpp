@@ -215,25 +215,44 @@ bool Runner::setupCommand(const Command& c)
         GameEngine& e = engine();
         const std::string& name = w[1];
         const std::string& v = w[2];
-        if (name == "leader") e.leader = parseInt(v);
-        else if (name == "trumpSuit") e.trumpSuit = parseSuit(v);
-        else if (name == "stockCount") e.stockCount = parseInt(v);
-        else if (name == "shuffleCounter") e.setShuffleCounter(parseInt(v));
-        else if (name == "humanTrickPoints") e.humanTrickPoints = parseInt(v);
-        else if (name == "computerTrickPoints") e.computerTrickPoints = parseInt(v);
-        else if (name == "humanPenalty") e.humanPenalty = parseInt(v);
-        else if (name == "computerPenalty") e.computerPenalty = parseInt(v);
-        else if (name == "humanDealPenalty") e.humanDealPenalty = parseInt(v);
-        else if (name == "computerDealPenalty") e.computerDealPenalty = parseInt(v);
-        else if (name == "matchTargetCode") e.matchTargetCode = parseInt(v);
-        else if (name == "matchMode") e.matchMode = parseInt(v);
-        else if (name == "ledCount") e.ledCount = parseInt(v);
-        else if (name == "soundEnabled") e.soundEnabled = v != "0";
-        else if (name == "cardBackChoice") e.cardBackChoice = v;
-        else if (name == "availableBackCount") e.availableBackCount = v;
-        else if (name == "trumpPhase") e.trumpPhase.set(parseInt(v), e.now());
-        else if (name == "cycledSuit") e.suitCycle.show(parseSuit(v), e.now());
-        else throw Failure{"unknown field '" + name + "'"};
+        if (name == "leader")
+            e.leader = parseInt(v);
+        else if (name == "trumpSuit")
+            e.trumpSuit = parseSuit(v);
+        else if (name == "stockCount")
+            e.stockCount = parseInt(v);
+        else if (name == "shuffleCounter")
+            e.setShuffleCounter(parseInt(v));
+        else if (name == "humanTrickPoints")
+            e.humanTrickPoints = parseInt(v);
+        else if (name == "computerTrickPoints")
+            e.computerTrickPoints = parseInt(v);
+        else if (name == "humanPenalty")
+            e.humanPenalty = parseInt(v);
+        else if (name == "computerPenalty")
+            e.computerPenalty = parseInt(v);
+        else if (name == "humanDealPenalty")
+            e.humanDealPenalty = parseInt(v);
+        else if (name == "computerDealPenalty")
+            e.computerDealPenalty = parseInt(v);
+        else if (name == "matchTargetCode")
+            e.matchTargetCode = parseInt(v);
+        else if (name == "matchMode")
+            e.matchMode = parseInt(v);
+        else if (name == "ledCount")
+            e.ledCount = parseInt(v);
+        else if (name == "soundEnabled")
+            e.soundEnabled = v != "0";
+        else if (name == "cardBackChoice")
+            e.cardBackChoice = v;
+        else if (name == "availableBackCount")
+            e.availableBackCount = v;
+        else if (name == "trumpPhase")
+            e.trumpPhase.set(parseInt(v), e.now());
+        else if (name == "cycledSuit")
+            e.suitCycle.show(parseSuit(v), e.now());
+        else
+            throw Failure{"unknown field '" + name + "'"};
         return true;
     }
     return false;

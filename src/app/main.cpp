@@ -1,0 +1,48 @@
+// Liorna: start-up creates the table window, then the engine with the settings file, then runs the
+// event loop; the table's first tick opens the start screen.
+
+#include <QApplication>
+#include <QDir>
+#include <random>
+
+#include "engine/game_engine.h"
+#include "ui/qt_ports.h"
+#include "ui/qt_screens.h"
+#include "ui/qt_timers.h"
+#include "ui/table_window.h"
+
+using namespace liorna;
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("liorna"));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(PRODUCT_TITLE));
+    // The program's files lie beside it; relative paths are taken from its own folder.
+    const QString programDir = QApplication::applicationDirPath();
+    QDir::setCurrent(programDir);
+
+    QtTimers timers;
+    SeededRandom random(std::random_device{}());
+    SoundEffectCuePlayer cues(programDir);
+    MessageBoxSink messages;
+    DesktopShell shell(programDir);
+    QtScreens screens;
+
+    GameEngine engine(EnginePorts{timers, random, cues, messages, screens, shell, programDir.toStdString()});
+    TableWindow window(engine.table());
+    messages.setOwner(&window);
+    screens.setOwner(&window);
+    engine.onTableChanged = [&window] { window.render(); };
+
+    try {
+        engine.create();
+    } catch (const UserError& error) {
+        messages.setOwner(nullptr);
+        messages.showError(error.what());
+        return 1;
+    }
+    window.render();
+    window.showMaximized();
+    return QApplication::exec();
+}

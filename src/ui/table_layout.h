@@ -1,0 +1,53 @@
+#pragma once
+// Where every widget of the table lies: client coordinates of a table laid out for 1024 x 768.
+
+namespace liorna::layout {
+
+struct Rect {
+    int x, y, w, h;
+};
+
+inline constexpr int CARD_W = 71;
+inline constexpr int CARD_H = 96;
+inline constexpr int TABLE_W = 1024;
+inline constexpr int TABLE_H = 768;
+
+inline constexpr Rect computerSlot(int k)
+{
+    return {240 + 104 * (k - 1), 24, CARD_W, CARD_H};
+}
+inline constexpr Rect humanSlot(int k)
+{
+    return {240 + 104 * (k - 1), 576, CARD_W, CARD_H};
+}
+inline constexpr Rect ledCard(int k)
+{
+    return {216 + 112 * (k - 1), 312, CARD_W, CARD_H};
+}
+inline constexpr Rect coverCard(int k)
+{
+    return {232 + 112 * (k - 1), 280, CARD_W, CARD_H};
+}
+
+inline constexpr Rect PLAY_BUTTON{736, 528, 43, 40};
+inline constexpr Rect ACTION_CAPTION{728, 504, 46, 17};
+inline constexpr Rect STOCK_PILE{856, 256, 81, 105};
+inline constexpr Rect HUMAN_PILE{56, 584, 79, 104};
+inline constexpr Rect COMPUTER_PILE{808, 8, 81, 105};
+inline constexpr Rect TRUMP_SYMBOL{936, 360, 25, 25};
+inline constexpr Rect TRUMP_ANNOUNCEMENT{296, 304, 371, 73};
+inline constexpr Rect MENU_BUTTON{8, 8, 57, 25};
+inline constexpr Rect SCORE_PANEL{816, 584, 193, 105};
+inline constexpr Rect DESIGN_WINDOW{244, 188, 708, 445};
+
+// Inside a pile: the backs at (0,0), (4,4), (8,8) and the count label.
+inline constexpr int PILE_BACK_OFFSET = 4;
+inline constexpr int STOCK_COUNT_X = 24;
+inline constexpr int PILE_COUNT_X = 32;
+inline constexpr int PILE_COUNT_Y = 40;
+
+// Inside the score panel.
+inline constexpr int SCORE_X = 8;
+inline constexpr int SCORE_Y[3] = {16, 40, 72};
+
+} // namespace liorna::layout
