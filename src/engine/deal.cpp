@@ -163,6 +163,8 @@ void GameEngine::startNewDeal()
 {
     cancelPendingChains();
     resetDealFields();
+    phase = TurnPhase::NoTrick;
+    ++dealsStarted;
 
     computerCardPictures = {};
     for (auto& slot : table_.humanHand)

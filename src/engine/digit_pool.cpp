@@ -1,6 +1,7 @@
 #include "engine/digit_pool.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace liorna {
 
@@ -19,6 +20,8 @@ void DigitPool::refresh(std::int64_t now)
 {
     catchUp(now);
     digitPool_.clear();
+    // A window appends some 750 numbers of up to three digits.
+    digitPool_.reserve(2400);
     poolCount_ = 0;
     openWindow(now);
 }
@@ -48,7 +51,9 @@ void DigitPool::catchUp(std::int64_t now)
 void DigitPool::append()
 {
     ++poolCount_;
-    digitPool_ += std::to_string(random_.below(NUMBER_BOUND));
+    char text[12];
+    const auto end = std::to_chars(text, text + sizeof text, random_.below(NUMBER_BOUND)).ptr;
+    digitPool_.append(text, end);
 }
 
 int DigitPool::takeDigit(std::int64_t now)

@@ -20,9 +20,11 @@ GameEngine::GameEngine(EnginePorts ports)
       renderTimer_(makeTimer(1, &GameEngine::redrawStep)), veilTimer_(makeTimer(100, &GameEngine::veilStep)),
       hideTrumpAnnouncement_(makeTimer(2500, &GameEngine::hideTrumpAnnouncementTick)),
       cardFlightStep_(makeTimer(30, &GameEngine::cardFlightTick)),
-      playStepTimer_(timers_, 10, [this] { playStepTimer_.stop(); }),
-      afterTrickTimer_(timers_, 1500, [this] { afterTrickTimer_.stop(); }),
-      computerAnswerTimer_(timers_, 1000, [this] { computerAnswerTimer_.stop(); })
+      playStepTimer_(makeTimer(10, &GameEngine::playStepTick)),
+      afterTrickTimer_(makeTimer(1500, &GameEngine::clearTrick)),
+      computerAnswerTimer_(makeTimer(1000, &GameEngine::beginComputerAnswer)),
+      statusAnimationTimer_(makeTimer(450, &GameEngine::statusAnimationTick)),
+      statusCloseTimer_(makeTimer(1000, &GameEngine::statusCloseTick))
 {
     for (int i = 0; i < DECK_SIZE; ++i)
         deckList[static_cast<std::size_t>(i)] = Card::fromDeckIndex(i);
@@ -42,25 +44,25 @@ void GameEngine::create()
     trumpPhase.start(t);
 }
 
-void GameEngine::deliver(const std::function<void()>& event)
+void GameEngine::afterEvent()
 {
-    ++deliverDepth_;
-    try {
-        event();
-    } catch (const UserError& error) {
-        messages_.showError(error.what());
-    }
-    --deliverDepth_;
-    if (deliverDepth_ > 0)
-        return;
-    // A cue that failed inside an operation is reported once the operation has finished.
-    if (!pendingCueError_.empty()) {
-        const std::string text = std::move(pendingCueError_);
-        pendingCueError_.clear();
-        messages_.showError(text);
+    // Errors met inside an operation that had to finish are reported once it has finished.
+    if (!pendingErrors_.empty()) {
+        auto pending = std::move(pendingErrors_);
+        pendingErrors_.clear();
+        for (const auto& text : pending)
+            messages_.showError(text);
     }
     if (onTableChanged)
         onTableChanged();
+}
+
+void GameEngine::reportAfterEvent(const std::string& text)
+{
+    if (deliverDepth_ > 0)
+        pendingErrors_.push_back(text);
+    else
+        messages_.showError(text);
 }
 
 bool GameEngine::pacingPending() const
@@ -132,10 +134,7 @@ void GameEngine::playCue(int cue)
         cues_.play(cueFile(cue));
     } catch (const UserError& error) {
         // Never leave an operation half done for a sound: report after the event.
-        if (deliverDepth_ > 0)
-            pendingCueError_ = error.what();
-        else
-            messages_.showError(error.what());
+        reportAfterEvent(error.what());
     }
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/card.h"
 #include "engine/digit_pool.h"
@@ -22,6 +23,40 @@
 #include "platform/timers.h"
 
 namespace liorna {
+
+// Where the current trick stands; input outside the phases that take it is ignored.
+enum class TurnPhase {
+    NoTrick,              // no deal yet, a deal or refill being dealt, or a finished match
+    HumanLeading,         // the human builds a lead
+    Playing,              // "Пойти" pressed: the faces are repainted before the cards go down
+    AwaitingAnswer,       // the human's lead is on the table; the computer answers after its pause
+    AfterTrick,           // settled; the trick stays on the table for the pause
+    Refilling,            // the table is cleared and the hands are refilled before the human leads
+    AwaitingComputerLead, // the computer took the trick and leads once the hands are redrawn
+    HumanAnswering,       // the computer's lead is on the table
+    DealOver,             // scored; the match status screen decides what follows
+};
+
+// What the match status screen shows; the screen is a view of this.
+struct MatchStatusState {
+    bool open = false;
+    int statusCountdown = 25;
+    bool matchOver = false;
+    bool matchWon = false;
+    Picture frame;
+    bool tilesShown = true;
+    bool humanTotalShown = false;
+    bool computerTotalShown = false;
+    bool targetShown = false;
+    bool resultShown = false;
+    std::string humanTotal = "0";
+    std::string computerTotal = "0";
+    std::string target = "0";
+    std::string result = "Вы победили";
+};
+
+inline constexpr const char* MATCH_WON_TEXT = "Вы победили";
+inline constexpr const char* MATCH_LOST_TEXT = "К сожалению Вы проиграли";
 
 struct EnginePorts {
     Timers& timers;
@@ -45,10 +80,19 @@ public:
     void create();
 
     // Runs one outside event: errors go to the message sink, and the view is told of the change.
-    void deliver(const std::function<void()>& event);
+    template <typename Event>
+    void deliver(Event&& event)
+    {
+        ++deliverDepth_;
+        try {
+            event();
+        } catch (const UserError& error) {
+            messages_.showError(error.what());
+        }
+        if (--deliverDepth_ == 0)
+            afterEvent();
+    }
     std::function<void()> onTableChanged;
-    // The computer's lead at the end of a redraw when it took the last trick.
-    std::function<void()> onComputerLead;
 
     const TableState& table() const { return table_; }
     TableState& tableForSetup() { return table_; }
@@ -77,6 +121,63 @@ public:
     void packHumanHand();
     void packComputerHand();
     void packLedCards();
+
+    // --- New games: a match of the given length (1..6), or of the current length ---
+    void newGame(int mode);
+    void newGameSameLength();
+
+    // --- The human's input, as the table window delivers it (slots and pairs 1..5) ---
+    void inputHandCard(int k, bool rightButton);
+    void inputLedCard(int k);
+    void inputCoverCard(int k);
+    void inputPlay();
+    void inputDiscard();
+    TurnPhase phase = TurnPhase::NoTrick;
+
+    // --- The human's turn ---
+    void clickHandCard(int k);
+    bool checkLeadSuit(Suit suit);
+    void showPickedFace(int k);
+    void redrawHandFaces();
+    void pressPlay();
+    void playStepTick();
+    void playSelection();
+    void layHumanLead();
+    void coverLedCard(int k);
+    void takeBackCover(int k);
+    void pressDiscard();
+    void clearHandSelection();
+
+    // --- Settling and clearing a trick ---
+    void settleHumanCovered();
+    void settleHumanGaveUp();
+    void startAfterTrick();
+    void clearTrick();
+    bool dealFinished() const;
+
+    // --- The computer's answer and lead ---
+    void startComputerAnswer();
+    void beginComputerAnswer();
+    void settleBeaten(const std::vector<int>& slots);
+    void settleNotBeaten();
+    void restoreComputerHand();
+    void tryComputerLead();
+    void computerLead();
+    void layComputerLead(Suit suit);
+
+    // --- Deal scoring and the match ---
+    void scoreDeal();
+    void statusAnimationTick();
+    void statusCloseTick();
+    void clickMatchStatus();
+    void checkMatchEnd();
+    void recordMatchWon();
+    void recordMatchLost();
+    const MatchStatusState& matchStatus() const { return matchStatus_; }
+    // How many matches ended since the engine was created; the driver's autoplay counts them.
+    int matchesFinished = 0;
+    int dealsScored = 0;
+    int dealsStarted = 0;
 
     // --- Table presentation ---
     void paintPileBackgrounds();
@@ -155,12 +256,17 @@ public:
     EngineTimer& cardFlightTimer() { return cardFlightStep_; }
     EngineTimer& afterTrickTimer() { return afterTrickTimer_; }
     EngineTimer& computerAnswerTimer() { return computerAnswerTimer_; }
+    EngineTimer& playStepTimer() { return playStepTimer_; }
+    EngineTimer& statusAnimationTimer() { return statusAnimationTimer_; }
+    EngineTimer& statusCloseTimer() { return statusCloseTimer_; }
     // A pacing step, a chain or the start-up tick is still to come.
     bool pacingPending() const;
 
     int furtherFlights = 0;
 
 private:
+    void reportAfterEvent(const std::string& text);
+    void afterEvent();
     void resetDealFields();
     void cancelPendingChains();
     void putDrawnCard(int step);
@@ -181,7 +287,7 @@ private:
     SettingsFile settings_;
     FreeRunningCounter shuffle_{1};
     std::unique_ptr<StartScreenModel> startScreen_;
-    std::string pendingCueError_;
+    std::vector<std::string> pendingErrors_;
     int deliverDepth_ = 0;
 
     EngineTimer startUpTimer_;
@@ -193,6 +299,10 @@ private:
     EngineTimer playStepTimer_;
     EngineTimer afterTrickTimer_;
     EngineTimer computerAnswerTimer_;
+    EngineTimer statusAnimationTimer_;
+    EngineTimer statusCloseTimer_;
+    MatchStatusState matchStatus_;
+    int playStepCountdown_ = 0;
 
     struct Flight {
         int targetX = 56, targetY = 584;

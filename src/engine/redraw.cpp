@@ -40,8 +40,13 @@ void GameEngine::finishRedraw()
         table_.humanHand[k].shown = true;
         table_.computerHand[k].shown = !computerHand[k].isEmpty();
     }
-    if (leader == 2 && computerLeadArmed && onComputerLead)
-        onComputerLead();
+    // A finished deal starts no further trick.
+    if (phase != TurnPhase::DealOver) {
+        if (leader == 2 && computerLeadArmed)
+            tryComputerLead();
+        else if (leader == 1 && (phase == TurnPhase::NoTrick || phase == TurnPhase::Refilling))
+            phase = TurnPhase::HumanLeading;
+    }
     veilCountdown = 25;
     veilTimer_.start();
     computerLeadArmed = true;

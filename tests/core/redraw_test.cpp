@@ -73,20 +73,32 @@ TEST_F(Redraw, VeilUncoversRefilledSlotsOnePieceEvery100Milliseconds)
 
 TEST_F(Redraw, ComputerLeadsAtTheEndOnlyWhenItLeadsAndIsArmed)
 {
-    int leads = 0;
-    e().onComputerLead = [&] { ++leads; };
     struct Case {
         int leader;
         bool armed;
-        int leads;
+        TurnPhase phase;
+        bool leads;
     };
-    for (const Case c : {Case{2, true, 1}, Case{2, false, 0}, Case{1, true, 0}}) {
-        leads = 0;
+    const Case cases[] = {
+        {2, true, TurnPhase::AwaitingComputerLead, true},
+        {2, false, TurnPhase::HumanAnswering, false},
+        {1, true, TurnPhase::Refilling, false},
+        {2, true, TurnPhase::DealOver, false}, // a finished deal starts no further trick
+    };
+    for (const Case c : cases) {
+        e().computerHand = {held("p1"), held("p2"), held("p3"), held("b4"), Slot::empty()};
+        e().led = {};
+        e().ledCount = 0;
+        e().uncoveredCount = 0;
+        for (auto& v : e().tableForSetup().led)
+            v.shown = false;
         e().leader = c.leader;
         e().computerLeadArmed = c.armed;
+        e().phase = c.phase;
         e().redrawHands();
         ASSERT_TRUE(h.idle());
-        EXPECT_EQ(leads, c.leads) << c.leader << c.armed;
+        EXPECT_EQ(e().ledCount, c.leads ? 3 : 0) << c.leader << c.armed;
+        EXPECT_EQ(e().table().led[0].shown, c.leads);
         EXPECT_TRUE(e().computerLeadArmed);
     }
 }

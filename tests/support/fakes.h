@@ -47,6 +47,12 @@ public:
         start = &model;
         stack.push_back(ScreenId::Start);
     }
+    void openMatchStatus() override { stack.push_back(ScreenId::MatchStatus); }
+    void openBonus(bool reveal) override
+    {
+        stack.push_back(ScreenId::Bonus);
+        bonusReveals += reveal ? 1 : 0;
+    }
     void close(ScreenId screen) override
     {
         std::erase(stack, screen);
@@ -59,6 +65,7 @@ public:
     std::vector<ScreenId> stack;
     StartScreenModel* start = nullptr;
     bool exited = false;
+    int bonusReveals = 0;
 };
 
 } // namespace liorna

@@ -312,6 +312,22 @@ void Runner::expectText(const std::vector<std::string>& w)
                 return;
         fail("text " + inQuotes(w[2]) + " on StartScreen", "no such text");
     }
+    if (h_->screens.top(ScreenId::MatchStatus)) {
+        const auto& s = engine().matchStatus();
+        std::vector<std::string> texts{"На Вас повесили", "Весит на сопернике", "Игра идёт до"};
+        if (s.humanTotalShown)
+            texts.push_back(s.humanTotal);
+        if (s.computerTotalShown)
+            texts.push_back(s.computerTotal);
+        if (s.targetShown)
+            texts.push_back(s.target);
+        if (s.resultShown)
+            texts.push_back(s.result);
+        for (const auto& t : texts)
+            if (t == w[2])
+                return;
+        fail("text " + inQuotes(w[2]) + " on MatchStatusScreen", "no such text");
+    }
     fail("a screen showing " + inQuotes(w[2]), "no screen");
 }
 

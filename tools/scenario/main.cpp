@@ -1,10 +1,12 @@
 // liorna-scenario FILE...: runs scenario scripts against the core on a virtual clock.
 
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
+#include "autoplay.h"
 #include "runner.h"
 
 using namespace liorna::scenario;
@@ -13,7 +15,8 @@ namespace {
 
 int usage()
 {
-    std::cerr << "usage: liorna-scenario [--trace] FILE...\n";
+    std::cerr << "usage: liorna-scenario [--trace] FILE...\n"
+                 "       liorna-scenario --autoplay MATCHES [--seed N]\n";
     return 2;
 }
 
@@ -23,14 +26,23 @@ int main(int argc, char** argv)
 {
     bool tracing = false;
     std::vector<std::string> files;
+    int autoplayMatches = -1;
+    long seed = 1;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--trace") == 0)
             tracing = true;
+        else if (std::strcmp(argv[i], "--autoplay") == 0 && i + 1 < argc)
+            autoplayMatches = std::atoi(argv[++i]);
+        else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc)
+            seed = std::atol(argv[++i]);
         else if (argv[i][0] == '-')
             return usage();
         else
             files.emplace_back(argv[i]);
     }
+    if (autoplayMatches >= 0)
+        return files.empty() ? autoplay(autoplayMatches, static_cast<std::uint32_t>(seed), std::cout)
+                             : usage();
     if (files.empty())
         return usage();
 

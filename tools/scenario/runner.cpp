@@ -72,7 +72,9 @@ void Runner::ensureStarted()
 {
     if (h_->started() || h_->exited)
         return;
-    h_->start();
+    // The program starts with its table, the engine and the start screen, at virtual time 0.
+    if (h_->start())
+        h_->engine().deliver([this] { h_->engine().startUpTick(); });
 }
 
 std::optional<std::pair<int, std::string>> Runner::run(const Script& script)
@@ -155,6 +157,7 @@ bool Runner::setupCommand(const Command& c)
                 table.computerHand[k].picture = e.cardBackPicture;
             }
         }
+        settlePhase();
         return true;
     }
     if (cmd == "deck") {
@@ -258,6 +261,26 @@ bool Runner::setupCommand(const Command& c)
     return false;
 }
 
+void Runner::settlePhase()
+{
+    // A position set up with no trick on the table waits for its leader, as play would leave it.
+    GameEngine& e = engine();
+    if (e.ledCount != 0 || e.phase == TurnPhase::DealOver)
+        return;
+    auto& t = e.tableForSetup();
+    if (e.leader == 1) {
+        e.phase = TurnPhase::HumanLeading;
+        t.playShown = true;
+        t.discardShown = false;
+        t.actionCaption = ACTION_PLAY;
+    } else {
+        e.phase = TurnPhase::AwaitingComputerLead;
+        t.playShown = false;
+        t.discardShown = true;
+        t.actionCaption = ACTION_DISCARD;
+    }
+}
+
 bool Runner::inputCommand(const Command& c)
 {
     const auto& w = c.words;
@@ -269,6 +292,45 @@ bool Runner::inputCommand(const Command& c)
         if (n < 1 || n > 6)
             throw Failure{"choice is 1 to 6"};
         h_->screens.start->choose(n);
+        return true;
+    }
+    if (w[0] == "click" || w[0] == "rclick") {
+        if (w.size() < 2)
+            throw Failure{"click what?"};
+        GameEngine& e = engine();
+        const std::string& what = w[1];
+        auto slot = [&] {
+            needWords(w, 3);
+            const int k = parseInt(w[2]);
+            if (k < 1 || k > 5)
+                throw Failure{"slot is 1 to 5"};
+            return k;
+        };
+        if (what == "hand") {
+            const int k = slot();
+            e.deliver([&] { e.inputHandCard(k, w[0] == "rclick"); });
+        } else if (w[0] == "rclick") {
+            throw Failure{"rclick works on hand cards only"};
+        } else if (what == "led") {
+            const int k = slot();
+            e.deliver([&] { e.inputLedCard(k); });
+        } else if (what == "cover") {
+            const int k = slot();
+            e.deliver([&] { e.inputCoverCard(k); });
+        } else if (what == "play") {
+            needWords(w, 2);
+            e.deliver([&] { e.inputPlay(); });
+        } else if (what == "discard") {
+            needWords(w, 2);
+            e.deliver([&] { e.inputDiscard(); });
+        } else if (what == "tile") {
+            needWords(w, 2);
+            if (!h_->screens.top(ScreenId::MatchStatus))
+                throw Failure{"'click tile' needs the match status screen on top"};
+            e.deliver([&] { e.clickMatchStatus(); });
+        } else {
+            throw Failure{"unknown click target '" + what + "'"};
+        }
         return true;
     }
     if (w[0] == "press") {

@@ -29,6 +29,7 @@ private:
     bool timeCommand(const Command& c);
     void check(const Command& c);
     void ensureStarted();
+    void settlePhase();
     GameEngine& engine();
 
     // checks.cpp

@@ -82,8 +82,9 @@ void studioCard(QPainter& p)
     star.closeSubpath();
     p.fillPath(star, QColor(255, 240, 190));
 
-    p.fillPath(textPath(QStringLiteral("ЛИОРНА"), serifFont(20, true), QRectF(10, 64, 51, 9), Qt::AlignHCenter),
-               GOLD);
+    p.fillPath(
+        textPath(QStringLiteral("ЛИОРНА"), serifFont(20, true), QRectF(10, 64, 51, 9), Qt::AlignHCenter),
+        GOLD);
     p.fillPath(textPath(QStringLiteral("студия"), serifFont(14, false, true), QRectF(18, 76, 35, 8),
                         Qt::AlignHCenter),
                QColor(200, 210, 240));
@@ -105,10 +106,12 @@ void cardGameCard(QPainter& p)
         drawPip(p, s, corners[s], 7, s >= 2);
     for (int s = 0; s < 4; ++s)
         drawPip(p, s, QPointF(19 + s * 12.3, 50), 8);
-    p.fillPath(textPath(QStringLiteral("Карточная"), serifFont(24, true), QRectF(9, 26, 57, 13), Qt::AlignHCenter),
-               QColor(30, 30, 40));
-    p.fillPath(textPath(QStringLiteral("игра"), serifFont(24, true, true), QRectF(14, 61, 47, 14), Qt::AlignHCenter),
-               QColor(184, 14, 30));
+    p.fillPath(
+        textPath(QStringLiteral("Карточная"), serifFont(24, true), QRectF(9, 26, 57, 13), Qt::AlignHCenter),
+        QColor(30, 30, 40));
+    p.fillPath(
+        textPath(QStringLiteral("игра"), serifFont(24, true, true), QRectF(14, 61, 47, 14), Qt::AlignHCenter),
+        QColor(184, 14, 30));
     cardEdge(p, r, QColor(40, 40, 44));
 }
 
@@ -119,8 +122,9 @@ void miniCard(QPainter& p, int suit, const QString& rank)
     p.setPen(QPen(QColor(40, 40, 44), 0.6));
     p.setBrush(Qt::NoBrush);
     p.drawPath(cardPath(r, 2));
-    p.fillPath(textPath(rank, sansFont(12, true), QRectF(r.left() + 1.5, r.top() + 1.5, 5, 5), Qt::AlignHCenter),
-               suitColor(suit));
+    p.fillPath(
+        textPath(rank, sansFont(12, true), QRectF(r.left() + 1.5, r.top() + 1.5, 5, 5), Qt::AlignHCenter),
+        suitColor(suit));
     drawPip(p, suit, QPointF(r.left() + 4, r.top() + 9.5), 3.6);
     drawPip(p, suit, r.center(), 11);
 }
@@ -160,8 +164,8 @@ void fanCard(QPainter& p)
 
 void title(QPainter& p)
 {
-    const QPainterPath text =
-        textPath(QStringLiteral("Лиорна"), serifFont(60, true, true), QRectF(4, 2, 202, 33), Qt::AlignHCenter);
+    const QPainterPath text = textPath(QStringLiteral("Лиорна"), serifFont(60, true, true),
+                                       QRectF(4, 2, 202, 33), Qt::AlignHCenter);
     p.save();
     p.translate(1.2, 1.4);
     p.fillPath(text, QColor(0, 0, 40, 90));

@@ -166,7 +166,8 @@ QFont serifFont(qreal pixelSize, bool bold, bool italic)
 
 QFont sansFont(qreal pixelSize, bool bold, bool italic)
 {
-    return familyFont({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, pixelSize, bold, italic);
+    return familyFont({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, pixelSize, bold,
+                      italic);
 }
 
 QPainterPath textPath(const QString& text, const QFont& font, const QRectF& box, Qt::Alignment align)

@@ -52,7 +52,10 @@ public:
     explicit Rng(std::uint32_t seed) : state_(seed * 2654435761u + 0x9e3779b9u) {}
     std::uint32_t next();
     qreal real(qreal lo = 0.0, qreal hi = 1.0) { return lo + (hi - lo) * (next() >> 8) * (1.0 / 16777216.0); }
-    int integer(int lo, int hi) { return lo + static_cast<int>(next() % static_cast<std::uint32_t>(hi - lo + 1)); }
+    int integer(int lo, int hi)
+    {
+        return lo + static_cast<int>(next() % static_cast<std::uint32_t>(hi - lo + 1));
+    }
     bool chance(qreal p) { return real() < p; }
 
 private:
@@ -68,12 +71,13 @@ void preparePainter(QPainter& p);
 
 // Card frame around a scene: white margin, thin dark edge. The scene is clipped to the inner rect.
 enum class FrameStyle { Plain, Gilded };
-void drawFramedCard(QPainter& p, FrameStyle style, const std::function<void(QPainter&, const QRectF&)>& scene);
+void drawFramedCard(QPainter& p, FrameStyle style,
+                    const std::function<void(QPainter&, const QRectF&)>& scene);
 
 // Picture families, each drawing into a painter whose logical size is the picture's size.
 void drawFace(QPainter& p, int index, bool seeThrough);
 void drawTurnedCorner(QPainter& p);
-void drawCourtPanel(QPainter& p, int suit, int rank, const QRectF& panel);
+void drawCourtPanel(QPainter& p, int suit, int court, const QRectF& panel);
 void drawBack(QPainter& p, int number);
 void drawBonus(QPainter& p, int number);
 void renderCover(QImage& image, int frame);

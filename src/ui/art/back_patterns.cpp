@@ -4,6 +4,8 @@
 #include <QLinearGradient>
 #include <QRadialGradient>
 
+#include <QVector>
+
 #include <cmath>
 #include <vector>
 
@@ -49,11 +51,14 @@ void insetLine(QPainter& p, const QRectF& r, qreal inset, const QColor& c, qreal
 void backLattice(QPainter& p, const QRectF& r)
 {
     fillVertical(p, r, {{0, QColor(28, 56, 150)}, {1, QColor(12, 28, 92)}});
-    p.setPen(QPen(QColor(255, 255, 255, 80), 0.6));
+    // Lines and dots go out in one call each: this back is drawn at start-up, so it has to be quick.
+    QVector<QLineF> lines;
     for (qreal d = -r.height(); d < r.width() + r.height(); d += 5.0) {
-        p.drawLine(QPointF(r.left() + d, r.top()), QPointF(r.left() + d - r.height(), r.bottom()));
-        p.drawLine(QPointF(r.left() + d, r.top()), QPointF(r.left() + d + r.height(), r.bottom()));
+        lines.append(QLineF(QPointF(r.left() + d, r.top()), QPointF(r.left() + d - r.height(), r.bottom())));
+        lines.append(QLineF(QPointF(r.left() + d, r.top()), QPointF(r.left() + d + r.height(), r.bottom())));
     }
+    p.setPen(QPen(QColor(255, 255, 255, 80), 0.6));
+    p.drawLines(lines);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 150));
     for (qreal y = r.top(); y <= r.bottom(); y += 5.0)
@@ -193,7 +198,8 @@ void backKaleidoscope(QPainter& p, const QRectF& r)
 void backWaves(QPainter& p, const QRectF& r)
 {
     // Overlapping fans of concentric arcs, laid row by row so each row tucks under the next.
-    const QColor blues[4] = {QColor(16, 58, 120), QColor(40, 110, 180), QColor(120, 180, 225), QColor(236, 244, 250)};
+    const QColor blues[4] = {QColor(16, 58, 120), QColor(40, 110, 180), QColor(120, 180, 225),
+                             QColor(236, 244, 250)};
     const qreal R = 7.0;
     p.fillRect(r, blues[0]);
     int row = 0;
@@ -217,8 +223,8 @@ void backWaves(QPainter& p, const QRectF& r)
 
 void backStainedGlass(QPainter& p, const QRectF& r)
 {
-    const QColor jewels[6] = {QColor(190, 20, 40), QColor(20, 70, 180), QColor(230, 170, 20),
-                              QColor(30, 140, 80),  QColor(120, 40, 160), QColor(30, 160, 190)};
+    const QColor jewels[6] = {QColor(190, 20, 40), QColor(20, 70, 180),  QColor(230, 170, 20),
+                              QColor(30, 140, 80), QColor(120, 40, 160), QColor(30, 160, 190)};
     Rng rng(314);
     // A jittered grid of panes.
     constexpr int NX = 6, NY = 8;
@@ -251,7 +257,8 @@ void backStainedGlass(QPainter& p, const QRectF& r)
         for (int i = 0; i < n; ++i) {
             QPainterPath cell;
             cell.moveTo(c);
-            cell.arcTo(QRectF(c.x() - outer, c.y() - outer, 2 * outer, 2 * outer), -360.0 * i / n, -360.0 / n);
+            cell.arcTo(QRectF(c.x() - outer, c.y() - outer, 2 * outer, 2 * outer), -360.0 * i / n,
+                       -360.0 / n);
             cell.closeSubpath();
             QRadialGradient g(c, outer);
             const QColor base = jewels[(i + ring * 2) % 6];
@@ -362,8 +369,10 @@ void backTartan(QPainter& p, const QRectF& r)
         QColor colour;
     };
     // One sett, repeated every 24 px in both directions.
-    const Stripe sett[] = {{0, 8, QColor(16, 30, 80, 170)}, {10, 1.2, QColor(250, 220, 80, 200)},
-                           {13, 4, QColor(180, 20, 30, 170)}, {19, 1.2, QColor(250, 250, 250, 150)}};
+    const Stripe sett[] = {{0, 8, QColor(16, 30, 80, 170)},
+                           {10, 1.2, QColor(250, 220, 80, 200)},
+                           {13, 4, QColor(180, 20, 30, 170)},
+                           {19, 1.2, QColor(250, 250, 250, 150)}};
     for (qreal base = r.left() - 24; base < r.right(); base += 24)
         for (const Stripe& s : sett)
             p.fillRect(QRectF(base + s.at, r.top(), s.width, r.height()), s.colour);

@@ -29,8 +29,10 @@ void snowCaps(QPainter& p, const QRectF& r, const QPainterPath& mountain, qreal 
 
 void backMountains(QPainter& p, const QRectF& r)
 {
-    fillVertical(p, r, {{0, QColor(90, 150, 220)}, {0.55, QColor(190, 220, 245)}, {1, QColor(190, 220, 245)}});
-    glowDisc(p, QPointF(r.left() + 46, r.top() + 16), 5, 14, QColor(255, 250, 220), QColor(255, 255, 230, 120));
+    fillVertical(p, r,
+                 {{0, QColor(90, 150, 220)}, {0.55, QColor(190, 220, 245)}, {1, QColor(190, 220, 245)}});
+    glowDisc(p, QPointF(r.left() + 46, r.top() + 16), 5, 14, QColor(255, 250, 220),
+             QColor(255, 255, 230, 120));
     cloud(p, QPointF(r.left() + 16, r.top() + 14), 18, QColor(255, 255, 255, 200));
     const qreal water = r.top() + r.height() * 0.64;
     auto land = [&](QPainter& q) {
@@ -129,7 +131,8 @@ void backNightSky(QPainter& p, const QRectF& r)
     p.setBrush(QColor(8, 10, 26));
     p.drawRect(QRectF(h.x(), h.y() - 8, 12, 9));
     QPolygonF roof;
-    roof << QPointF(h.x() - 1.5, h.y() - 8) << QPointF(h.x() + 6, h.y() - 14) << QPointF(h.x() + 13.5, h.y() - 8);
+    roof << QPointF(h.x() - 1.5, h.y() - 8) << QPointF(h.x() + 6, h.y() - 14)
+         << QPointF(h.x() + 13.5, h.y() - 8);
     p.drawPolygon(roof);
     glowDisc(p, QPointF(h.x() + 4, h.y() - 4), 0.1, 5, QColor(255, 210, 100), QColor(255, 200, 90, 90));
     p.setBrush(QColor(255, 210, 100));
@@ -187,9 +190,11 @@ void backFlowers(QPainter& p, const QRectF& r)
 void backPineForest(QPainter& p, const QRectF& r)
 {
     fillVertical(p, r, {{0, QColor(200, 226, 220)}, {1, QColor(120, 170, 160)}});
-    glowDisc(p, QPointF(r.left() + 22, r.top() + 18), 7, 18, QColor(255, 250, 235), QColor(255, 255, 240, 110));
+    glowDisc(p, QPointF(r.left() + 22, r.top() + 18), 7, 18, QColor(255, 250, 235),
+             QColor(255, 255, 240, 110));
     // Layers of pines, darker and larger as they come closer; a band of mist between layers.
-    const QColor layers[4] = {QColor(150, 190, 180), QColor(100, 150, 135), QColor(50, 100, 80), QColor(16, 56, 40)};
+    const QColor layers[4] = {QColor(150, 190, 180), QColor(100, 150, 135), QColor(50, 100, 80),
+                              QColor(16, 56, 40)};
     for (int layer = 0; layer < 4; ++layer) {
         Rng rng(200 + static_cast<std::uint32_t>(layer));
         const qreal baseY = r.top() + 40 + layer * 15;
@@ -213,8 +218,8 @@ void backAutumnLeaves(QPainter& p, const QRectF& r)
     bg.setColorAt(0, QColor(250, 232, 196));
     bg.setColorAt(1, QColor(200, 160, 110));
     p.fillRect(r, bg);
-    const QColor colours[5] = {QColor(214, 70, 30), QColor(236, 150, 30), QColor(180, 40, 30), QColor(240, 196, 60),
-                               QColor(140, 80, 40)};
+    const QColor colours[5] = {QColor(214, 70, 30), QColor(236, 150, 30), QColor(180, 40, 30),
+                               QColor(240, 196, 60), QColor(140, 80, 40)};
     Rng rng(66);
     for (int i = 0; i < 30; ++i) {
         const QPointF c(rng.real(r.left() - 2, r.right() + 2), rng.real(r.top() - 2, r.bottom() + 2));

@@ -7,16 +7,16 @@ namespace {
 
 // Ornaments and landscapes alternate, so neighbours in the chooser never look alike.
 constexpr Scene BACKS[15] = {
-    backLattice,  backMountains,    backRosette,      backSeascape,    backMosaic,
-    backNightSky, backKaleidoscope, backFlowers,      backWaves,       backPineForest,
-    backOrnament, backAutumnLeaves, backStainedGlass, backSunburst,    backTartan,
+    backLattice,  backMountains,    backRosette,      backSeascape, backMosaic,
+    backNightSky, backKaleidoscope, backFlowers,      backWaves,    backPineForest,
+    backOrnament, backAutumnLeaves, backStainedGlass, backSunburst, backTartan,
 };
 
 constexpr Scene BONUS[20] = {
-    bonusSunsetSea, bonusSnowPeaks,   bonusLighthouse, bonusAurora,  bonusNightCity,
-    bonusAutumnTree, bonusWinterCottage, bonusPyramids, bonusPalmIsland, bonusWaterfall,
-    bonusBalloons,  bonusWindmill,    bonusGalaxy,     bonusCoralReef, bonusBlossomMoon,
-    bonusVolcano,   bonusCastle,      bonusRainbow,    bonusFireworks, bonusSailingShip,
+    bonusSunsetSea,  bonusSnowPeaks,     bonusLighthouse, bonusAurora,     bonusNightCity,
+    bonusAutumnTree, bonusWinterCottage, bonusPyramids,   bonusPalmIsland, bonusWaterfall,
+    bonusBalloons,   bonusWindmill,      bonusGalaxy,     bonusCoralReef,  bonusBlossomMoon,
+    bonusVolcano,    bonusCastle,        bonusRainbow,    bonusFireworks,  bonusSailingShip,
 };
 
 } // namespace

@@ -11,42 +11,13 @@
 
 namespace liorna::art::detail {
 
-namespace {
-
-// A path of glints on water under a low sun, widening towards the viewer.
-void sunPath(QPainter& p, const QRectF& r, qreal x, qreal horizon, const QColor& colour, std::uint32_t seed)
-{
-    Rng rng(seed);
-    p.save();
-    for (int i = 0; i < 70; ++i) {
-        const qreal t = rng.real();
-        const qreal y = horizon + 1 + t * (r.bottom() - horizon);
-        const qreal spread = 3 + t * 16;
-        const qreal cx = x + rng.real(-spread, spread);
-        const qreal len = 1 + t * 5 * rng.real(0.5, 1.0);
-        p.setPen(QPen(withAlpha(colour, rng.integer(120, 230)), 0.5 + t * 0.6, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(cx - len / 2, y), QPointF(cx + len / 2, y));
-    }
-    p.restore();
-}
-
-void window(QPainter& p, const QRectF& w, const QColor& light)
-{
-    p.save();
-    p.setPen(Qt::NoPen);
-    glowDisc(p, w.center(), 0.1, w.width() * 1.6, light, withAlpha(light, 70));
-    p.setBrush(light);
-    p.drawRect(w);
-    p.restore();
-}
-
-} // namespace
-
 void bonusSunsetSea(QPainter& p, const QRectF& r)
 {
     const qreal horizon = r.top() + r.height() * 0.58;
     fillVertical(p, QRectF(r.left(), r.top(), r.width(), horizon - r.top() + 1),
-                 {{0, QColor(46, 20, 90)}, {0.35, QColor(170, 40, 110)}, {0.75, QColor(250, 120, 60)},
+                 {{0, QColor(46, 20, 90)},
+                  {0.35, QColor(170, 40, 110)},
+                  {0.75, QColor(250, 120, 60)},
                   {1, QColor(255, 210, 110)}});
     const QPointF sun(r.left() + 30, horizon);
     glowDisc(p, sun, 11, 30, QColor(255, 236, 150), QColor(255, 190, 90, 150));
@@ -86,12 +57,14 @@ void bonusSunsetSea(QPainter& p, const QRectF& r)
     rock.closeSubpath();
     p.fillPath(rock, QColor(20, 8, 26));
     for (int i = 0; i < 4; ++i)
-        bird(p, QPointF(r.left() + 36 + i * 5, r.top() + 26 + (i % 2) * 3 - i), 3.6 - i * 0.3, QColor(40, 16, 50));
+        bird(p, QPointF(r.left() + 36 + i * 5, r.top() + 26 + (i % 2) * 3 - i), 3.6 - i * 0.3,
+             QColor(40, 16, 50));
 }
 
 void bonusSnowPeaks(QPainter& p, const QRectF& r)
 {
-    fillVertical(p, r, {{0, QColor(60, 90, 170)}, {0.45, QColor(230, 170, 190)}, {0.7, QColor(255, 220, 190)}});
+    fillVertical(p, r,
+                 {{0, QColor(60, 90, 170)}, {0.45, QColor(230, 170, 190)}, {0.7, QColor(255, 220, 190)}});
     const qreal base = r.top() + r.height() * 0.66;
     const QPointF peak(r.left() + r.width() * 0.45, r.top() + 14);
     // The great peak: a sunlit face on the left and a shaded one on the right of the crest line.
@@ -191,7 +164,8 @@ void bonusLighthouse(QPainter& p, const QRectF& r)
     p.drawRect(QRectF(top.x() - 4.5, top.y() + 4, 9, 1.5));
     glowDisc(p, top, 3, 10, QColor(255, 250, 210), QColor(255, 230, 150, 160));
     QPolygonF cap;
-    cap << QPointF(top.x() - 3.5, top.y() - 2.5) << QPointF(top.x(), top.y() - 6) << QPointF(top.x() + 3.5, top.y() - 2.5);
+    cap << QPointF(top.x() - 3.5, top.y() - 2.5) << QPointF(top.x(), top.y() - 6)
+        << QPointF(top.x() + 3.5, top.y() - 2.5);
     p.setBrush(QColor(160, 20, 30));
     p.drawPolygon(cap);
     // Spray where the swell meets the rocks.
@@ -217,8 +191,8 @@ void bonusAutumnTree(QPainter& p, const QRectF& r)
     p.drawLine(root + QPointF(0, -20), root + QPointF(-12, -34));
     p.drawLine(root + QPointF(0, -22), root + QPointF(12, -36));
     p.drawLine(root + QPointF(0, -26), root + QPointF(2, -44));
-    const QColor leaves[5] = {QColor(230, 90, 30), QColor(250, 170, 40), QColor(200, 50, 30), QColor(250, 210, 70),
-                              QColor(180, 90, 30)};
+    const QColor leaves[5] = {QColor(230, 90, 30), QColor(250, 170, 40), QColor(200, 50, 30),
+                              QColor(250, 210, 70), QColor(180, 90, 30)};
     Rng rng(25);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 150; ++i) {
@@ -227,7 +201,8 @@ void bonusAutumnTree(QPainter& p, const QRectF& r)
         const QPointF at = root + QPointF(0, -42) + QPointF(std::cos(a) * d * 26, std::sin(a) * d * 17);
         const QColor c = leaves[rng.integer(0, 4)];
         // Light from the upper left: leaves there are brighter.
-        const qreal lit = std::clamp(0.5 - (at.x() - root.x()) / 60 - (at.y() - root.y() + 42) / 50, 0.0, 1.0);
+        const qreal lit =
+            std::clamp(0.5 - (at.x() - root.x()) / 60 - (at.y() - root.y() + 42) / 50, 0.0, 1.0);
         p.setBrush(mix(mix(c, Qt::black, 0.25), c, lit));
         p.drawEllipse(at, rng.real(1.8, 3.2), rng.real(1.4, 2.6));
     }
@@ -246,7 +221,8 @@ void bonusWinterCottage(QPainter& p, const QRectF& r)
 {
     fillVertical(p, r, {{0, QColor(20, 30, 80)}, {0.6, QColor(90, 100, 170)}, {1, QColor(150, 160, 210)}});
     stars(p, r, r.top() + 40, 40, 88);
-    glowDisc(p, QPointF(r.right() - 14, r.top() + 14), 6, 16, QColor(250, 250, 235), QColor(220, 230, 255, 90));
+    glowDisc(p, QPointF(r.right() - 14, r.top() + 14), 6, 16, QColor(250, 250, 235),
+             QColor(220, 230, 255, 90));
     p.fillPath(ridge(r, r.top() + 58, 12, 44, 0.2), QColor(170, 180, 220));
     p.fillPath(ridge(r, r.top() + 70, 8, 45, 0.1), QColor(220, 228, 250));
     for (int i = 0; i < 6; ++i)
@@ -263,11 +239,12 @@ void bonusWinterCottage(QPainter& p, const QRectF& r)
     p.setBrush(QColor(90, 50, 40));
     p.drawRect(QRectF(h.x() + 17, h.y() - 24, 3.5, 8));
     QPolygonF roof;
-    roof << QPointF(h.x() - 3, h.y() - 11) << QPointF(h.x() + 12, h.y() - 22) << QPointF(h.x() + 27, h.y() - 11);
+    roof << QPointF(h.x() - 3, h.y() - 11) << QPointF(h.x() + 12, h.y() - 22)
+         << QPointF(h.x() + 27, h.y() - 11);
     p.setBrush(QColor(245, 248, 255));
     p.drawPolygon(roof);
-    window(p, QRectF(h.x() + 3, h.y() - 8, 4, 4), QColor(255, 200, 90));
-    window(p, QRectF(h.x() + 16, h.y() - 8, 4, 4), QColor(255, 200, 90));
+    litWindow(p, QRectF(h.x() + 3, h.y() - 8, 4, 4), QColor(255, 200, 90));
+    litWindow(p, QRectF(h.x() + 16, h.y() - 8, 4, 4), QColor(255, 200, 90));
     p.setBrush(QColor(70, 40, 30));
     p.drawRect(QRectF(h.x() + 10, h.y() - 7, 3.5, 7));
     for (int i = 0; i < 4; ++i) {
@@ -292,7 +269,8 @@ void bonusWinterCottage(QPainter& p, const QRectF& r)
 void bonusPyramids(QPainter& p, const QRectF& r)
 {
     fillVertical(p, r, {{0, QColor(250, 150, 60)}, {0.55, QColor(255, 226, 150)}});
-    glowDisc(p, QPointF(r.left() + 44, r.top() + 30), 9, 24, QColor(255, 244, 200), QColor(255, 220, 140, 130));
+    glowDisc(p, QPointF(r.left() + 44, r.top() + 30), 9, 24, QColor(255, 244, 200),
+             QColor(255, 220, 140, 130));
     const qreal ground = r.top() + 60;
     // Pyramids: lit face towards the sun, shaded face away.
     struct Pyr {
@@ -300,7 +278,8 @@ void bonusPyramids(QPainter& p, const QRectF& r)
         qreal w;
         qreal h;
     };
-    for (const Pyr& py : {Pyr{r.left() + 48, 26, 20}, Pyr{r.left() + 22, 34, 28}, Pyr{r.left() + 4, 16, 11}}) {
+    for (const Pyr& py :
+         {Pyr{r.left() + 48, 26, 20}, Pyr{r.left() + 22, 34, 28}, Pyr{r.left() + 4, 16, 11}}) {
         const QPointF apex(py.x, ground - py.h);
         QPolygonF lit, dark;
         lit << apex << QPointF(py.x + py.w / 2, ground) << QPointF(py.x + py.w * 0.1, ground);
@@ -355,14 +334,16 @@ void bonusPalmIsland(QPainter& p, const QRectF& r)
                  {{0, QColor(30, 140, 230)}, {1, QColor(170, 230, 250)}});
     cloud(p, QPointF(r.left() + 18, r.top() + 14), 20, QColor(255, 255, 255, 240));
     cloud(p, QPointF(r.left() + 50, r.top() + 24), 14, QColor(255, 255, 255, 210));
-    glowDisc(p, QPointF(r.right() - 10, r.top() + 10), 5, 15, QColor(255, 255, 220), QColor(255, 255, 200, 140));
+    glowDisc(p, QPointF(r.right() - 10, r.top() + 10), 5, 15, QColor(255, 255, 220),
+             QColor(255, 255, 200, 140));
     fillVertical(p, QRectF(r.left(), horizon, r.width(), r.bottom() - horizon),
                  {{0, QColor(20, 120, 170)}, {0.5, QColor(40, 200, 200)}, {1, QColor(120, 230, 210)}});
     ripples(p, QRectF(r.left(), horizon + 1, r.width(), 30), QColor(255, 255, 255), 30, 13);
     // The island: a sand bank with surf at its edge.
     QPainterPath sand;
     sand.moveTo(r.left() - 1, r.bottom() - 8);
-    sand.cubicTo(r.left() + 10, r.bottom() - 22, r.left() + 46, r.bottom() - 24, r.right() + 1, r.bottom() - 10);
+    sand.cubicTo(r.left() + 10, r.bottom() - 22, r.left() + 46, r.bottom() - 24, r.right() + 1,
+                 r.bottom() - 10);
     sand.lineTo(r.right() + 1, r.bottom() + 1);
     sand.lineTo(r.left() - 1, r.bottom() + 1);
     sand.closeSubpath();
@@ -374,8 +355,9 @@ void bonusPalmIsland(QPainter& p, const QRectF& r)
         QPointF foot;
         QPointF top;
     };
-    for (const Palm& pm : {Palm{QPointF(r.left() + 22, r.bottom() - 16), QPointF(r.left() + 34, r.top() + 40)},
-                           Palm{QPointF(r.left() + 40, r.bottom() - 16), QPointF(r.left() + 50, r.top() + 52)}}) {
+    for (const Palm& pm :
+         {Palm{QPointF(r.left() + 22, r.bottom() - 16), QPointF(r.left() + 34, r.top() + 40)},
+          Palm{QPointF(r.left() + 40, r.bottom() - 16), QPointF(r.left() + 50, r.top() + 52)}}) {
         QPainterPath trunk;
         trunk.moveTo(pm.foot);
         trunk.quadTo(QPointF(pm.foot.x() - 2, (pm.foot.y() + pm.top.y()) / 2), pm.top);
@@ -442,7 +424,8 @@ void bonusWaterfall(QPainter& p, const QRectF& r)
             p.drawLine(QPointF(outer, lip + k * 9), QPointF(inner, lip + k * 9 + (side ? -2 : 2)));
         p.setPen(Qt::NoPen);
         for (int k = 0; k < 5; ++k)
-            leafyTree(p, QPointF(side ? inner + 4 + k * 5 : inner - 4 - k * 5, lip - 1 - k * (side ? 1.4 : 1.2)),
+            leafyTree(p,
+                      QPointF(side ? inner + 4 + k * 5 : inner - 4 - k * 5, lip - 1 - k * (side ? 1.4 : 1.2)),
                       8 + (k % 2) * 3, QColor(50, 130, 60), QColor(70, 50, 30));
     }
     // Pool, mist and a faint rainbow in the spray.
@@ -458,8 +441,8 @@ void bonusWaterfall(QPainter& p, const QRectF& r)
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 3; ++i) {
         p.setPen(QPen(bands[i], 1.2));
-        p.drawArc(QRectF(fall.center().x() - 16 + i * 1.2, pool - 14 + i * 1.2, 32 - i * 2.4, 28 - i * 2.4), 20 * 16,
-                  140 * 16);
+        p.drawArc(QRectF(fall.center().x() - 16 + i * 1.2, pool - 14 + i * 1.2, 32 - i * 2.4, 28 - i * 2.4),
+                  20 * 16, 140 * 16);
     }
     p.setPen(Qt::NoPen);
     p.fillPath(ridge(r, r.bottom() - 2, 5, 54, 0.3), QColor(40, 90, 50));
@@ -481,8 +464,9 @@ void bonusWindmill(QPainter& p, const QRectF& r)
         const qreal x0 = r.left() - 60 + (r.width() + 120) * i / n;
         const qreal x1 = r.left() - 60 + (r.width() + 120) * (i + 1) / n;
         QPolygonF band;
-        band << QPointF(vanish.x() + (x0 - vanish.x()) * 0.04, horizon) << QPointF(vanish.x() + (x1 - vanish.x()) * 0.04, horizon)
-             << QPointF(x1, r.bottom() + 1) << QPointF(x0, r.bottom() + 1);
+        band << QPointF(vanish.x() + (x0 - vanish.x()) * 0.04, horizon)
+             << QPointF(vanish.x() + (x1 - vanish.x()) * 0.04, horizon) << QPointF(x1, r.bottom() + 1)
+             << QPointF(x0, r.bottom() + 1);
         p.setPen(Qt::NoPen);
         p.setBrush(i % 2 ? QColor(60, 120, 40) : rows[(i / 2) % 6]);
         p.drawPolygon(band);
@@ -493,7 +477,8 @@ void bonusWindmill(QPainter& p, const QRectF& r)
         const qreal y = rng.real(horizon + 22, r.bottom());
         const qreal x = rng.real(r.left(), r.right());
         const qreal s = 0.6 + (y - horizon) / 30;
-        const qreal t = (x - vanish.x()) / (y - horizon) * (r.bottom() - horizon) - (r.left() - 60 - vanish.x());
+        const qreal t =
+            (x - vanish.x()) / (y - horizon) * (r.bottom() - horizon) - (r.left() - 60 - vanish.x());
         const int band = static_cast<int>(t / ((r.width() + 120) / n));
         if (band % 2)
             continue;
@@ -503,8 +488,8 @@ void bonusWindmill(QPainter& p, const QRectF& r)
     // The mill: tapering tower, cap, gallery and four lattice sails.
     const QPointF hub(r.left() + 44, r.top() + 28);
     QPolygonF tower;
-    tower << QPointF(hub.x() - 4, hub.y() + 2) << QPointF(hub.x() + 4, hub.y() + 2) << QPointF(hub.x() + 7, horizon + 2)
-          << QPointF(hub.x() - 7, horizon + 2);
+    tower << QPointF(hub.x() - 4, hub.y() + 2) << QPointF(hub.x() + 4, hub.y() + 2)
+          << QPointF(hub.x() + 7, horizon + 2) << QPointF(hub.x() - 7, horizon + 2);
     p.setBrush(QColor(120, 70, 50));
     p.drawPolygon(tower);
     p.setBrush(QColor(60, 50, 50));
@@ -533,8 +518,10 @@ void bonusWindmill(QPainter& p, const QRectF& r)
 
 void bonusCastle(QPainter& p, const QRectF& r)
 {
-    fillVertical(p, r, {{0, QColor(60, 40, 110)}, {0.45, QColor(230, 110, 90)}, {0.7, QColor(255, 200, 120)}});
-    glowDisc(p, QPointF(r.left() + 18, r.top() + 50), 8, 22, QColor(255, 230, 160), QColor(255, 180, 110, 130));
+    fillVertical(p, r,
+                 {{0, QColor(60, 40, 110)}, {0.45, QColor(230, 110, 90)}, {0.7, QColor(255, 200, 120)}});
+    glowDisc(p, QPointF(r.left() + 18, r.top() + 50), 8, 22, QColor(255, 230, 160),
+             QColor(255, 180, 110, 130));
     cloud(p, QPointF(r.left() + 46, r.top() + 16), 20, QColor(250, 160, 150, 170));
     p.fillPath(ridge(r, r.top() + 66, 8, 71, 0.2), QColor(120, 70, 110));
     // The hill and the castle on it, as one dark silhouette with lit windows.
@@ -574,7 +561,7 @@ void bonusCastle(QPainter& p, const QRectF& r)
     p.drawPolygon(flag);
     for (const QPointF w : {QPointF(cx - 15.5, g - 18), QPointF(cx + 13.5, g - 16), QPointF(cx - 1, g - 24),
                             QPointF(cx - 8, g - 9), QPointF(cx + 6, g - 9)})
-        window(p, QRectF(w, QSizeF(1.8, 2.6)), QColor(255, 210, 110));
+        litWindow(p, QRectF(w, QSizeF(1.8, 2.6)), QColor(255, 210, 110));
     // A river winding out of the hills.
     QPainterPath river;
     river.moveTo(r.left() + 30, r.top() + 72);

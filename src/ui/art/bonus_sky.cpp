@@ -72,8 +72,8 @@ void balloon(QPainter& p, QPointF top, qreal size, const QColor& a, const QColor
     env.moveTo(top.x(), top.y() + size * 1.25);
     env.cubicTo(top.x() - size * 0.2, top.y() + size, top.x() - size * 0.6, top.y() + size * 0.7,
                 top.x() - size * 0.6, top.y() + size * 0.35);
-    env.cubicTo(top.x() - size * 0.6, top.y() - size * 0.05, top.x() - size * 0.3, top.y() - size * 0.1, top.x(),
-                top.y() - size * 0.1);
+    env.cubicTo(top.x() - size * 0.6, top.y() - size * 0.05, top.x() - size * 0.3, top.y() - size * 0.1,
+                top.x(), top.y() - size * 0.1);
     env.cubicTo(top.x() + size * 0.3, top.y() - size * 0.1, top.x() + size * 0.6, top.y() - size * 0.05,
                 top.x() + size * 0.6, top.y() + size * 0.35);
     env.cubicTo(top.x() + size * 0.6, top.y() + size * 0.7, top.x() + size * 0.2, top.y() + size, top.x(),
@@ -118,7 +118,8 @@ void bonusAurora(QPainter& p, const QRectF& r)
         const QColor high = band ? QColor(120, 60, 200) : QColor(40, 180, 220);
         for (qreal x = r.left(); x < r.right(); x += 0.6) {
             const qreal u = (x - r.left()) / r.width();
-            const qreal base = r.top() + (band ? 26 : 42) + 8 * std::sin(u * 5.5 + band * 2) + 3 * std::sin(u * 13);
+            const qreal base =
+                r.top() + (band ? 26 : 42) + 8 * std::sin(u * 5.5 + band * 2) + 3 * std::sin(u * 13);
             const qreal len = (band ? 18 : 28) + 9 * std::sin(u * 9 + 1 + band);
             const qreal strength = 0.65 + 0.35 * std::sin(u * 17 + band * 3);
             QLinearGradient g(0, base - len, 0, base);
@@ -145,22 +146,26 @@ void bonusAurora(QPainter& p, const QRectF& r)
     land(p);
     fillVertical(p, QRectF(r.left(), lake, r.width(), r.bottom() - lake + 1),
                  {{0, QColor(10, 40, 60)}, {1, QColor(4, 14, 30)}});
-    reflection(p, r, lake, [&](QPainter& q) {
-        for (qreal x = r.left(); x < r.right(); x += 1.2) {
-            const qreal u = (x - r.left()) / r.width();
-            const qreal strength = 0.5 + 0.5 * std::sin(u * 17);
-            q.setPen(QPen(QColor(60, 255, 150, static_cast<int>(120 * strength)), 0.8));
-            q.drawLine(QPointF(x, lake - 30), QPointF(x, lake - 14));
-        }
-        land(q);
-    }, QColor(4, 14, 30), 140);
+    reflection(
+        p, r, lake,
+        [&](QPainter& q) {
+            for (qreal x = r.left(); x < r.right(); x += 1.2) {
+                const qreal u = (x - r.left()) / r.width();
+                const qreal strength = 0.5 + 0.5 * std::sin(u * 17);
+                q.setPen(QPen(QColor(60, 255, 150, static_cast<int>(120 * strength)), 0.8));
+                q.drawLine(QPointF(x, lake - 30), QPointF(x, lake - 14));
+            }
+            land(q);
+        },
+        QColor(4, 14, 30), 140);
 }
 
 void bonusNightCity(QPainter& p, const QRectF& r)
 {
     fillVertical(p, r, {{0, QColor(10, 10, 40)}, {0.6, QColor(50, 30, 90)}, {0.75, QColor(160, 70, 100)}});
     stars(p, r, r.top() + 30, 40, 101);
-    glowDisc(p, QPointF(r.left() + 16, r.top() + 16), 5.5, 16, QColor(255, 250, 230), QColor(200, 200, 255, 90));
+    glowDisc(p, QPointF(r.left() + 16, r.top() + 16), 5.5, 16, QColor(255, 250, 230),
+             QColor(200, 200, 255, 90));
     const qreal street = r.top() + 66;
     auto skyline = [&](QPainter& q) {
         Rng rng(103);
@@ -237,9 +242,11 @@ void bonusGalaxy(QPainter& p, const QRectF& r)
             const qreal t = rng.real(0.0, 3.2);
             const qreal radius = 3 + 7 * std::exp(0.32 * t * 2) / 2;
             const qreal a = t * 1.9 + arm * M_PI + rng.real(-0.25, 0.25);
-            const QPointF at(std::cos(a) * radius + rng.real(-1.5, 1.5), std::sin(a) * radius + rng.real(-1.5, 1.5));
+            const QPointF at(std::cos(a) * radius + rng.real(-1.5, 1.5),
+                             std::sin(a) * radius + rng.real(-1.5, 1.5));
             const qreal near = std::clamp(1.0 - radius / 40, 0.0, 1.0);
-            p.setBrush(withAlpha(mix(QColor(140, 180, 255), QColor(255, 230, 200), near), rng.integer(80, 220)));
+            p.setBrush(
+                withAlpha(mix(QColor(140, 180, 255), QColor(255, 230, 200), near), rng.integer(80, 220)));
             const qreal s = rng.real(0.25, 0.7);
             p.drawEllipse(at, s, s);
         }
@@ -271,7 +278,8 @@ void bonusCoralReef(QPainter& p, const QRectF& r)
     for (int i = 0; i < 4; ++i) {
         QPolygonF ray;
         const qreal x = r.left() + 8 + i * 16;
-        ray << QPointF(x, r.top()) << QPointF(x + 6, r.top()) << QPointF(x + 18, r.bottom()) << QPointF(x + 8, r.bottom());
+        ray << QPointF(x, r.top()) << QPointF(x + 6, r.top()) << QPointF(x + 18, r.bottom())
+            << QPointF(x + 8, r.bottom());
         QLinearGradient g(0, r.top(), 0, r.bottom());
         g.setColorAt(0, QColor(255, 255, 255, 70));
         g.setColorAt(1, QColor(255, 255, 255, 0));
@@ -292,7 +300,8 @@ void bonusCoralReef(QPainter& p, const QRectF& r)
         p.drawPath(weed);
     }
     // Branching coral: a recursive fork.
-    std::function<void(QPointF, qreal, qreal, int)> branch = [&](QPointF at, qreal angle, qreal len, int depth) {
+    std::function<void(QPointF, qreal, qreal, int)> branch = [&](QPointF at, qreal angle, qreal len,
+                                                                 int depth) {
         const QPointF end = polar(at, len, angle);
         p.setPen(QPen(QColor(250, 110, 110), 0.6 + depth * 0.45, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(at, end);
@@ -330,13 +339,16 @@ void bonusCoralReef(QPainter& p, const QRectF& r)
 void bonusBlossomMoon(QPainter& p, const QRectF& r)
 {
     fillVertical(p, r, {{0, QColor(30, 30, 90)}, {0.6, QColor(200, 110, 160)}, {1, QColor(250, 190, 180)}});
-    glowDisc(p, QPointF(r.left() + 40, r.top() + 32), 14, 26, QColor(255, 246, 220), QColor(255, 230, 230, 90));
+    glowDisc(p, QPointF(r.left() + 40, r.top() + 32), 14, 26, QColor(255, 246, 220),
+             QColor(255, 230, 230, 90));
     // A snow-capped cone on the horizon.
     QPainterPath fuji;
     fuji.moveTo(r.left() - 1, r.bottom() - 10);
-    fuji.cubicTo(r.left() + 12, r.bottom() - 16, r.left() + 22, r.bottom() - 30, r.left() + 30, r.bottom() - 34);
+    fuji.cubicTo(r.left() + 12, r.bottom() - 16, r.left() + 22, r.bottom() - 30, r.left() + 30,
+                 r.bottom() - 34);
     fuji.lineTo(r.left() + 38, r.bottom() - 34);
-    fuji.cubicTo(r.left() + 46, r.bottom() - 30, r.left() + 54, r.bottom() - 16, r.right() + 1, r.bottom() - 10);
+    fuji.cubicTo(r.left() + 46, r.bottom() - 30, r.left() + 54, r.bottom() - 16, r.right() + 1,
+                 r.bottom() - 10);
     fuji.lineTo(r.right() + 1, r.bottom() + 1);
     fuji.lineTo(r.left() - 1, r.bottom() + 1);
     fuji.closeSubpath();
@@ -363,7 +375,8 @@ void bonusBlossomMoon(QPainter& p, const QRectF& r)
     Rng rng(143);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 34; ++i) {
-        const QPointF at = bough.pointAtPercent(rng.real(0.05, 1.0)) + QPointF(rng.real(-3, 3), rng.real(-3, 3));
+        const QPointF at =
+            bough.pointAtPercent(rng.real(0.05, 1.0)) + QPointF(rng.real(-3, 3), rng.real(-3, 3));
         const qreal s = rng.real(1.1, 1.9);
         for (int k = 0; k < 5; ++k) {
             p.setBrush(k % 2 ? QColor(255, 200, 220) : QColor(250, 170, 200));
@@ -374,7 +387,8 @@ void bonusBlossomMoon(QPainter& p, const QRectF& r)
     }
     for (int i = 0; i < 14; ++i) {
         p.setBrush(QColor(255, 200, 220, 200));
-        p.drawEllipse(QPointF(rng.real(r.left(), r.right()), rng.real(r.top() + 30, r.bottom() - 10)), 0.9, 0.6);
+        p.drawEllipse(QPointF(rng.real(r.left(), r.right()), rng.real(r.top() + 30, r.bottom() - 10)), 0.9,
+                      0.6);
     }
 }
 
@@ -389,7 +403,8 @@ void bonusVolcano(QPainter& p, const QRectF& r)
         p.setBrush(QColor(60 + i * 3, 40 + i * 2, 40 + i * 2, 150));
         p.drawEllipse(at, 4 + i * 0.5, 3 + i * 0.4);
     }
-    glowDisc(p, QPointF(r.left() + 32, r.top() + 38), 3, 18, QColor(255, 230, 120), QColor(255, 120, 40, 170));
+    glowDisc(p, QPointF(r.left() + 32, r.top() + 38), 3, 18, QColor(255, 230, 120),
+             QColor(255, 120, 40, 170));
     QPainterPath cone;
     cone.moveTo(r.left() - 1, r.bottom() - 14);
     cone.cubicTo(r.left() + 10, r.bottom() - 20, r.left() + 22, r.top() + 46, r.left() + 28, r.top() + 40);
@@ -428,8 +443,9 @@ void bonusVolcano(QPainter& p, const QRectF& r)
 void bonusRainbow(QPainter& p, const QRectF& r)
 {
     fillVertical(p, r, {{0, QColor(80, 150, 230)}, {0.7, QColor(210, 235, 250)}});
-    const QColor bands[7] = {QColor(230, 40, 40), QColor(250, 140, 30), QColor(250, 230, 50), QColor(60, 190, 70),
-                             QColor(50, 130, 230), QColor(70, 60, 180), QColor(140, 60, 180)};
+    const QColor bands[7] = {QColor(230, 40, 40), QColor(250, 140, 30), QColor(250, 230, 50),
+                             QColor(60, 190, 70), QColor(50, 130, 230), QColor(70, 60, 180),
+                             QColor(140, 60, 180)};
     const QPointF c(r.left() + 36, r.top() + 74);
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 7; ++i) {
@@ -445,7 +461,8 @@ void bonusRainbow(QPainter& p, const QRectF& r)
     Rng rng(163);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 50; ++i) {
-        const QColor f[4] = {QColor(255, 255, 255), QColor(250, 220, 50), QColor(240, 80, 120), QColor(160, 120, 240)};
+        const QColor f[4] = {QColor(255, 255, 255), QColor(250, 220, 50), QColor(240, 80, 120),
+                             QColor(160, 120, 240)};
         p.setBrush(f[rng.integer(0, 3)]);
         p.drawEllipse(QPointF(rng.real(r.left(), r.right()), rng.real(r.top() + 78, r.bottom())), 0.8, 0.8);
     }
@@ -453,7 +470,8 @@ void bonusRainbow(QPainter& p, const QRectF& r)
     p.setBrush(QColor(250, 240, 220));
     p.drawRect(QRectF(h.x(), h.y() - 6, 9, 6));
     QPolygonF roof;
-    roof << QPointF(h.x() - 1.5, h.y() - 6) << QPointF(h.x() + 4.5, h.y() - 11) << QPointF(h.x() + 10.5, h.y() - 6);
+    roof << QPointF(h.x() - 1.5, h.y() - 6) << QPointF(h.x() + 4.5, h.y() - 11)
+         << QPointF(h.x() + 10.5, h.y() - 6);
     p.setBrush(QColor(200, 60, 40));
     p.drawPolygon(roof);
     p.setBrush(QColor(90, 60, 40));

@@ -157,10 +157,14 @@ void drawHeadwear(QPainter& p, const Palette& pal, int court, qreal cx)
         // A flat beret with a feather.
         QPainterPath feather;
         feather.moveTo(cx + 3, 8);
-        feather.cubicTo(cx + 8, 6, cx + 10, 2, cx + 12, 0.5);
-        feather.cubicTo(cx + 10.5, 4.5, cx + 8, 7.5, cx + 3.5, 9);
+        feather.cubicTo(cx + 6, 4, cx + 9, 1.5, cx + 13, 0.5);
+        feather.cubicTo(cx + 12, 4.5, cx + 9, 8, cx + 3.5, 9.2);
         feather.closeSubpath();
-        p.fillPath(feather, pal.trim);
+        p.fillPath(feather, QColor(250, 250, 244));
+        p.setPen(QPen(pal.trim, 0.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(feather);
+        p.setPen(Qt::NoPen);
         QPainterPath cap;
         cap.moveTo(cx - 8, 9.4);
         cap.cubicTo(cx - 7, 4.0, cx + 7, 4.0, cx + 8, 9.4);
@@ -317,7 +321,8 @@ void drawCourtPanel(QPainter& p, int suit, int court, const QRectF& panel)
     // Faint diagonal hatching behind the figures, tinted by suit.
     p.setPen(QPen(withAlpha(ink, 22), 0.6));
     for (qreal d = -panel.height(); d < panel.width(); d += 3.0)
-        p.drawLine(QPointF(panel.left() + d, panel.bottom()), QPointF(panel.left() + d + panel.height(), panel.top()));
+        p.drawLine(QPointF(panel.left() + d, panel.bottom()),
+                   QPointF(panel.left() + d + panel.height(), panel.top()));
 
     const qreal half = panel.height() / 2;
     p.save();

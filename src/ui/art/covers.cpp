@@ -18,7 +18,15 @@ constexpr qreal CELL_H = CARD_H / GRID;
 
 // Order in which pieces come off, as (row, column): the border clockwise from the bottom right.
 constexpr std::array<std::array<int, 2>, 9> REMOVAL_ORDER{{
-    {2, 2}, {2, 1}, {2, 0}, {1, 0}, {0, 0}, {0, 1}, {0, 2}, {1, 2}, {1, 1},
+    {2, 2},
+    {2, 1},
+    {2, 0},
+    {1, 0},
+    {0, 0},
+    {0, 1},
+    {0, 2},
+    {1, 2},
+    {1, 1},
 }};
 
 // Which way each inner edge's tab points (+1 towards the higher row / column).
@@ -114,7 +122,8 @@ void drawGreenBack(QPainter& p)
         q.setPen(Qt::NoPen);
         q.setBrush(QColor(255, 255, 255, 40));
         for (qreal y = r.top(); y < r.bottom() + 3; y += 6.0)
-            for (qreal x = r.left() + 3 * (static_cast<int>((y - r.top()) / 6.0) % 2); x < r.right() + 3; x += 6.0)
+            for (qreal x = r.left() + 3 * (static_cast<int>((y - r.top()) / 6.0) % 2); x < r.right() + 3;
+                 x += 6.0)
                 q.drawEllipse(QPointF(x, y + 3), 0.7, 0.7);
     });
 }

@@ -84,7 +84,8 @@ void drawEmblem(QPainter& p, bool play)
 
 void drawArrow(QPainter& p, bool green, bool right)
 {
-    const QColor base = green ? QColor(30, 170, 50) : QColor(206, 30, 36);
+    // A light green, so the arrow still stands out on the green table.
+    const QColor base = green ? QColor(70, 210, 80) : QColor(206, 30, 36);
     p.save();
     if (right) {
         p.translate(14, 0);
@@ -126,8 +127,8 @@ void drawLocked(QPainter& p)
     p.drawEllipse(QPointF(48.5, 28.5), 1.8, 1.8);
     p.drawRect(QRectF(47.8, 29, 1.4, 5));
 
-    const QPainterPath words = textPath(QStringLiteral("НЕТ ДОСТУПА"), sansFont(24, true), QRectF(6, 49, 85, 11),
-                                        Qt::AlignHCenter);
+    const QPainterPath words =
+        textPath(QStringLiteral("НЕТ ДОСТУПА"), sansFont(24, true), QRectF(6, 49, 85, 11), Qt::AlignHCenter);
     p.fillPath(words, red);
     p.setPen(QPen(withAlpha(red, 160), 1.0));
     p.drawLine(QPointF(6, 44.5), QPointF(91, 44.5));

@@ -4,7 +4,6 @@
 #include <QLinearGradient>
 #include <QRadialGradient>
 
-#include <array>
 #include <cmath>
 #include <vector>
 

@@ -192,7 +192,8 @@ void ripples(QPainter& p, const QRectF& water, const QColor& colour, int count, 
         const qreal depth = (y - water.top()) / std::max(1.0, water.height());
         const qreal len = rng.real(1.5, 4.5) * (0.6 + depth);
         const qreal x = rng.real(water.left(), water.right());
-        p.setPen(QPen(withAlpha(colour, rng.integer(60, 150)), 0.5 + depth * 0.4, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(
+            QPen(withAlpha(colour, rng.integer(60, 150)), 0.5 + depth * 0.4, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(x - len / 2, y), QPointF(x + len / 2, y));
     }
     p.restore();
@@ -213,6 +214,33 @@ void reflection(QPainter& p, const QRectF& r, qreal waterY, const std::function<
     fade.setColorAt(0, withAlpha(water, 90));
     fade.setColorAt(1, withAlpha(water, 220));
     p.fillRect(QRectF(r.left(), waterY, r.width(), r.bottom() - waterY), fade);
+    p.restore();
+}
+
+// A path of glints on water under a low sun, widening towards the viewer.
+void sunPath(QPainter& p, const QRectF& r, qreal x, qreal horizon, const QColor& colour, std::uint32_t seed)
+{
+    Rng rng(seed);
+    p.save();
+    for (int i = 0; i < 70; ++i) {
+        const qreal t = rng.real();
+        const qreal y = horizon + 1 + t * (r.bottom() - horizon);
+        const qreal spread = 3 + t * 16;
+        const qreal cx = x + rng.real(-spread, spread);
+        const qreal len = 1 + t * 5 * rng.real(0.5, 1.0);
+        p.setPen(QPen(withAlpha(colour, rng.integer(120, 230)), 0.5 + t * 0.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(cx - len / 2, y), QPointF(cx + len / 2, y));
+    }
+    p.restore();
+}
+
+void litWindow(QPainter& p, const QRectF& w, const QColor& light)
+{
+    p.save();
+    p.setPen(Qt::NoPen);
+    glowDisc(p, w.center(), 0.1, w.width() * 1.6, light, withAlpha(light, 70));
+    p.setBrush(light);
+    p.drawRect(w);
     p.restore();
 }
 

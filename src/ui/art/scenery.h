@@ -35,4 +35,10 @@ void ripples(QPainter& p, const QRectF& water, const QColor& colour, int count, 
 void reflection(QPainter& p, const QRectF& r, qreal waterY, const std::function<void(QPainter&)>& scene,
                 const QColor& water, int alpha);
 
+// A path of glints on water under a low sun at x, widening towards the viewer.
+void sunPath(QPainter& p, const QRectF& r, qreal x, qreal horizon, const QColor& colour, std::uint32_t seed);
+
+// A lit window with a faint glow around it.
+void litWindow(QPainter& p, const QRectF& w, const QColor& light);
+
 } // namespace liorna::art::detail

@@ -20,7 +20,8 @@ float lattice(int ix, int iy, int px, int py, std::uint32_t seed)
 {
     ix = ((ix % px) + px) % px;
     iy = ((iy % py) + py) % py;
-    return static_cast<float>(hash3(static_cast<std::uint32_t>(ix), static_cast<std::uint32_t>(iy), seed) & 0xffff) /
+    return static_cast<float>(hash3(static_cast<std::uint32_t>(ix), static_cast<std::uint32_t>(iy), seed) &
+                              0xffff) /
            65535.0f;
 }
 
@@ -50,7 +51,8 @@ float tileFbm(qreal x, qreal y, qreal w, qreal h, int cellsX, int cellsY, int oc
     for (int o = 0; o < octaves; ++o) {
         const int cx = cellsX << o;
         const int cy = cellsY << o;
-        sum += amp * periodicNoise(x / w * cx, y / h * cy, cx, cy, seed + static_cast<std::uint32_t>(o) * 101u);
+        sum +=
+            amp * periodicNoise(x / w * cx, y / h * cy, cx, cy, seed + static_cast<std::uint32_t>(o) * 101u);
         norm += amp;
         amp *= 0.5f;
     }
@@ -59,8 +61,8 @@ float tileFbm(qreal x, qreal y, qreal w, qreal h, int cellsX, int cellsY, int oc
 
 struct TileLook {
     QColor base;
-    float mottle;   // strength of the large soft clouds
-    float grain;    // strength of the pixel-sized grain
+    float mottle; // strength of the large soft clouds
+    float grain;  // strength of the pixel-sized grain
     std::uint32_t seed;
 };
 
@@ -121,7 +123,8 @@ void feltFibres(QImage& image, qreal w, qreal h, const QColor& base, std::uint32
             QPainterPath f;
             f.moveTo(a);
             f.quadTo(m, b);
-            q.setPen(QPen(withAlpha(light ? mix(base, Qt::white, 0.25) : mix(base, Qt::black, 0.3), 38), 0.5));
+            q.setPen(
+                QPen(withAlpha(light ? mix(base, Qt::white, 0.25) : mix(base, Qt::black, 0.3), 38), 0.5));
             q.drawPath(f);
         }
     });

@@ -1,0 +1,258 @@
+#include "autoplay.h"
+
+#include <bitset>
+#include <chrono>
+#include <random>
+#include <sstream>
+
+#include "harness.h"
+
+namespace liorna::scenario {
+
+namespace {
+
+struct Broken {
+    std::string what;
+};
+
+class Player {
+public:
+    Player(Harness& h, std::uint32_t seed) : h_(h), e_(h.engine()), rng_(seed) {}
+
+    void playMatches(int matches)
+    {
+        startMatch();
+        while (e_.matchesFinished < matches) {
+            act();
+            check();
+            if (e_.phase == TurnPhase::NoTrick && e_.matchStatus().matchOver && !e_.pacingPending()) {
+                closeScreens();
+                if (e_.matchesFinished < matches)
+                    startMatch();
+            }
+            if (++steps_ > 50'000'000)
+                throw Broken{"the matches do not end"};
+        }
+    }
+    int deals() const { return e_.dealsScored; }
+
+private:
+    int roll(int n) { return static_cast<int>(rng_() % static_cast<unsigned>(n)); }
+
+    void startMatch()
+    {
+        const int mode = 1 + roll(6);
+        e_.deliver([&] {
+            if (roll(4) == 0)
+                e_.newGameSameLength();
+            else
+                e_.newGame(mode);
+        });
+    }
+
+    void closeScreens() { h_.screens.stack.clear(); }
+
+    void act()
+    {
+        const bool humanTurn = e_.phase == TurnPhase::HumanLeading || e_.phase == TurnPhase::HumanAnswering;
+        // Mostly the player waits for the game when it is not its turn, and plays when it is; now and
+        // then it clicks where it should not, or lets time run on a while.
+        const int r = roll(100);
+        if ((!humanTurn && r < 90) || r < 8) {
+            const auto due = h_.timers.nextDue();
+            const std::int64_t pause = roll(10) == 0 ? roll(600) : 1000;
+            if (due >= 0 && due - h_.timers.now() <= pause)
+                h_.timers.fireNext(due);
+            else
+                h_.timers.advance(pause);
+            return;
+        }
+        const int k = 1 + roll(5);
+        e_.deliver([&] {
+            if (r < 55)
+                e_.inputHandCard(k, roll(25) == 0);
+            else if (r < 75)
+                e_.inputLedCard(k);
+            else if (r < 80)
+                e_.inputCoverCard(k);
+            else if (r < 90)
+                e_.inputPlay();
+            else if (r < 96)
+                e_.inputDiscard();
+            else if (h_.screens.top(ScreenId::MatchStatus))
+                e_.clickMatchStatus();
+        });
+    }
+
+    std::bitset<36> present() const
+    {
+        std::bitset<36> cards;
+        auto add = [&](const Slot& s, const char* where) {
+            if (!s.holdsCard())
+                return;
+            const int i = s.card.deckIndex();
+            if (cards[i])
+                throw Broken{s.card.code() + " is in two places (" + where + ")"};
+            cards[i] = true;
+        };
+        for (const auto& s : e_.humanHand)
+            add(s, "human hand");
+        for (const auto& s : e_.computerHand)
+            add(s, "computer hand");
+        for (const auto& s : e_.led)
+            add(s, "led");
+        for (std::size_t k = 0; k < HAND_SIZE; ++k) {
+            const Slot& c = e_.cover[k];
+            if (e_.coverSource[k] != 0 && e_.phase != TurnPhase::AfterTrick) {
+                // A placed human cover stays in its hand slot until the trick is settled.
+                const Slot& source = e_.humanHand[static_cast<std::size_t>(e_.coverSource[k] - 1)];
+                if (source != c)
+                    throw Broken{"cover " + c.code() + " is not the card of its hand slot " +
+                                 std::to_string(e_.coverSource[k]) + " (" + source.code() + "), phase " +
+                                 std::to_string(static_cast<int>(e_.phase))};
+                continue;
+            }
+            add(c, "cover");
+        }
+        for (int i = 0; i < DECK_SIZE; ++i)
+            if (e_.deckList[static_cast<std::size_t>(i)])
+                add(Slot::held(Card::fromDeckIndex(i)), "stock");
+        return cards;
+    }
+
+    static int points(const std::bitset<36>& cards)
+    {
+        int p = 0;
+        for (int i = 0; i < DECK_SIZE; ++i)
+            p += cards[i] ? cardPoints(i % 9 + 1) : 0;
+        return p;
+    }
+
+    int realCards(const std::array<Slot, 5>& hand) const
+    {
+        int n = 0;
+        for (const auto& s : hand)
+            n += s.holdsCard() ? 1 : 0;
+        return n;
+    }
+
+    void check()
+    {
+        // The exhausted mark of a deal whose last clean-up still refills may land after the scoring.
+        if (e_.phase == TurnPhase::DealOver) {
+            marksAtEnd_ = 0;
+            for (const auto& s : e_.humanHand)
+                marksAtEnd_ += s.isExhausted() ? 1 : 0;
+        }
+        // The invariants are checked whenever the trick moves on: at every change of phase.
+        if (e_.phase == lastPhase_ && e_.dealsStarted == dealSeen_)
+            return;
+        if (e_.dealsStarted != dealSeen_) {
+            if (dealSeen_ > 0 && lastPhase_ == TurnPhase::DealOver && marksAtEnd_ != 1)
+                throw Broken{"a deal ended with " + std::to_string(marksAtEnd_) + " exhausted marks"};
+            dealSeen_ = e_.dealsStarted;
+            taken_[0].reset();
+            taken_[1].reset();
+            previous_.reset();
+            previous_ = present();
+        }
+        const auto now = present();
+        const auto vanished = previous_ & ~now;
+        const int taker = e_.leader == 1 ? 0 : 1;
+        taken_[static_cast<std::size_t>(taker)] |= vanished;
+        if ((now & (taken_[0] | taken_[1])).any())
+            throw Broken{"a taken card came back"};
+        if (now.count() + taken_[0].count() + taken_[1].count() != DECK_SIZE)
+            throw Broken{
+                "cards lost: " + std::to_string(now.count() + taken_[0].count() + taken_[1].count()) +
+                " accounted for"};
+        previous_ = now;
+
+        const bool tableEmpty = e_.ledCount == 0;
+        if (tableEmpty && e_.phase != TurnPhase::AfterTrick) {
+            if (points(taken_[0]) != e_.humanTrickPoints || points(taken_[1]) != e_.computerTrickPoints)
+                throw Broken{"points taken " + std::to_string(e_.humanTrickPoints) + "/" +
+                             std::to_string(e_.computerTrickPoints) + " but the cards taken hold " +
+                             std::to_string(points(taken_[0])) + "/" + std::to_string(points(taken_[1]))};
+        }
+
+        // The hands as the trick began: before the human's lead, or as the computer's lead went down.
+        if (e_.phase == TurnPhase::HumanLeading) {
+            humanAtStart_ = realCards(e_.humanHand);
+            computerAtStart_ = realCards(e_.computerHand);
+        }
+        if (e_.phase == TurnPhase::HumanAnswering && lastPhase_ != TurnPhase::HumanAnswering) {
+            humanAtStart_ = realCards(e_.humanHand);
+            computerAtStart_ = realCards(e_.computerHand) + e_.ledCount;
+        }
+        if (e_.phase == TurnPhase::AfterTrick && lastPhase_ != TurnPhase::AfterTrick) {
+            const int k = e_.ledCount;
+            for (int j = 0; j < HAND_SIZE; ++j)
+                if (e_.led[static_cast<std::size_t>(j)].holdsCard() != (j < k))
+                    throw Broken{"a trick used an empty or exhausted slot"};
+            if (humanAtStart_ - realCards(e_.humanHand) != k ||
+                computerAtStart_ - realCards(e_.computerHand) != k)
+                throw Broken{"a trick of " + std::to_string(k) + " took " +
+                             std::to_string(humanAtStart_ - realCards(e_.humanHand)) + " and " +
+                             std::to_string(computerAtStart_ - realCards(e_.computerHand)) + " cards"};
+        }
+        if (e_.phase == TurnPhase::DealOver) {
+            if (lastPhase_ != TurnPhase::DealOver &&
+                e_.humanTrickPoints + e_.computerTrickPoints != DECK_POINTS)
+                throw Broken{"a deal ended with " +
+                             std::to_string(e_.humanTrickPoints + e_.computerTrickPoints) + " points taken"};
+            if (e_.afterTrickTimer().active() || e_.computerAnswerTimer().active() ||
+                e_.playStepTimer().active() || e_.ledCount != 0)
+                throw Broken{"a timer or a lead came into a finished deal"};
+        }
+        lastPhase_ = e_.phase;
+    }
+
+    Harness& h_;
+    GameEngine& e_;
+    std::mt19937 rng_;
+    long steps_ = 0;
+    int dealSeen_ = 0;
+    std::bitset<36> previous_;
+    std::array<std::bitset<36>, 2> taken_;
+    int humanAtStart_ = 0;
+    int computerAtStart_ = 0;
+    int marksAtEnd_ = 0;
+    TurnPhase lastPhase_ = TurnPhase::NoTrick;
+};
+
+} // namespace
+
+int autoplay(int matches, std::uint32_t seed, std::ostream& out)
+{
+    Harness h;
+    h.random.reseed(seed);
+    h.cues = RecordingCues(h.dir);
+    if (!h.start()) {
+        out << "autoplay: the program did not start\n";
+        return 1;
+    }
+    // Cues are only recorded; keep the record from growing over thousands of deals.
+    h.engine().soundEnabled = false;
+    Player player(h, seed);
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        player.playMatches(matches);
+    } catch (const Broken& broken) {
+        out << "autoplay: seed " << seed << ", deal " << h.engine().dealsStarted << ", at " << h.timers.now()
+            << " ms: " << broken.what << "\n0 passed, 1 failed\n";
+        return 1;
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    out << "autoplay: " << matches << " matches, " << player.deals() << " deals, " << h.timers.now() / 1000
+        << " s of play in " << seconds << " s real: " << static_cast<long>(player.deals() / seconds)
+        << " deals per second\n";
+    if (!h.messages.shown.empty()) {
+        out << "autoplay: unexpected message \"" << h.messages.shown.front() << "\"\n0 passed, 1 failed\n";
+        return 1;
+    }
+    out << "1 passed, 0 failed\n";
+    return 0;
+}
+
+} // namespace liorna::scenario
