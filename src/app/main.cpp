@@ -33,7 +33,18 @@ int main(int argc, char** argv)
     TableWindow window(engine.table());
     messages.setOwner(&window);
     screens.setOwner(&window);
-    engine.onTableChanged = [&window] { window.render(); };
+    screens.setEngine(&engine);
+    engine.onTableChanged = [&window, &screens] {
+        window.render();
+        screens.render();
+    };
+    window.input.handCard = [&engine](int k, Qt::MouseButton b) {
+        engine.deliver([&] { engine.inputHandCard(k, b == Qt::RightButton); });
+    };
+    window.input.ledCard = [&engine](int k) { engine.deliver([&] { engine.inputLedCard(k); }); };
+    window.input.coverCard = [&engine](int k) { engine.deliver([&] { engine.inputCoverCard(k); }); };
+    window.input.play = [&engine] { engine.deliver([&] { engine.inputPlay(); }); };
+    window.input.discard = [&engine] { engine.deliver([&] { engine.inputDiscard(); }); };
 
     try {
         engine.create();

@@ -49,6 +49,10 @@ void PictureLabel::changeEvent(QEvent* event)
 
 void PictureLabel::mousePressEvent(QMouseEvent* event)
 {
+    if (!clickable_) {
+        event->ignore();
+        return;
+    }
     pressed_ = true;
     event->accept();
 }
@@ -57,7 +61,7 @@ void PictureLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     // A click is a press and a release over the picture.
     const bool inside = rect().contains(event->position().toPoint());
-    if (pressed_ && inside)
+    if (pressed_ && inside && clickable_)
         emit clicked(event->button());
     pressed_ = false;
     event->accept();

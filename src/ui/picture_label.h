@@ -14,6 +14,9 @@ public:
     void setPicture(const Picture& picture, bool seeThrough = false);
     const Picture& picture() const { return picture_; }
     bool seeThrough() const { return seeThrough_; }
+    // A picture that takes no clicks still looks the same (a disabled label would grey it).
+    void setClickable(bool clickable) { clickable_ = clickable; }
+    bool clickable() const { return clickable_; }
 
 signals:
     void clicked(Qt::MouseButton button);
@@ -28,6 +31,7 @@ private:
     Picture picture_;
     bool seeThrough_ = false;
     bool pressed_ = false;
+    bool clickable_ = true;
     qreal shownRatio_ = 0;
 };
 

@@ -290,7 +290,7 @@ void TableWindow::render()
     for (std::size_t i = 0; i < 5; ++i) {
         const CardView& h = s.humanHand[i];
         humanCards_[i]->setPicture(h.picture, h.seeThrough);
-        humanCards_[i]->setEnabled(h.clickable && !h.seeThrough);
+        humanCards_[i]->setClickable(h.clickable && !h.seeThrough);
         // The slot's button-face grey shows only through a see-through card.
         humanSlots_[i]->setAutoFillBackground(h.seeThrough);
         setShown(humanSlots_[i], h.shown);
@@ -301,10 +301,10 @@ void TableWindow::render()
         setShown(computerSlots_[i], s.computerHand[i].shown);
 
         led_[i]->setPicture(s.led[i].picture);
-        led_[i]->setEnabled(s.led[i].clickable);
+        led_[i]->setClickable(s.led[i].clickable);
         setShown(led_[i], s.led[i].shown);
         cover_[i]->setPicture(s.cover[i].picture);
-        cover_[i]->setEnabled(s.cover[i].clickable);
+        cover_[i]->setClickable(s.cover[i].clickable);
         setShown(cover_[i], s.cover[i].shown);
     }
     setShown(play_, s.playShown);
