@@ -198,6 +198,8 @@ std::string Runner::fieldValue(const std::string& name)
         return std::to_string(e.matchTargetCode);
     if (name == "matchMode")
         return std::to_string(e.matchMode);
+    if (name == "dealsScored")
+        return std::to_string(e.dealsScored);
     if (name == "ledCount")
         return std::to_string(e.ledCount);
     if (name == "soundEnabled")
@@ -243,6 +245,8 @@ void Runner::expectLabel(const std::vector<std::string>& w)
         got = t.actionCaption;
     else if (name == "trump")
         got = t.trumpAnnouncementShown ? t.trumpAnnouncement : "";
+    else if (name == "result")
+        got = engine().matchStatus().resultShown ? engine().matchStatus().result : "";
     else
         throw Failure{"unknown label '" + name + "'"};
     if (got != w[3])
