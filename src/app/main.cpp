@@ -34,6 +34,7 @@ int main(int argc, char** argv)
     messages.setOwner(&window);
     screens.setOwner(&window);
     screens.setEngine(&engine);
+    screens.setPorts(&messages, &shell);
     engine.onTableChanged = [&window, &screens] {
         window.render();
         screens.render();
@@ -45,6 +46,8 @@ int main(int argc, char** argv)
     window.input.coverCard = [&engine](int k) { engine.deliver([&] { engine.inputCoverCard(k); }); };
     window.input.play = [&engine] { engine.deliver([&] { engine.inputPlay(); }); };
     window.input.discard = [&engine] { engine.deliver([&] { engine.inputDiscard(); }); };
+    window.input.command = [&engine](MenuCommand c) { engine.deliver([&] { engine.runCommand(c); }); };
+    window.input.menuButton = [&engine] { engine.deliver([&] { engine.showMenus(); }); };
 
     try {
         engine.create();

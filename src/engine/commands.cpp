@@ -32,4 +32,65 @@ void GameEngine::newGameSameLength()
     announceTrump();
 }
 
+void GameEngine::runCommand(MenuCommand command)
+{
+    switch (command) {
+    case MenuCommand::None: return;
+    case MenuCommand::NewGame: newGameSameLength(); return;
+    case MenuCommand::NewGameSingle: newGame(1); return;
+    case MenuCommand::NewGameTo4: newGame(2); return;
+    case MenuCommand::NewGameTo6: newGame(3); return;
+    case MenuCommand::NewGameTo8: newGame(4); return;
+    case MenuCommand::NewGameTo10: newGame(5); return;
+    case MenuCommand::NewGameTo12: newGame(6); return;
+    case MenuCommand::HideMenus: toggleMenus(); return;
+    case MenuCommand::CardBack: openCardBackDialog(); return;
+    case MenuCommand::BackgroundGreen: chooseBackground(1); return;
+    case MenuCommand::BackgroundBlue: chooseBackground(2); return;
+    case MenuCommand::BackgroundRed: chooseBackground(3); return;
+    case MenuCommand::BackgroundGrass: chooseBackground(4); return;
+    case MenuCommand::Settings: openSettingsDialog(); return;
+    case MenuCommand::Bonuses: openBonusGallery(); return;
+    case MenuCommand::Statistics: openStatisticsDialog(); return;
+    case MenuCommand::Help: showHelp(); return;
+    case MenuCommand::About: openAboutBox(); return;
+    }
+}
+
+void GameEngine::toggleMenus()
+{
+    const bool show = !table_.menusShown;
+    table_.menusShown = show;
+    table_.menuButtonShown = !show;
+}
+
+void GameEngine::showMenus()
+{
+    table_.menusShown = true;
+    table_.menuButtonShown = false;
+}
+
+void GameEngine::chooseBackground(int n)
+{
+    // A background that cannot be saved is not painted either.
+    settings_.setLine(18, std::to_string(n));
+    settings_.save();
+    table_.canvas = Picture::tile(n);
+    backgroundTile = Picture::tile(n);
+    paintPileBackgrounds();
+}
+
+void GameEngine::chooseCardBack(const std::string& number)
+{
+    settings_.setLine(17, number);
+    settings_.save();
+    cardBackChoice = number;
+    applySettings();
+}
+
+void GameEngine::showHelp()
+{
+    shell_.open("Help/index.htm");
+}
+
 } // namespace liorna

@@ -148,7 +148,7 @@ void GameEngine::startUpTick()
     StartScreenModel::Actions actions;
     actions.play = [this](int choice) { deliver([this, choice] { startChosenMatch(choice); }); };
     actions.noPlay = [this] { deliver([this] { screens_.close(ScreenId::Start); }); };
-    actions.bonuses = [] {};
+    actions.bonuses = [this] { deliver([this] { openBonusGallery(); }); };
     actions.quit = [this] { screens_.quit(); };
     startScreen_ = std::make_unique<StartScreenModel>(std::move(actions));
     screens_.openStart(*startScreen_);

@@ -15,6 +15,7 @@
 #include "engine/digit_pool.h"
 #include "engine/engine_timer.h"
 #include "engine/free_running.h"
+#include "engine/menu_tree.h"
 #include "engine/start_screen_model.h"
 #include "engine/table_state.h"
 #include "persist/settings_file.h"
@@ -125,6 +126,21 @@ public:
     // --- New games: a match of the given length (1..6), or of the current length ---
     void newGame(int mode);
     void newGameSameLength();
+
+    // --- The other commands of the menus ---
+    void runCommand(MenuCommand command);
+    void toggleMenus();
+    void showMenus();
+    void chooseBackground(int n);
+    // The card back dialog's OK: line 17, save, apply.
+    void chooseCardBack(const std::string& number);
+    void showHelp();
+    void openCardBackDialog() { screens_.openCardBack(); }
+    void openSettingsDialog() { screens_.openSettings(); }
+    void openStatisticsDialog() { screens_.openStatistics(); }
+    void openBonusGallery() { screens_.openBonus(false); }
+    void openAboutBox() { screens_.openAbout(); }
+    const std::filesystem::path& programDir() const { return programDir_; }
 
     // --- The human's input, as the table window delivers it (slots and pairs 1..5) ---
     void inputHandCard(int k, bool rightButton);

@@ -16,6 +16,10 @@ public:
     virtual void openMatchStatus() = 0;
     // The bonus pictures, uncovering a piece after a won match (reveal) or as a gallery.
     virtual void openBonus(bool reveal) = 0;
+    virtual void openCardBack() = 0;
+    virtual void openSettings() = 0;
+    virtual void openStatistics() = 0;
+    virtual void openAbout() = 0;
     virtual void close(ScreenId screen) = 0;
     // Ends the program: the event loop ends and every window closes.
     virtual void quit() = 0;

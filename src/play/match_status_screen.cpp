@@ -30,11 +30,14 @@ QLabel* statusLabel(QWidget* parent, const QString& text, int height, QPoint at)
 
 } // namespace
 
-MatchStatusScreen::MatchStatusScreen(const MatchStatusState& state, std::function<void()> onClick, QWidget* parent)
+MatchStatusScreen::MatchStatusScreen(const MatchStatusState& state, std::function<void()> onClick,
+                                     QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), state_(state), onClick_(std::move(onClick))
 {
     setFixedSize(361, 289);
     setModal(true);
+    // Never shown (the screen has no border), but lets the desktop and its tools name the window.
+    setWindowTitle(QStringLiteral("Итог сдачи"));
     auto* panel = new QFrame(this);
     panel->setGeometry(0, 0, 361, 289);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);

@@ -17,7 +17,8 @@ class PictureLabel;
 class MatchStatusScreen : public QDialog {
     Q_OBJECT
 public:
-    MatchStatusScreen(const MatchStatusState& state, std::function<void()> onClick, QWidget* parent = nullptr);
+    MatchStatusScreen(const MatchStatusState& state, std::function<void()> onClick,
+                      QWidget* parent = nullptr);
     void render();
     QLabel* resultLabel() const { return result_; }
     PictureLabel* tile(int i) const { return tiles_[static_cast<std::size_t>(i)]; }

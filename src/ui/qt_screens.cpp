@@ -1,6 +1,15 @@
 #include "ui/qt_screens.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "persist/bonus_screen.h"
+#include "persist/settings_dialog.h"
+#include "persist/statistics_dialog.h"
+#include "ui/about_box.h"
+#include "ui/card_back_dialog.h"
 
 #include "app/start_screen.h"
 
@@ -17,14 +26,90 @@ void QtScreens::openMatchStatus()
 {
     GameEngine* engine = engine_;
     matchStatus_ = new MatchStatusScreen(
-        engine->matchStatus(), [engine] { engine->deliver([engine] { engine->clickMatchStatus(); }); }, owner_);
+        engine->matchStatus(), [engine] { engine->deliver([engine] { engine->clickMatchStatus(); }); },
+        owner_);
     matchStatus_->setAttribute(Qt::WA_DeleteOnClose);
     matchStatus_->open();
 }
 
-void QtScreens::openBonus(bool)
+void QtScreens::show(QDialog* dialog)
 {
-    // The bonus pictures' screen is not part of the program yet; a win is recorded all the same.
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->open();
+    if (const QScreen* s = dialog->screen())
+        dialog->move(s->geometry().center() - dialog->rect().center());
+}
+
+std::function<void(const std::string&)> QtScreens::reporter()
+{
+    MessageSink* messages = messages_;
+    return [messages](const std::string& text) { messages->showError(text); };
+}
+
+void QtScreens::openBonus(bool reveal)
+{
+    bonus_ = std::make_unique<BonusProgress>(engine_->settings());
+    std::optional<int> mode;
+    if (reveal)
+        mode = engine_->matchMode;
+    Shell* shell = shell_;
+    GameEngine* engine = engine_;
+    auto* screen = new BonusScreen(
+        *bonus_, mode, engine_->programDir(), [shell](const std::string& folder) { shell->open(folder); },
+        reporter(), owner_);
+    // A completed picture may have become a card back: the table's backs follow the file.
+    QObject::connect(screen, &QDialog::finished, screen,
+                     [engine] { engine->deliver([engine] { engine->applySettings(); }); });
+    show(screen);
+}
+
+void QtScreens::openCardBack()
+{
+    GameEngine* engine = engine_;
+    auto report = reporter();
+    auto* dialog = new CardBackDialog(
+        engine->cardBackChoice, engine->availableBackCount,
+        [engine, report](const std::string& chosen) {
+            try {
+                engine->chooseCardBack(chosen);
+            } catch (const UserError& error) {
+                report(error.what());
+                return false;
+            }
+            engine->deliver([] {});
+            return true;
+        },
+        engine->cardBackPicture, owner_);
+    show(dialog);
+}
+
+void QtScreens::openSettings()
+{
+    settings_ = std::make_unique<SettingsDialogModel>(engine_->settings());
+    GameEngine* engine = engine_;
+    auto* dialog = new SettingsDialog(
+        *settings_, [engine] { engine->deliver([engine] { engine->applySettings(); }); }, reporter(), owner_);
+    show(dialog);
+}
+
+void QtScreens::openStatistics()
+{
+    statistics_ = std::make_unique<StatisticsModel>(engine_->settings());
+    QWidget* owner = owner_;
+    auto confirm = [owner] {
+        return QMessageBox::question(
+                   owner, QStringLiteral("Сброс данных"),
+                   QStringLiteral("Вы уверены что хотите сбросить все статистические данные?"),
+                   QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    };
+    show(new StatisticsDialog(*statistics_, confirm, reporter(), owner_));
+}
+
+void QtScreens::openAbout()
+{
+    show(new AboutBox(QDir(QString::fromStdString(engine_->programDir().string())).filePath("Orvel.avi"),
+                      reporter(), owner_));
 }
 
 void QtScreens::render()

@@ -1,13 +1,19 @@
 #pragma once
 // The Screens port on Qt: each screen is opened window-modally with open(), never a nested loop.
 
+#include <QDialog>
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
 #include "app/start_screen.h"
 #include "engine/game_engine.h"
-#include "play/match_status_screen.h"
+#include "persist/bonus_progress.h"
+#include "persist/settings_model.h"
+#include "persist/statistics_model.h"
+#include "platform/ports.h"
 #include "platform/screens.h"
+#include "play/match_status_screen.h"
 
 namespace liorna {
 
@@ -18,6 +24,15 @@ public:
     void openStart(StartScreenModel& model) override;
     void openMatchStatus() override;
     void openBonus(bool reveal) override;
+    void openCardBack() override;
+    void openSettings() override;
+    void openStatistics() override;
+    void openAbout() override;
+    void setPorts(MessageSink* messages, Shell* shell)
+    {
+        messages_ = messages;
+        shell_ = shell;
+    }
     // Shows the state of the open screens after an event.
     void render();
     void close(ScreenId screen) override;
@@ -30,6 +45,14 @@ private:
     QPointer<StartScreen> start_;
     QPointer<MatchStatusScreen> matchStatus_;
     GameEngine* engine_ = nullptr;
+    MessageSink* messages_ = nullptr;
+    Shell* shell_ = nullptr;
+    // The models of the open dialog; each opening starts from fresh ones.
+    std::unique_ptr<StatisticsModel> statistics_;
+    std::unique_ptr<SettingsDialogModel> settings_;
+    std::unique_ptr<BonusProgress> bonus_;
+    void show(QDialog* dialog);
+    std::function<void(const std::string&)> reporter();
 };
 
 } // namespace liorna

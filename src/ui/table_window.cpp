@@ -1,6 +1,8 @@
 #include "ui/table_window.h"
 
+#include <QAction>
 #include <QFrame>
+#include <QMenuBar>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -113,7 +115,51 @@ TableWindow::TableWindow(const TableState& state, QWidget* parent) : QMainWindow
     setGeometry(layout::DESIGN_WINDOW.x, layout::DESIGN_WINDOW.y, layout::DESIGN_WINDOW.w,
                 layout::DESIGN_WINDOW.h);
     build();
+    buildMenus();
     render();
+}
+
+void TableWindow::buildMenus()
+{
+    QMenu* menu = nullptr;
+    QMenu* submenu = nullptr;
+    for (const MenuItem& item : MENU_TREE) {
+        const QString caption = QString::fromUtf8(item.caption);
+        if (item.depth == 0) {
+            menu = menuBar()->addMenu(caption);
+            menus_.push_back(menu);
+            submenu = nullptr;
+            continue;
+        }
+        if (item.command == MenuCommand::None) {
+            submenu = menu->addMenu(caption);
+            continue;
+        }
+        QMenu* parent = item.depth == 2 ? submenu : menu;
+        if (item.depth == 1)
+            submenu = nullptr;
+        // Parented to the window and added to it, so that its shortcut works with the menus hidden.
+        auto* action = new QAction(caption, this);
+        if (*item.shortcut)
+            action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+        action->setShortcutContext(Qt::WindowShortcut);
+        const MenuCommand command = item.command;
+        connect(action, &QAction::triggered, this, [this, command] {
+            if (input.command)
+                input.command(command);
+        });
+        parent->addAction(action);
+        addAction(action);
+        actions_.push_back(action);
+    }
+}
+
+QAction* TableWindow::action(const QString& caption) const
+{
+    for (QAction* a : actions_)
+        if (a->text() == caption)
+            return a;
+    return nullptr;
 }
 
 TableWindow::~TableWindow() = default;
@@ -320,6 +366,12 @@ void TableWindow::render()
     setShown(trumpAnnouncement_, s.trumpAnnouncementShown);
 
     setShown(menuButton_, s.menuButtonShown);
+    // With the menus hidden the bar goes too; the shortcuts live on the window and still work.
+    for (QMenu* menu : menus_)
+        if (menu->menuAction()->isVisible() != s.menusShown)
+            menu->menuAction()->setVisible(s.menusShown);
+    if (menuBar()->isVisibleTo(this) != s.menusShown)
+        menuBar()->setVisible(s.menusShown);
     setText(scoreLabels_[0], s.humanScore);
     setText(scoreLabels_[1], s.computerScore);
     setText(scoreLabels_[2], s.matchTarget);

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 
+#include "engine/menu_tree.h"
 #include "engine/table_state.h"
 #include "ui/picture_label.h"
 
@@ -22,6 +23,7 @@ struct TableInput {
     std::function<void()> play;
     std::function<void()> discard;
     std::function<void()> menuButton;
+    std::function<void(MenuCommand)> command;
 };
 
 class TableWindow : public QMainWindow {
@@ -57,6 +59,9 @@ public:
     PictureLabel* flyingCard() const { return flying_; }
     // The widget whose client coordinates the layout uses.
     QWidget* table() const { return table_; }
+    // The menu item with this caption, for tests.
+    QAction* action(const QString& caption) const;
+    QList<QMenu*> menus() const { return menus_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -70,6 +75,7 @@ private:
         Picture paintedTile;
     };
     void build();
+    void buildMenus();
     void buildPile(Pile& pile, int countX);
     void renderPile(Pile& pile, const PileView& view);
     void centreTable();
@@ -95,6 +101,8 @@ private:
     QWidget* scorePanel_ = nullptr;
     std::array<QLabel*, 3> scoreLabels_{};
     PictureLabel* flying_ = nullptr;
+    QList<QMenu*> menus_;
+    QList<QAction*> actions_;
 };
 
 // Fonts standing in for the table's serif and sans-serif faces, by character height in pixels.

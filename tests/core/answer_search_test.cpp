@@ -70,7 +70,8 @@ TEST(CandidateOrder, MatchesAnIndependentEnumerationWithTheFourCardException)
             ++t[static_cast<std::size_t>(i)];
         }
         if (k == 4) {
-            const auto firstFive = std::find_if(expected.begin(), expected.end(), [](auto& x) { return x[0] == 5; });
+            const auto firstFive =
+                std::find_if(expected.begin(), expected.end(), [](auto& x) { return x[0] == 5; });
             expected.erase(std::find(firstFive, expected.end(), Candidate{5, 4, 3, 2}));
             expected.insert(firstFive, Candidate{5, 4, 3, 2});
         }

@@ -224,7 +224,7 @@ TEST_F(Trick, HumanCoversEveryLedCardOrGivesUpExactlyAsManyCards)
 
     lead();
     deliver([&] { e().inputHandCard(3, false); });
-    deliver([&] { e().inputDiscard(); }); // one pick for two led cards
+    deliver([&] { e().inputDiscard(); });          // one pick for two led cards
     deliver([&] { e().inputHandCard(3, false); }); // the same card again counts once
     deliver([&] { e().inputDiscard(); });
     deliver([&] { e().inputHandCard(4, false); });

@@ -45,17 +45,27 @@ public:
     void openStart(StartScreenModel& model) override
     {
         start = &model;
-        stack.push_back(ScreenId::Start);
+        push(ScreenId::Start);
     }
-    void openMatchStatus() override { stack.push_back(ScreenId::MatchStatus); }
+    void openMatchStatus() override { push(ScreenId::MatchStatus); }
     void openBonus(bool reveal) override
     {
-        stack.push_back(ScreenId::Bonus);
+        push(ScreenId::Bonus);
         bonusReveals += reveal ? 1 : 0;
+    }
+    void openCardBack() override { push(ScreenId::CardBack); }
+    void openSettings() override { push(ScreenId::Settings); }
+    void openStatistics() override { push(ScreenId::Statistics); }
+    void openAbout() override { push(ScreenId::About); }
+    void push(ScreenId screen)
+    {
+        stack.push_back(screen);
+        ++opened;
     }
     void close(ScreenId screen) override
     {
         std::erase(stack, screen);
+        ++opened;
         if (screen == ScreenId::Start)
             start = nullptr;
     }
@@ -66,6 +76,8 @@ public:
     StartScreenModel* start = nullptr;
     bool exited = false;
     int bonusReveals = 0;
+    // Screens opened so far; a change tells the driver a fresh screen is on top.
+    std::size_t opened = 0;
 };
 
 } // namespace liorna

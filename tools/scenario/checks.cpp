@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "runner.h"
@@ -80,6 +81,23 @@ void Runner::check(const Command& c)
         return;
     }
     engine();
+    syncDialogModels();
+    if (what == "menus") {
+        needWords(w, 3);
+        const bool shown = engine().table().menusShown;
+        if ((w[2] == "shown") != shown)
+            fail("menus " + w[2], shown ? "shown" : "hidden");
+        return;
+    }
+    if (what == "opened") {
+        needWords(w, 3);
+        const auto& opened = h_->shell.opened;
+        std::vector<std::string> got(opened.begin() + static_cast<std::ptrdiff_t>(openedSeen_), opened.end());
+        openedSeen_ = opened.size();
+        if (std::find(got.begin(), got.end(), w[2]) == got.end())
+            fail("opened " + inQuotes(w[2]), got.empty() ? "nothing" : inQuotes(got.front()));
+        return;
+    }
     if (what == "human" || what == "computer" || what == "led" || what == "cover")
         expectHand(w);
     else if (what == "shown")
@@ -198,6 +216,11 @@ std::string Runner::fieldValue(const std::string& name)
         return std::to_string(e.matchTargetCode);
     if (name == "matchMode")
         return std::to_string(e.matchMode);
+    if (name == "backCandidate") {
+        if (!cardBackModel())
+            throw Failure{"backCandidate needs the card back dialog on top"};
+        return cardBackModel()->candidate();
+    }
     if (name == "dealsScored")
         return std::to_string(e.dealsScored);
     if (name == "ledCount")
@@ -331,6 +354,22 @@ void Runner::expectText(const std::vector<std::string>& w)
             if (t == w[2])
                 return;
         fail("text " + inQuotes(w[2]) + " on MatchStatusScreen", "no such text");
+    }
+    if (statisticsModel()) {
+        std::vector<std::string> texts{"Побед",
+                                       "Поражений",
+                                       "Сброс",
+                                       StatisticsModel::totalCaption(),
+                                       statisticsModel()->wonTotal(),
+                                       statisticsModel()->lostTotal()};
+        for (std::size_t row = 0; row < 6; ++row) {
+            texts.push_back(StatisticsModel::captions()[row]);
+            texts.push_back(statisticsModel()->wonText(row));
+            texts.push_back(statisticsModel()->lostText(row));
+        }
+        if (std::find(texts.begin(), texts.end(), w[2]) != texts.end())
+            return;
+        fail("text " + inQuotes(w[2]) + " on StatisticsDialog", "no such text");
     }
     fail("a screen showing " + inQuotes(w[2]), "no screen");
 }

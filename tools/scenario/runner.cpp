@@ -98,7 +98,7 @@ void Runner::runCommand(const Command& c)
     if (fileCommand(c))
         return;
     ensureStarted();
-    if (setupCommand(c) || inputCommand(c) || timeCommand(c))
+    if (setupCommand(c) || dialogCommand(c) || inputCommand(c) || timeCommand(c))
         return;
     if (c.words[0] == "expect" && c.words.size() >= 2) {
         check(c);

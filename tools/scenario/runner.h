@@ -6,6 +6,9 @@
 #include <string>
 
 #include "harness.h"
+#include "persist/card_back_model.h"
+#include "persist/settings_model.h"
+#include "persist/statistics_model.h"
 #include "script.h"
 
 namespace liorna::scenario {
@@ -28,6 +31,8 @@ private:
     bool inputCommand(const Command& c);
     bool timeCommand(const Command& c);
     void check(const Command& c);
+    bool dialogCommand(const Command& c);
+    void syncDialogModels();
     void ensureStarted();
     void settlePhase();
     GameEngine& engine();
@@ -51,6 +56,17 @@ private:
     std::size_t cuesSeen_ = 0;
     std::size_t messagesSeen_ = 0;
     std::size_t openedSeen_ = 0;
+    std::size_t dialogSeen_ = 0;
+    bool answerOk_ = true;
+    std::unique_ptr<CardBackModel> cardBack_;
+    std::unique_ptr<SettingsDialogModel> settingsModel_;
+    std::unique_ptr<StatisticsModel> statistics_;
+
+public:
+    // The dialog models, for the checks.
+    CardBackModel* cardBackModel() { return cardBack_.get(); }
+    StatisticsModel* statisticsModel() { return statistics_.get(); }
+    SettingsDialogModel* settingsModel() { return settingsModel_.get(); }
 };
 
 // Expects `words.size()` to be exactly n.

@@ -1,0 +1,296 @@
+#include "persist/bonus_screen.h"
+
+#include <QFontInfo>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+#include "platform/ports.h"
+#include "ui/art/picture_art.h"
+#include "ui/picture_label.h"
+#include "ui/table_window.h"
+
+namespace liorna {
+
+namespace {
+
+// Styles and fonts differ between desktops: a text that would be cut off at its designed width gets
+// a slightly smaller font instead.
+void fitWidth(QWidget* widget, int width)
+{
+    QFont font = widget->font();
+    int pixels = QFontInfo(font).pixelSize();
+    while (widget->sizeHint().width() > width && pixels > 9) {
+        font.setPixelSize(--pixels);
+        widget->setFont(font);
+    }
+}
+
+constexpr int THUMB_W = 97;
+constexpr int THUMB_H = 81;
+constexpr int COLUMNS[] = {8, 112, 216, 320, 424};
+constexpr int ROWS[] = {8, 96, 184, 272};
+
+QWidget* blackPage(QWidget* parent)
+{
+    auto* page = new QWidget(parent);
+    page->setGeometry(0, 0, 529, 401);
+    page->setAutoFillBackground(true);
+    QPalette black = page->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    black.setColor(QPalette::WindowText, Qt::white);
+    page->setPalette(black);
+    return page;
+}
+
+QLabel* whiteText(QWidget* parent, const QString& text, const QRect& geometry, bool bold)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    label->setFont(sansFont(13, bold));
+    label->setWordWrap(true);
+    return label;
+}
+
+QPushButton* button(QWidget* parent, const QString& text, const QRect& geometry)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setGeometry(geometry);
+    b->setAutoDefault(false);
+    // The page's white text colour is for its labels, not for the buttons' faces.
+    b->setPalette(QPalette());
+    fitWidth(b, geometry.width());
+    return b;
+}
+
+} // namespace
+
+BonusThumbnail::BonusThumbnail(QWidget* parent) : QWidget(parent)
+{
+    setFixedSize(THUMB_W, THUMB_H);
+}
+
+void BonusThumbnail::setPicture(const Picture& picture)
+{
+    if (picture == picture_)
+        return;
+    picture_ = picture;
+    image_ = QImage();
+    update();
+}
+
+void BonusThumbnail::setSelected(bool selected)
+{
+    selected_ = selected;
+    update();
+}
+
+void BonusThumbnail::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
+    // Drawn at the screen's ratio and scaled here, so a thumbnail stays crisp on a 2x screen.
+    const qreal ratio = devicePixelRatioF();
+    if (image_.isNull() || imageRatio_ != ratio) {
+        image_ = art::render(picture_, ratio);
+        imageRatio_ = ratio;
+    }
+    if (!image_.isNull()) {
+        const QSizeF logical = image_.deviceIndependentSize();
+        const qreal scale = std::min(width() / logical.width(), height() / logical.height());
+        const QSizeF shown = logical * scale;
+        const QRectF target((width() - shown.width()) / 2, (height() - shown.height()) / 2, shown.width(),
+                            shown.height());
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(target, image_);
+    }
+    if (selected_) {
+        p.setPen(QPen(Qt::white, 1));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void BonusThumbnail::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void BonusThumbnail::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    pressed_ = false;
+    event->accept();
+}
+
+BonusScreen::BonusScreen(BonusProgress& progress, std::optional<int> revealMatchMode,
+                         std::filesystem::path programDir, std::function<void(const std::string&)> openFolder,
+                         std::function<void(const std::string&)> report, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      progress_(progress), programDir_(std::move(programDir)), openFolder_(std::move(openFolder)),
+      report_(std::move(report)), revealMode_(revealMatchMode.has_value())
+{
+    setWindowTitle(QStringLiteral("Бонус за победу"));
+    setFixedSize(527, 401);
+    if (revealMode_)
+        plan_ = progress_.revealPlan(*revealMatchMode);
+
+    buildRevealPanel();
+    buildGalleryPanel();
+
+    revealTimer_ = new QTimer(this);
+    revealTimer_->setSingleShot(true);
+    revealTimer_->setInterval(REVEAL_STEP_MS);
+    connect(revealTimer_, &QTimer::timeout, this, &BonusScreen::advanceReveal);
+    refreshTimer_ = new QTimer(this);
+    refreshTimer_->setSingleShot(true);
+    refreshTimer_->setInterval(GALLERY_REFRESH_MS);
+    connect(refreshTimer_, &QTimer::timeout, this, &BonusScreen::refreshGallery);
+
+    refreshGallery();
+    // With all twenty complete there is nothing to uncover: the gallery is what a win brings.
+    showGallery(!revealMode_ || plan_.stepCount() == 0);
+    back_->setVisible(revealMode_ && plan_.stepCount() > 0);
+}
+
+void BonusScreen::buildRevealPanel()
+{
+    revealPanel_ = blackPage(this);
+    picture_ = new PictureLabel(revealPanel_);
+    picture_->setGeometry(224, 152, 71, 96);
+    picture_->setClickable(false);
+    picture_->setPicture(plan_.picture);
+    cover_ = new PictureLabel(revealPanel_);
+    cover_->setGeometry(224, 152, 71, 96);
+    cover_->setClickable(false);
+    cover_->setPicture(Picture::cover(plan_.frameAt(0)));
+    whiteText(revealPanel_,
+              QStringLiteral("Вы сможете установить эту и другие открытые картинки в качестве рубашки карт"),
+              QRect(120, 64, 289, 65), true)
+        ->setAlignment(Qt::AlignCenter);
+    whiteText(
+        revealPanel_,
+        QStringLiteral("Открытые картинки будут появляться по мере их открытия в меню выбора рубашки карт"),
+        QRect(120, 264, 287, 65), true)
+        ->setAlignment(Qt::AlignCenter);
+    galleryButton_ = button(revealPanel_, QStringLiteral("Открытые картинки"), QRect(400, 368, 113, 25));
+    connect(galleryButton_, &QPushButton::clicked, this, [this] { showGallery(true); });
+}
+
+void BonusScreen::buildGalleryPanel()
+{
+    galleryPanel_ = blackPage(this);
+    for (int place = 1; place <= BONUS_PICTURES; ++place) {
+        auto* thumb = new BonusThumbnail(galleryPanel_);
+        thumb->move(COLUMNS[(place - 1) % 5], ROWS[(place - 1) / 5]);
+        thumb->setEnabled(false);
+        connect(thumb, &BonusThumbnail::clicked, this, [this, place] { select(place); });
+        thumbnails_[static_cast<std::size_t>(place - 1)] = thumb;
+    }
+    auto* note = whiteText(galleryPanel_,
+                           QStringLiteral("Все открытые картинки доступны в меню выбора \"рубашки\" карт"),
+                           QRect(8, 352, 423, 16), false);
+    note->setWordWrap(false);
+    save_ = button(galleryPanel_, QStringLiteral("Сохранить"), QRect(416, 368, 105, 25));
+    save_->setEnabled(false);
+    connect(save_, &QPushButton::clicked, this, &BonusScreen::exportSelected);
+    back_ = button(galleryPanel_, QStringLiteral("<< Назад"), QRect(296, 368, 105, 25));
+    connect(back_, &QPushButton::clicked, this, [this] { showGallery(false); });
+}
+
+void BonusScreen::showGallery(bool gallery)
+{
+    galleryPanel_->setVisible(gallery);
+    revealPanel_->setVisible(!gallery);
+}
+
+void BonusScreen::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The uncovering runs once per opening, from the first time the screen shows.
+    if (revealMode_ && !started_) {
+        started_ = true;
+        if (plan_.stepCount() > 0)
+            revealTimer_->start();
+    }
+}
+
+void BonusScreen::advanceReveal()
+{
+    if (!revealMode_ || committed_ || plan_.finishedAt(step_))
+        return;
+    ++step_;
+    cover_->setPicture(Picture::cover(plan_.frameAt(step_)));
+    if (plan_.finishedAt(step_))
+        commit();
+    else
+        revealTimer_->start();
+}
+
+void BonusScreen::commit()
+{
+    committed_ = true;
+    revealTimer_->stop();
+    if (plan_.completesPicture) {
+        showGallery(true);
+        back_->hide();
+        // The new picture joins the gallery a moment later, not at once.
+        refreshTimer_->start();
+    }
+    try {
+        progress_.commit(plan_);
+    } catch (const UserError& error) {
+        if (report_)
+            report_(error.what());
+    }
+}
+
+void BonusScreen::refreshGallery()
+{
+    for (int place = 1; place <= BONUS_PICTURES; ++place) {
+        BonusThumbnail* thumb = thumbnail(place);
+        const bool open = progress_.unlocked(place);
+        thumb->setPicture(open ? Picture::bonus(place) : Picture::of(PictureKind::Locked));
+        thumb->setEnabled(open);
+        thumb->setCursor(open ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    }
+}
+
+void BonusScreen::select(int place)
+{
+    if (selected_ != 0)
+        thumbnail(selected_)->setSelected(false);
+    selected_ = place;
+    thumbnail(place)->setSelected(true);
+    save_->setEnabled(true);
+}
+
+bool BonusScreen::exportSelected()
+{
+    if (selected_ == 0)
+        return false;
+    const std::string relative = BonusProgress::exportPath(selected_);
+    // JPEG has no transparency: the picture is laid on black, as the gallery shows it.
+    QImage image(pictureSize(Picture::bonus(selected_)).width, pictureSize(Picture::bonus(selected_)).height,
+                 QImage::Format_RGB32);
+    image.fill(Qt::black);
+    {
+        QPainter p(&image);
+        p.drawImage(0, 0, art::render(Picture::bonus(selected_), 1.0));
+    }
+    const std::filesystem::path target = programDir_ / std::filesystem::path(relative);
+    if (!image.save(QString::fromStdString(target.string()), "JPG", 95)) {
+        if (report_)
+            report_("Cannot create file " + relative);
+        return false;
+    }
+    if (openFolder_)
+        openFolder_("pictures");
+    return true;
+}
+
+} // namespace liorna

@@ -1,0 +1,101 @@
+#include "persist/statistics_dialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "platform/ports.h"
+#include "ui/table_window.h"
+
+namespace liorna {
+
+namespace {
+
+const QColor WON_COLOUR(0, 128, 0);
+const QColor LOST_COLOUR(200, 0, 0);
+// Stands in for the desktop's active-border colour, which modern styles no longer have.
+const QColor CAPTION_BACK(200, 210, 226);
+
+QLabel* textLabel(QWidget* parent, const QString& text, const QFont& font, const QColor& colour)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+} // namespace
+
+StatisticsDialog::StatisticsDialog(StatisticsModel& model, std::function<bool()> confirm,
+                                   std::function<void(const std::string&)> report, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      model_(model), confirm_(std::move(confirm)), report_(std::move(report))
+{
+    setWindowTitle(QStringLiteral("Статистика"));
+    setFixedSize(301, 403);
+
+    auto* wonHeading = textLabel(this, QStringLiteral("Побед"), sansFont(11, true), WON_COLOUR);
+    wonHeading->move(192, 40);
+    auto* lostHeading = textLabel(this, QStringLiteral("Поражений"), sansFont(11, true), LOST_COLOUR);
+    lostHeading->move(232, 40);
+    wonHeading->adjustSize();
+    lostHeading->adjustSize();
+
+    static constexpr int rowY[STATISTICS_ROWS + 1] = {56, 96, 136, 176, 216, 256, 312};
+    for (std::size_t row = 0; row <= STATISTICS_ROWS; ++row) {
+        const bool totals = row == STATISTICS_ROWS;
+        const QString caption = QString::fromStdString(totals ? std::string(StatisticsModel::totalCaption())
+                                                              : StatisticsModel::captions()[row]);
+        auto* label = textLabel(this, caption, sansFont(16, false), palette().color(QPalette::WindowText));
+        label->setGeometry(8, rowY[row], 177, 20);
+        label->setAutoFillBackground(true);
+        QPalette back = label->palette();
+        back.setColor(QPalette::Window, CAPTION_BACK);
+        label->setPalette(back);
+        label->setIndent(3);
+        captions_[row] = label;
+
+        const QFont countFont = sansFont(totals ? 16 : 13, true);
+        won_[row] = textLabel(this, QStringLiteral("0"), countFont, WON_COLOUR);
+        won_[row]->setGeometry(224, rowY[row], 32, 20);
+        lost_[row] = textLabel(this, QStringLiteral("0"), countFont, LOST_COLOUR);
+        lost_[row]->setGeometry(256, rowY[row], 40, 20);
+    }
+
+    reset_ = new QPushButton(QStringLiteral("Сброс"), this);
+    reset_->setGeometry(192, 368, 97, 25);
+    reset_->setAutoDefault(false);
+    connect(reset_, &QPushButton::clicked, this, &StatisticsDialog::pressReset);
+
+    refresh();
+}
+
+void StatisticsDialog::refresh()
+{
+    for (std::size_t row = 0; row < STATISTICS_ROWS; ++row) {
+        won_[row]->setText(QString::fromStdString(model_.wonText(row)));
+        lost_[row]->setText(QString::fromStdString(model_.lostText(row)));
+    }
+    won_[STATISTICS_ROWS]->setText(QString::fromStdString(model_.wonTotal()));
+    lost_[STATISTICS_ROWS]->setText(QString::fromStdString(model_.lostTotal()));
+}
+
+void StatisticsDialog::pressReset()
+{
+    // Without a question to ask (a test) the reset goes ahead.
+    if (confirm_ && !confirm_())
+        return;
+    try {
+        model_.resetAll();
+    } catch (const UserError& error) {
+        // The zeros stay in memory; the dialog stays open so the player sees nothing was lost silently.
+        if (report_)
+            report_(error.what());
+        return;
+    }
+    accept();
+}
+
+} // namespace liorna

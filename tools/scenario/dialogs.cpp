@@ -1,0 +1,156 @@
+// Menus, shortcut keys and the dialogs, as the scenario driver plays them. The dialogs' logic is their
+// core models; the driver holds the model of the dialog on top, as the Qt view would.
+
+#include "persist/card_back_model.h"
+#include "persist/settings_model.h"
+#include "persist/statistics_model.h"
+#include "runner.h"
+
+namespace liorna::scenario {
+
+namespace {
+
+MenuCommand commandFor(const std::string& word, bool shortcut)
+{
+    for (const MenuItem& item : MENU_TREE)
+        if (item.command != MenuCommand::None && word == (shortcut ? item.shortcut : item.caption))
+            return item.command;
+    return MenuCommand::None;
+}
+
+} // namespace
+
+void Runner::syncDialogModels()
+{
+    // A screen opened since the last look gets a fresh model; a closed one loses it.
+    const auto& stack = h_->screens.stack;
+    const std::size_t opened = h_->screens.opened;
+    if (opened == dialogSeen_)
+        return;
+    dialogSeen_ = opened;
+    cardBack_.reset();
+    settingsModel_.reset();
+    statistics_.reset();
+    if (stack.empty())
+        return;
+    GameEngine& e = engine();
+    switch (stack.back()) {
+    case ScreenId::CardBack:
+        cardBack_ = std::make_unique<CardBackModel>(e.cardBackChoice, e.availableBackCount);
+        break;
+    case ScreenId::Settings: settingsModel_ = std::make_unique<SettingsDialogModel>(e.settings()); break;
+    case ScreenId::Statistics: statistics_ = std::make_unique<StatisticsModel>(e.settings()); break;
+    default: break;
+    }
+}
+
+bool Runner::dialogCommand(const Command& c)
+{
+    const auto& w = c.words;
+    GameEngine& e = engine();
+    if (w[0] == "menu" || w[0] == "key") {
+        needWords(w, 2);
+        const MenuCommand command = commandFor(w[1], w[0] == "key");
+        if (command == MenuCommand::None)
+            throw Failure{"no menu item " + (w[0] == "key" ? w[1] : "\"" + w[1] + "\"")};
+        // Modal screens take the input: the table's menus and keys do nothing under them.
+        if (!h_->screens.stack.empty())
+            return true;
+        e.deliver([&] { e.runCommand(command); });
+        syncDialogModels();
+        return true;
+    }
+    if (w[0] == "answer") {
+        needWords(w, 2);
+        if (w[1] != "ok" && w[1] != "cancel")
+            throw Failure{"answer ok or cancel"};
+        answerOk_ = w[1] == "ok";
+        return true;
+    }
+    if (w[0] == "close") {
+        needWords(w, 1);
+        if (h_->screens.stack.empty())
+            throw Failure{"no screen to close"};
+        h_->screens.close(h_->screens.stack.back());
+        syncDialogModels();
+        return true;
+    }
+    syncDialogModels();
+    if (w[0] == "click" && w.size() == 3 && w[1] == "arrow") {
+        if (!cardBack_)
+            throw Failure{"'click arrow' needs the card back dialog on top"};
+        if (w[2] == "right") {
+            cardBack_->pointerOverRight();
+            cardBack_->next();
+        } else if (w[2] == "left") {
+            cardBack_->pointerOverLeft();
+            cardBack_->previous();
+        } else {
+            throw Failure{"arrow left or right"};
+        }
+        return true;
+    }
+    if (w[0] == "check") {
+        needWords(w, 2);
+        if (!settingsModel_)
+            throw Failure{"'check' needs the settings dialog on top"};
+        settingsModel_->soundOn = w[1] == "on";
+        return true;
+    }
+    if (w[0] == "slide") {
+        needWords(w, 3);
+        if (!settingsModel_)
+            throw Failure{"'slide' needs the settings dialog on top"};
+        const int bar = parseInt(w[1]);
+        const int v = parseInt(w[2]);
+        if (v < 1 || v > 10 || (bar != 1 && bar != 2))
+            throw Failure{"slide 1 or 2 to 1..10"};
+        (bar == 1 ? settingsModel_->speed1 : settingsModel_->speed2) = v;
+        return true;
+    }
+    if (w[0] != "press" || w.size() != 2)
+        return false;
+    const std::string& caption = w[1];
+    auto closeTop = [&] { h_->screens.close(h_->screens.stack.back()); };
+    auto attempt = [&](auto&& f) {
+        // A save that fails is reported and the dialog stays open.
+        try {
+            f();
+            closeTop();
+        } catch (const UserError& error) {
+            h_->messages.showError(error.what());
+        }
+        e.deliver([] {});
+    };
+    if (cardBack_) {
+        if (caption == "OK")
+            attempt([&] { e.chooseCardBack(cardBack_->candidate()); });
+        else if (caption == "Отмена")
+            closeTop();
+        else
+            throw Failure{"the card back dialog has no button \"" + caption + "\""};
+    } else if (settingsModel_) {
+        if (caption == "Сохранить")
+            attempt([&] {
+                settingsModel_->save();
+                e.applySettings();
+            });
+        else if (caption == "Отмена")
+            closeTop();
+        else
+            throw Failure{"the settings dialog has no button \"" + caption + "\""};
+    } else if (statistics_) {
+        if (caption != "Сброс")
+            throw Failure{"the statistics dialog has no button \"" + caption + "\""};
+        const bool ok = answerOk_;
+        answerOk_ = true;
+        if (ok)
+            attempt([&] { statistics_->resetAll(); });
+    } else {
+        return false;
+    }
+    syncDialogModels();
+    return true;
+}
+
+} // namespace liorna::scenario
