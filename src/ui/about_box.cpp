@@ -4,7 +4,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "ui/clip/clip_decoder.h"
+#include "ui/clip_loader.h"
 #include "ui/picture_label.h"
 
 namespace liorna {
@@ -67,17 +67,17 @@ bool AboutBox::clipRunning() const
 void AboutBox::openClip()
 {
     clipTried_ = true;
-    ClipDecoder decoder;
-    if (!decoder.open(clipPath_.toStdString())) {
+    std::vector<QImage> decoded;
+    std::string why;
+    if (!loadClip(clipPath_, decoded, intervalMs_, why)) {
         if (report_)
             report_("Cannot open AVI");
         return;
     }
-    intervalMs_ = decoder.frameIntervalMs();
-    frames_.reserve(decoder.frames().size());
+    frames_.reserve(decoded.size());
     // A frame larger than the control is shrunk to fit; a smaller one sits in its middle.
     const QSize room = animation_->size();
-    for (const QImage& image : decoder.frames()) {
+    for (const QImage& image : decoded) {
         const bool fits = image.width() <= room.width() && image.height() <= room.height();
         frames_.push_back(QPixmap::fromImage(
             fits ? image : image.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));

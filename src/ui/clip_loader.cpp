@@ -1,0 +1,22 @@
+#include "ui/clip_loader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
+
+namespace liorna {
+
+bool loadClip(const QString& path, std::vector<QImage>& frames, int& intervalMs, std::string& error)
+{
+    using Decode = bool (*)(const char*, std::vector<QImage>*, int*, std::string*);
+    static QLibrary module(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("liorna-clip")));
+    const auto decode = reinterpret_cast<Decode>(module.resolve("liorna_decode_clip"));
+    if (!decode) {
+        error = module.errorString().toStdString();
+        return false;
+    }
+    return decode(path.toLocal8Bit().constData(), &frames, &intervalMs, &error);
+}
+
+} // namespace liorna
