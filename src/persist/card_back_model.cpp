@@ -32,9 +32,10 @@ CardBackModel::CardBackModel(std::string cardBackChoice, std::string availableBa
 
 void CardBackModel::next()
 {
-    candidate_ = std::to_string(numberOf(candidate_) + 1);
-    if (candidate_ == std::to_string(lineNumber(available_, FRESH_AVAILABLE) + 1))
-        candidate_ = "1";
+    std::string stepped = std::to_string(numberOf(candidate_) + 1);
+    if (stepped == std::to_string(lineNumber(available_, FRESH_AVAILABLE) + 1))
+        stepped = std::to_string(1);
+    candidate_ = std::move(stepped);
 }
 
 void CardBackModel::previous()

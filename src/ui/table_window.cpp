@@ -206,6 +206,10 @@ void TableWindow::build()
         auto* slot = new QWidget(table_);
         place(slot, layout::humanSlot(k));
         slot->setAutoFillBackground(false);
+        // Button-face grey: what shows through a card that cannot be chosen.
+        QPalette grey = slot->palette();
+        grey.setColor(QPalette::Window, QColor(212, 208, 200));
+        slot->setPalette(grey);
         auto* card = new PictureLabel(slot);
         card->setGeometry(0, 0, layout::CARD_W, layout::CARD_H);
         auto* veil = new PictureLabel(slot);
