@@ -59,6 +59,12 @@ struct Slot {
     std::string code() const;
 };
 
+// The card points of what a slot holds; an empty or exhausted slot counts nothing.
+inline int slotPoints(const Slot& slot)
+{
+    return slot.holdsCard() ? cardPoints(slot.card.rank) : 0;
+}
+
 // The stored forms of the marks where a value must be shown or stored.
 inline constexpr const char* EMPTY_SLOT = "100";
 inline constexpr const char* TAKEN_MARK = "+++++";

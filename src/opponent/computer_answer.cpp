@@ -6,15 +6,6 @@
 
 namespace liorna {
 
-namespace {
-
-int pointsOf(const Slot& slot)
-{
-    return slot.holdsCard() ? cardPoints(slot.card.rank) : 0;
-}
-
-} // namespace
-
 void GameEngine::startComputerAnswer()
 {
     computerAnswerTimer_.start();
@@ -47,7 +38,7 @@ void GameEngine::settleNotBeaten()
     int points = 0;
     // The computer gives up slots 1 to k, whatever they hold.
     for (std::size_t j = 0; j < static_cast<std::size_t>(k); ++j)
-        points += pointsOf(computerHand[j]) + pointsOf(led[j]);
+        points += slotPoints(computerHand[j]) + slotPoints(led[j]);
     furtherFlights = k - 1;
     table_.flyingCard.shown = true;
     startCardFlight();
@@ -66,7 +57,7 @@ void GameEngine::settleBeaten(const std::vector<int>& slots)
         computerHand[static_cast<std::size_t>(s - 1)] = Slot::empty();
     int points = 0;
     for (std::size_t j = 0; j < static_cast<std::size_t>(ledCount); ++j)
-        points += pointsOf(led[j]) + pointsOf(cover[j]);
+        points += slotPoints(led[j]) + slotPoints(cover[j]);
     computerTrickPoints += points;
     restoreComputerHand();
     playCue(10);

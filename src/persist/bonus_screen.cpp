@@ -16,18 +16,6 @@ namespace liorna {
 
 namespace {
 
-// Styles and fonts differ between desktops: a text that would be cut off at its designed width gets
-// a slightly smaller font instead.
-void fitWidth(QWidget* widget, int width)
-{
-    QFont font = widget->font();
-    int pixels = QFontInfo(font).pixelSize();
-    while (widget->sizeHint().width() > width && pixels > 9) {
-        font.setPixelSize(--pixels);
-        widget->setFont(font);
-    }
-}
-
 constexpr int THUMB_W = 97;
 constexpr int THUMB_H = 81;
 constexpr int COLUMNS[] = {8, 112, 216, 320, 424};

@@ -8,21 +8,11 @@
 
 #include "platform/ports.h"
 
+#include "ui/table_window.h"
+
 namespace liorna {
 
 namespace {
-
-// Styles and fonts differ between desktops: a text that would be cut off at its designed width gets
-// a slightly smaller font instead.
-void fitWidth(QWidget* widget, int width)
-{
-    QFont font = widget->font();
-    int pixels = QFontInfo(font).pixelSize();
-    while (widget->sizeHint().width() > width && pixels > 9) {
-        font.setPixelSize(--pixels);
-        widget->setFont(font);
-    }
-}
 
 QSlider* speedBar(QWidget* parent, int y, int value)
 {

@@ -5,15 +5,6 @@
 
 namespace liorna {
 
-namespace {
-
-int pointsOf(const Slot& slot)
-{
-    return slot.holdsCard() ? cardPoints(slot.card.rank) : 0;
-}
-
-} // namespace
-
 void GameEngine::settleHumanCovered()
 {
     if (uncoveredCount != 0)
@@ -21,7 +12,7 @@ void GameEngine::settleHumanCovered()
     playCue(6);
     int points = 0;
     for (std::size_t k = 0; k < HAND_SIZE; ++k)
-        points += pointsOf(led[k]) + pointsOf(cover[k]);
+        points += slotPoints(led[k]) + slotPoints(cover[k]);
     humanTrickPoints += points;
     // Exactly the placed covers leave the hand; a card picked and not placed stays.
     for (std::size_t k = 0; k < HAND_SIZE; ++k) {
@@ -41,11 +32,11 @@ void GameEngine::settleHumanGaveUp()
 {
     int points = 0;
     for (std::size_t k = 0; k < HAND_SIZE; ++k)
-        points += pointsOf(led[k]);
+        points += slotPoints(led[k]);
     for (std::size_t k = 0; k < HAND_SIZE; ++k) {
         if (!handCommitted[k])
             continue;
-        points += pointsOf(humanHand[k]);
+        points += slotPoints(humanHand[k]);
         humanHand[k] = Slot::empty();
         table_.humanHand[k].shown = false;
     }

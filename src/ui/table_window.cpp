@@ -30,6 +30,16 @@ QFont sansFont(int pixelHeight, bool bold)
     return font;
 }
 
+void fitWidth(QWidget* widget, int width)
+{
+    QFont font = widget->font();
+    int pixels = QFontInfo(font).pixelSize();
+    while (widget->sizeHint().width() > width && pixels > 9) {
+        font.setPixelSize(--pixels);
+        widget->setFont(font);
+    }
+}
+
 // The table canvas: the background tile repeated over the whole client area, aligned to the table.
 class TableCanvas : public QWidget {
 public:

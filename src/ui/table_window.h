@@ -108,5 +108,8 @@ private:
 // Fonts standing in for the table's serif and sans-serif faces, by character height in pixels.
 QFont serifFont(int pixelHeight, bool bold, bool italic);
 QFont sansFont(int pixelHeight, bool bold);
+// Styles and fonts differ between desktops: a text that would be cut off at its designed width gets
+// a slightly smaller font instead.
+void fitWidth(QWidget* widget, int width);
 
 } // namespace liorna
