@@ -22,6 +22,8 @@ void GameEngine::scoreDeal()
     ++dealsScored;
     table_.playShown = false;
     table_.discardShown = false;
+    // No button is left to caption.
+    table_.actionCaption.clear();
     computerDealPenalty = penaltyForPoints(computerTrickPoints);
     humanDealPenalty = penaltyForPoints(humanTrickPoints);
     computerPenalty += computerDealPenalty;
