@@ -7,7 +7,8 @@ out=$2
 scale=${3:-1}
 mkdir -p "$out"
 display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+# A screen of 1280 x 800 logical pixels at the given pixel ratio.
+Xvfb "$display" -screen 0 $((1280 * scale))x$((800 * scale))x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $game $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display
@@ -27,7 +28,7 @@ for _ in $(seq 100); do
 done
 # Without a window manager nothing maximises the table: size it to the screen as one would.
 table=$(xdotool search --name '^Лиорна$' | head -1)
-xdotool windowmove "$table" 0 0 windowsize "$table" 1280 800
+xdotool windowmove "$table" 0 0 windowsize "$table" $((1280 * scale)) $((800 * scale))
 sleep 0.7
 import -window root "$out/start_screen.png"
 
