@@ -85,19 +85,19 @@ StartScreen::StartScreen(StartScreenModel& model, QWidget* parent)
         QRect geometry;
         bool bold;
     };
-    const Button specs[] = {
+    const Button layout[] = {
         {StartScreenModel::PLAY, {4, 106, 75, 25}, true},
         {StartScreenModel::BONUSES, {4, 138, 75, 25}, false},
         {StartScreenModel::NO_PLAY, {2, 170, 77, 25}, false},
         {StartScreenModel::QUIT, {4, 202, 75, 25}, false},
     };
-    for (const auto& spec : specs) {
-        auto* b = new QPushButton(QString::fromUtf8(spec.caption), buttons);
-        b->setFont(sansFont(11, spec.bold));
-        b->setGeometry(spec.geometry);
-        const std::string caption = spec.caption;
+    for (const auto& button : layout) {
+        auto* b = new QPushButton(QString::fromUtf8(button.caption), buttons);
+        b->setFont(sansFont(11, button.bold));
+        b->setGeometry(button.geometry);
+        const std::string caption = button.caption;
         connect(b, &QPushButton::clicked, this, [this, caption] { model_.press(caption); });
-        if (spec.bold)
+        if (button.bold)
             b->setDefault(true);
     }
 }
