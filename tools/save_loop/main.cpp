@@ -1,0 +1,28 @@
+// liorna-save-loop FOLDER: rewrites the folder's settings file again and again, each version with
+// every statistics line set to the same count, until it is killed. The kill test uses it to show that
+// a save interrupted at any moment leaves one complete version.
+
+#include <iostream>
+
+#include "persist/settings_file.h"
+#include "platform/ports.h"
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::cerr << "usage: liorna-save-loop FOLDER\n";
+        return 2;
+    }
+    liorna::SettingsFile file(argv[1]);
+    try {
+        file.load();
+        for (long version = 1;; ++version) {
+            for (std::size_t line = 5; line <= 16; ++line)
+                file.setLine(line, std::to_string(version));
+            file.save();
+        }
+    } catch (const liorna::UserError& error) {
+        std::cerr << error.what() << "\n";
+        return 1;
+    }
+}
