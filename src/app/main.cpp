@@ -34,7 +34,7 @@ int main(int argc, char** argv)
     messages.setOwner(&window);
     screens.setOwner(&window);
     screens.setEngine(&engine);
-    screens.setPorts(&messages, &shell);
+    screens.setPorts(&messages, &shell, &timers);
     engine.onTableChanged = [&window, &screens] {
         window.render();
         screens.render();

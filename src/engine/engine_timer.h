@@ -13,6 +13,10 @@ public:
         : timers_(&timers), id_(timers.create(std::move(tick), intervalMs))
     {
     }
+    ~EngineTimer() { timers_->destroy(id_); }
+    EngineTimer(const EngineTimer&) = delete;
+    EngineTimer& operator=(const EngineTimer&) = delete;
+
     void start() { timers_->start(id_); }
     void stop() { timers_->stop(id_); }
     void setInterval(int ms) { timers_->setInterval(id_, ms); }

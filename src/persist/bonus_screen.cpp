@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QTimer>
 
 #include "platform/ports.h"
 #include "ui/art/picture_art.h"
@@ -114,35 +113,28 @@ void BonusThumbnail::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
 }
 
-BonusScreen::BonusScreen(BonusProgress& progress, std::optional<int> revealMatchMode,
-                         std::filesystem::path programDir, std::function<void(const std::string&)> openFolder,
+BonusScreen::BonusScreen(BonusReveal& reveal, std::filesystem::path programDir,
+                         std::function<void(const std::string&)> openFolder,
                          std::function<void(const std::string&)> report, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      progress_(progress), programDir_(std::move(programDir)), openFolder_(std::move(openFolder)),
-      report_(std::move(report)), revealMode_(revealMatchMode.has_value())
+      reveal_(reveal), progress_(reveal.progress()), programDir_(std::move(programDir)),
+      openFolder_(std::move(openFolder)), report_(std::move(report)), revealMode_(reveal.revealMode())
 {
     setWindowTitle(QStringLiteral("Бонус за победу"));
     setFixedSize(527, 401);
-    if (revealMode_)
-        plan_ = progress_.revealPlan(*revealMatchMode);
+    reveal_.report = report_;
+    reveal_.onStep = [this] { cover_->setPicture(Picture::cover(reveal_.currentFrame())); };
+    reveal_.onCommit = [this] { committedNow(); };
+    reveal_.onGalleryRefresh = [this] { refreshGallery(); };
 
     buildRevealPanel();
     buildGalleryPanel();
 
-    revealTimer_ = new QTimer(this);
-    revealTimer_->setSingleShot(true);
-    revealTimer_->setInterval(REVEAL_STEP_MS);
-    connect(revealTimer_, &QTimer::timeout, this, &BonusScreen::advanceReveal);
-    refreshTimer_ = new QTimer(this);
-    refreshTimer_->setSingleShot(true);
-    refreshTimer_->setInterval(GALLERY_REFRESH_MS);
-    connect(refreshTimer_, &QTimer::timeout, this, &BonusScreen::refreshGallery);
-
     refreshGallery();
     // With all twenty complete there is nothing to uncover: the gallery is what a win brings.
-    showGallery(!revealMode_ || plan_.stepCount() == 0);
-    back_->setVisible(revealMode_ && plan_.stepCount() > 0);
+    showGallery(!revealMode_ || plan().stepCount() == 0);
+    back_->setVisible(revealMode_ && plan().stepCount() > 0);
 }
 
 void BonusScreen::buildRevealPanel()
@@ -151,11 +143,11 @@ void BonusScreen::buildRevealPanel()
     picture_ = new PictureLabel(revealPanel_);
     picture_->setGeometry(224, 152, 71, 96);
     picture_->setClickable(false);
-    picture_->setPicture(plan_.picture);
+    picture_->setPicture(plan().picture);
     cover_ = new PictureLabel(revealPanel_);
     cover_->setGeometry(224, 152, 71, 96);
     cover_->setClickable(false);
-    cover_->setPicture(Picture::cover(plan_.frameAt(0)));
+    cover_->setPicture(Picture::cover(plan().frameAt(0)));
     whiteText(revealPanel_,
               QStringLiteral("Вы сможете установить эту и другие открытые картинки в качестве рубашки карт"),
               QRect(120, 64, 289, 65), true)
@@ -200,40 +192,19 @@ void BonusScreen::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     // The uncovering runs once per opening, from the first time the screen shows.
-    if (revealMode_ && !started_) {
-        started_ = true;
-        if (plan_.stepCount() > 0)
-            revealTimer_->start();
-    }
+    reveal_.start();
 }
 
 void BonusScreen::advanceReveal()
 {
-    if (!revealMode_ || committed_ || plan_.finishedAt(step_))
-        return;
-    ++step_;
-    cover_->setPicture(Picture::cover(plan_.frameAt(step_)));
-    if (plan_.finishedAt(step_))
-        commit();
-    else
-        revealTimer_->start();
+    reveal_.step();
 }
 
-void BonusScreen::commit()
+void BonusScreen::committedNow()
 {
-    committed_ = true;
-    revealTimer_->stop();
-    if (plan_.completesPicture) {
+    if (plan().completesPicture) {
         showGallery(true);
         back_->hide();
-        // The new picture joins the gallery a moment later, not at once.
-        refreshTimer_->start();
-    }
-    try {
-        progress_.commit(plan_);
-    } catch (const UserError& error) {
-        if (report_)
-            report_(error.what());
     }
 }
 

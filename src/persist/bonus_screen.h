@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "persist/bonus_progress.h"
+#include "persist/bonus_reveal.h"
 
 class QLabel;
 class QPushButton;
@@ -52,16 +52,16 @@ public:
     // `revealMatchMode` set: opened after a won match of that mode, the uncovering starts when the screen
     // is first shown; unset: the gallery only. `openFolder` receives the folder to show after an export
     // ("pictures", relative to the program folder); `report` shows an error text.
-    BonusScreen(BonusProgress& progress, std::optional<int> revealMatchMode, std::filesystem::path programDir,
+    BonusScreen(BonusReveal& reveal, std::filesystem::path programDir,
                 std::function<void(const std::string&)> openFolder,
                 std::function<void(const std::string&)> report, QWidget* parent = nullptr);
 
     // One step of the uncovering (the timer's tick); commits after the last. Public so that a clock
     // other than this screen's timer may drive it.
     void advanceReveal();
-    std::size_t revealStep() const { return step_; }
-    const RevealPlan& plan() const { return plan_; }
-    bool committed() const { return committed_; }
+    std::size_t revealStep() const { return reveal_.revealStep(); }
+    const RevealPlan& plan() const { return reveal_.plan(); }
+    bool committed() const { return reveal_.committed(); }
 
     // Places 1..20 from line 0; run at opening and 2.5 s after a picture completes.
     void refreshGallery();
@@ -85,21 +85,16 @@ private:
     void buildGalleryPanel();
     void showGallery(bool gallery);
     void select(int place);
-    void commit();
+    void committedNow();
 
+    BonusReveal& reveal_;
     BonusProgress& progress_;
     std::filesystem::path programDir_;
     std::function<void(const std::string&)> openFolder_;
     std::function<void(const std::string&)> report_;
     bool revealMode_ = false;
-    RevealPlan plan_;
-    std::size_t step_ = 0;
-    bool started_ = false;
-    bool committed_ = false;
     int selected_ = 0; // place 1..20, 0 for none yet
 
-    QTimer* revealTimer_ = nullptr;
-    QTimer* refreshTimer_ = nullptr;
     QWidget* revealPanel_ = nullptr;
     QWidget* galleryPanel_ = nullptr;
     PictureLabel* picture_ = nullptr;

@@ -18,6 +18,8 @@ public:
     // Enabling a running timer does not restart its interval.
     virtual void start(TimerId id) = 0;
     virtual void stop(TimerId id) = 0;
+    // The timer is stopped and gone; its id is not used again.
+    virtual void destroy(TimerId id) = 0;
     // A running timer restarts its interval from now.
     virtual void setInterval(TimerId id, int intervalMs) = 0;
     virtual int interval(TimerId id) const = 0;

@@ -49,14 +49,15 @@ std::function<void(const std::string&)> QtScreens::reporter()
 
 void QtScreens::openBonus(bool reveal)
 {
-    bonus_ = std::make_unique<BonusProgress>(engine_->settings());
     std::optional<int> mode;
     if (reveal)
         mode = engine_->matchMode;
+    // The previous screen is gone (it was modal); its reveal goes with it.
+    bonus_ = std::make_unique<BonusReveal>(*timers_, engine_->settings(), mode);
     Shell* shell = shell_;
     GameEngine* engine = engine_;
     auto* screen = new BonusScreen(
-        *bonus_, mode, engine_->programDir(), [shell](const std::string& folder) { shell->open(folder); },
+        *bonus_, engine_->programDir(), [shell](const std::string& folder) { shell->open(folder); },
         reporter(), owner_);
     // A completed picture may have become a card back: the table's backs follow the file.
     QObject::connect(screen, &QDialog::finished, screen,

@@ -8,7 +8,7 @@
 
 #include "app/start_screen.h"
 #include "engine/game_engine.h"
-#include "persist/bonus_progress.h"
+#include "persist/bonus_reveal.h"
 #include "persist/settings_model.h"
 #include "persist/statistics_model.h"
 #include "platform/ports.h"
@@ -28,8 +28,9 @@ public:
     void openSettings() override;
     void openStatistics() override;
     void openAbout() override;
-    void setPorts(MessageSink* messages, Shell* shell)
+    void setPorts(MessageSink* messages, Shell* shell, Timers* timers)
     {
+        timers_ = timers;
         messages_ = messages;
         shell_ = shell;
     }
@@ -50,7 +51,8 @@ private:
     // The models of the open dialog; each opening starts from fresh ones.
     std::unique_ptr<StatisticsModel> statistics_;
     std::unique_ptr<SettingsDialogModel> settings_;
-    std::unique_ptr<BonusProgress> bonus_;
+    std::unique_ptr<BonusReveal> bonus_;
+    Timers* timers_ = nullptr;
     void show(QDialog* dialog);
     std::function<void(const std::string&)> reporter();
 };

@@ -31,6 +31,11 @@ void QtTimers::stop(TimerId id)
     timers_.at(static_cast<std::size_t>(id))->stop();
 }
 
+void QtTimers::destroy(TimerId id)
+{
+    timers_.at(static_cast<std::size_t>(id)).reset();
+}
+
 void QtTimers::setInterval(TimerId id, int intervalMs)
 {
     timers_.at(static_cast<std::size_t>(id))->setInterval(intervalMs);

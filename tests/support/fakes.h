@@ -2,6 +2,7 @@
 // Recording fakes of the ports: nothing is played, opened or shown.
 
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -52,7 +53,11 @@ public:
     {
         push(ScreenId::Bonus);
         bonusReveals += reveal ? 1 : 0;
+        if (onBonus)
+            onBonus(reveal);
     }
+    // Lets the driver run the bonus screen's reveal from the moment it opens.
+    std::function<void(bool reveal)> onBonus;
     void openCardBack() override { push(ScreenId::CardBack); }
     void openSettings() override { push(ScreenId::Settings); }
     void openStatistics() override { push(ScreenId::Statistics); }

@@ -25,6 +25,13 @@ void VirtualTimers::stop(TimerId id)
     timers_.at(static_cast<std::size_t>(id)).active = false;
 }
 
+void VirtualTimers::destroy(TimerId id)
+{
+    auto& t = timers_.at(static_cast<std::size_t>(id));
+    t.active = false;
+    t.tick = nullptr;
+}
+
 void VirtualTimers::setInterval(TimerId id, int intervalMs)
 {
     auto& t = timers_.at(static_cast<std::size_t>(id));

@@ -16,6 +16,7 @@ public:
     TimerId create(std::function<void()> tick, int intervalMs) override;
     void start(TimerId id) override;
     void stop(TimerId id) override;
+    void destroy(TimerId id) override;
     void setInterval(TimerId id, int intervalMs) override;
     int interval(TimerId id) const override;
     bool isActive(TimerId id) const override;

@@ -13,6 +13,7 @@
 #include "persist/statistics_dialog.h"
 #include "ui/card_back_dialog.h"
 #include "ui/picture_label.h"
+#include "ui/qt_timers.h"
 
 using namespace liorna;
 
@@ -228,10 +229,11 @@ void DialogsTest::bonusGalleryLayoutAndExport()
 {
     Program p;
     p.file.setLine(0, "17");
-    BonusProgress progress(p.file);
+    QtTimers timers;
+    BonusReveal reveal(timers, p.file, std::nullopt);
     std::vector<std::string> opened, reports;
     BonusScreen s(
-        progress, std::nullopt, p.h.dir, [&](const std::string& folder) { opened.push_back(folder); },
+        reveal, p.h.dir, [&](const std::string& folder) { opened.push_back(folder); },
         [&](const std::string& text) { reports.push_back(text); });
     QCOMPARE(s.windowTitle(), QStringLiteral("Бонус за победу"));
     QCOMPARE(s.size(), QSize(527, 401));
@@ -275,9 +277,10 @@ void DialogsTest::bonusRevealStepsCommitsAndShowsTheGallery()
     p.file.setLine(0, "17");
     p.file.setLine(1, "17");
     p.file.setLine(19, "18");
-    BonusProgress progress(p.file);
+    QtTimers timers;
+    BonusReveal reveal(timers, p.file, 6);
     BonusScreen s(
-        progress, 6, p.h.dir, [](const std::string&) {}, [](const std::string&) {});
+        reveal, p.h.dir, [](const std::string&) {}, [](const std::string&) {});
     QVERIFY(!s.revealPanel()->isHidden());
     QVERIFY(s.galleryPanel()->isHidden());
     QCOMPARE(s.revealPicture()->geometry(), r(224, 152, 71, 96));
@@ -314,9 +317,10 @@ void DialogsTest::bonusWinWithAllCompleteOnlyShowsTheGallery()
     p.file.setLine(1, "24");
     p.file.setLine(19, "35");
     p.file.save();
-    BonusProgress progress(p.file);
+    QtTimers timers;
+    BonusReveal reveal(timers, p.file, 3);
     BonusScreen s(
-        progress, 3, p.h.dir, [](const std::string&) {}, [](const std::string&) {});
+        reveal, p.h.dir, [](const std::string&) {}, [](const std::string&) {});
     QVERIFY(!s.galleryPanel()->isHidden());
     QVERIFY(s.backButton()->isHidden());
     for (int place = 1; place <= 20; ++place)

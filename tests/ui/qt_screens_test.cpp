@@ -28,7 +28,7 @@ void QtScreensTest::matchStatusScreenOpensAndCloses()
     QWidget owner;
     owner.show();
     screens.setOwner(&owner);
-    screens.setPorts(&messages, &shell);
+    screens.setPorts(&messages, &shell, &timers);
     GameEngine engine(EnginePorts{timers, random, cues, messages, screens, shell, dir});
     screens.setEngine(&engine);
     engine.onTableChanged = [&screens] { screens.render(); };

@@ -221,6 +221,11 @@ std::string Runner::fieldValue(const std::string& name)
             throw Failure{"backCandidate needs the card back dialog on top"};
         return cardBackModel()->candidate();
     }
+    if (name == "bonusFrame") {
+        if (!bonus_)
+            throw Failure{"bonusFrame needs the bonus screen"};
+        return std::to_string(bonus_->currentFrame());
+    }
     if (name == "dealsScored")
         return std::to_string(e.dealsScored);
     if (name == "ledCount")

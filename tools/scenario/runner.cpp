@@ -72,6 +72,16 @@ void Runner::ensureStarted()
 {
     if (h_->started() || h_->exited)
         return;
+    // The bonus screen uncovers its pieces on the virtual clock from the moment it opens.
+    h_->screens.onBonus = [this](bool reveal) {
+        std::optional<int> mode;
+        if (reveal)
+            mode = h_->engine().matchMode;
+        bonus_.reset();
+        bonus_ = std::make_unique<BonusReveal>(h_->timers, h_->engine().settings(), mode);
+        bonus_->report = [this](const std::string& text) { h_->messages.showError(text); };
+        bonus_->start();
+    };
     // The program starts with its table, the engine and the start screen, at virtual time 0.
     if (h_->start())
         h_->engine().deliver([this] { h_->engine().startUpTick(); });

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "harness.h"
+#include "persist/bonus_reveal.h"
 #include "persist/card_back_model.h"
 #include "persist/settings_model.h"
 #include "persist/statistics_model.h"
@@ -61,6 +62,7 @@ private:
     std::unique_ptr<CardBackModel> cardBack_;
     std::unique_ptr<SettingsDialogModel> settingsModel_;
     std::unique_ptr<StatisticsModel> statistics_;
+    std::unique_ptr<BonusReveal> bonus_;
 
 public:
     // The dialog models, for the checks.
