@@ -226,6 +226,8 @@ std::string Runner::fieldValue(const std::string& name)
             throw Failure{"bonusFrame needs the bonus screen"};
         return std::to_string(bonus_->currentFrame());
     }
+    if (name == "selectedThumbnail")
+        return std::to_string(selectedThumbnail_);
     if (name == "dealsScored")
         return std::to_string(e.dealsScored);
     if (name == "ledCount")
@@ -375,6 +377,24 @@ void Runner::expectText(const std::vector<std::string>& w)
         if (std::find(texts.begin(), texts.end(), w[2]) != texts.end())
             return;
         fail("text " + inQuotes(w[2]) + " on StatisticsDialog", "no such text");
+    }
+    // The other screens' fixed texts.
+    static const std::vector<std::pair<ScreenId, std::vector<std::string>>> fixed{
+        {ScreenId::CardBack, {"OK", "Отмена"}},
+        {ScreenId::Settings,
+         {"Использовать звуковые эффекты", "Скорость анимации 1", "Скорость анимации 2", "Сохранить",
+          "Отмена"}},
+        {ScreenId::Bonus,
+         {"Открытые картинки", "Сохранить", "<< Назад",
+          "Все открытые картинки доступны в меню выбора \"рубашки\" карт"}},
+        {ScreenId::About, {}},
+    };
+    for (const auto& [screen, texts] : fixed) {
+        if (!h_->screens.top(screen))
+            continue;
+        if (std::find(texts.begin(), texts.end(), w[2]) != texts.end())
+            return;
+        fail("text " + inQuotes(w[2]) + " on the top screen", "no such text");
     }
     fail("a screen showing " + inQuotes(w[2]), "no screen");
 }

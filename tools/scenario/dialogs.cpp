@@ -90,6 +90,17 @@ bool Runner::dialogCommand(const Command& c)
         }
         return true;
     }
+    if (w[0] == "click" && w.size() == 3 && w[1] == "thumbnail") {
+        if (!h_->screens.top(ScreenId::Bonus) || !bonus_)
+            throw Failure{"'click thumbnail' needs the bonus screen on top"};
+        const int place = parseInt(w[2]);
+        if (place < 1 || place > BONUS_PICTURES)
+            throw Failure{"thumbnail is 1 to 20"};
+        // A locked place takes no click; an open one is chosen for the export.
+        if (bonus_->progress().unlocked(place))
+            selectedThumbnail_ = place;
+        return true;
+    }
     if (w[0] == "check") {
         needWords(w, 2);
         if (!settingsModel_)

@@ -63,6 +63,7 @@ private:
     std::unique_ptr<SettingsDialogModel> settingsModel_;
     std::unique_ptr<StatisticsModel> statistics_;
     std::unique_ptr<BonusReveal> bonus_;
+    int selectedThumbnail_ = 0;
 
 public:
     // The dialog models, for the checks.
