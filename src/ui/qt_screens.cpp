@@ -5,13 +5,13 @@
 #include <QMessageBox>
 #include <QScreen>
 
-#include "persist/bonus_screen.h"
-#include "persist/settings_dialog.h"
-#include "persist/statistics_dialog.h"
-#include "ui/about_box.h"
-#include "ui/card_back_dialog.h"
+#include "ui/screens/bonus_screen.h"
+#include "ui/screens/settings_dialog.h"
+#include "ui/screens/statistics_dialog.h"
+#include "ui/screens/about_box.h"
+#include "ui/screens/card_back_dialog.h"
 
-#include "app/start_screen.h"
+#include "ui/screens/start_screen.h"
 
 namespace liorna {
 

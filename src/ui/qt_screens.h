@@ -6,14 +6,14 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/start_screen.h"
+#include "ui/screens/start_screen.h"
 #include "engine/game_engine.h"
 #include "persist/bonus_reveal.h"
 #include "persist/settings_model.h"
 #include "persist/statistics_model.h"
 #include "platform/ports.h"
 #include "platform/screens.h"
-#include "play/match_status_screen.h"
+#include "ui/screens/match_status_screen.h"
 
 namespace liorna {
 

@@ -6,39 +6,11 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "ui/fonts.h"
 #include "ui/qt_ports.h"
 #include "ui/table_layout.h"
 
 namespace liorna {
-
-QFont serifFont(int pixelHeight, bool bold, bool italic)
-{
-    QFont font(QStringLiteral("Liberation Serif"));
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(pixelHeight);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
-
-QFont sansFont(int pixelHeight, bool bold)
-{
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelHeight);
-    font.setBold(bold);
-    return font;
-}
-
-void fitWidth(QWidget* widget, int width)
-{
-    QFont font = widget->font();
-    int pixels = QFontInfo(font).pixelSize();
-    while (widget->sizeHint().width() > width && pixels > 9) {
-        font.setPixelSize(--pixels);
-        widget->setFont(font);
-    }
-}
 
 // The table canvas: the background tile repeated over the whole client area, aligned to the table.
 class TableCanvas : public QWidget {

@@ -105,11 +105,4 @@ private:
     QList<QAction*> actions_;
 };
 
-// Fonts standing in for the table's serif and sans-serif faces, by character height in pixels.
-QFont serifFont(int pixelHeight, bool bold, bool italic);
-QFont sansFont(int pixelHeight, bool bold);
-// Styles and fonts differ between desktops: a text that would be cut off at its designed width gets
-// a slightly smaller font instead.
-void fitWidth(QWidget* widget, int width);
-
 } // namespace liorna

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "ui/about_box.h"
+#include "ui/screens/about_box.h"
 #include "ui/clip/clip_decoder.h"
 #include "ui/picture_label.h"
 

@@ -8,10 +8,10 @@
 #include <QtTest>
 
 #include "harness.h"
-#include "persist/bonus_screen.h"
-#include "persist/settings_dialog.h"
-#include "persist/statistics_dialog.h"
-#include "ui/card_back_dialog.h"
+#include "ui/screens/bonus_screen.h"
+#include "ui/screens/settings_dialog.h"
+#include "ui/screens/statistics_dialog.h"
+#include "ui/screens/card_back_dialog.h"
 #include "ui/picture_label.h"
 #include "ui/qt_timers.h"
 

@@ -5,7 +5,7 @@
 
 #include <QLabel>
 
-#include "play/match_status_screen.h"
+#include "ui/screens/match_status_screen.h"
 #include "ui/picture_label.h"
 
 using namespace liorna;

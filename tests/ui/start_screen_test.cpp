@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/start_screen.h"
+#include "ui/screens/start_screen.h"
 #include "engine/start_screen_model.h"
 #include "ui/picture_label.h"
 

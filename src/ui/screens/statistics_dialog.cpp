@@ -1,10 +1,10 @@
-#include "persist/statistics_dialog.h"
+#include "ui/screens/statistics_dialog.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 #include "platform/ports.h"
-#include "ui/table_window.h"
+#include "ui/fonts.h"
 
 namespace liorna {
 

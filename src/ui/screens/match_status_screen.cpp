@@ -1,12 +1,12 @@
-#include "play/match_status_screen.h"
+#include "ui/screens/match_status_screen.h"
 
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 
+#include "ui/fonts.h"
 #include "ui/picture_label.h"
-#include "ui/table_window.h"
 
 namespace liorna {
 

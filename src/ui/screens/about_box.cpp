@@ -1,4 +1,4 @@
-#include "ui/about_box.h"
+#include "ui/screens/about_box.h"
 
 #include <QLabel>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "app/start_screen.h"
+#include "ui/screens/start_screen.h"
 
 #include <QBitmap>
 #include <QButtonGroup>
@@ -11,8 +11,8 @@
 #include <QScreen>
 
 #include "engine/start_screen_model.h"
+#include "ui/fonts.h"
 #include "ui/picture_label.h"
-#include "ui/table_window.h"
 
 namespace liorna {
 

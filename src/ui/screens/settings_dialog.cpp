@@ -1,4 +1,4 @@
-#include "persist/settings_dialog.h"
+#include "ui/screens/settings_dialog.h"
 
 #include <QCheckBox>
 #include <QFontInfo>
@@ -8,7 +8,7 @@
 
 #include "platform/ports.h"
 
-#include "ui/table_window.h"
+#include "ui/fonts.h"
 
 namespace liorna {
 

@@ -1,4 +1,4 @@
-#include "persist/bonus_screen.h"
+#include "ui/screens/bonus_screen.h"
 
 #include <QFontInfo>
 #include <QLabel>
@@ -8,8 +8,8 @@
 
 #include "platform/ports.h"
 #include "ui/art/picture_art.h"
+#include "ui/fonts.h"
 #include "ui/picture_label.h"
-#include "ui/table_window.h"
 
 namespace liorna {
 

@@ -1,4 +1,4 @@
-#include "ui/card_back_dialog.h"
+#include "ui/screens/card_back_dialog.h"
 
 #include <QEvent>
 #include <QPushButton>
