@@ -5,11 +5,11 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include "ui/screens/about_box.h"
 #include "ui/screens/bonus_screen.h"
+#include "ui/screens/card_back_dialog.h"
 #include "ui/screens/settings_dialog.h"
 #include "ui/screens/statistics_dialog.h"
-#include "ui/screens/about_box.h"
-#include "ui/screens/card_back_dialog.h"
 
 #include "ui/screens/start_screen.h"
 

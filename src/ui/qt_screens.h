@@ -6,7 +6,6 @@
 #include <QWidget>
 #include <memory>
 
-#include "ui/screens/start_screen.h"
 #include "engine/game_engine.h"
 #include "persist/bonus_reveal.h"
 #include "persist/settings_model.h"
@@ -14,6 +13,7 @@
 #include "platform/ports.h"
 #include "platform/screens.h"
 #include "ui/screens/match_status_screen.h"
+#include "ui/screens/start_screen.h"
 
 namespace liorna {
 

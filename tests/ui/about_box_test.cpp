@@ -7,9 +7,9 @@
 
 #include <memory>
 
-#include "ui/screens/about_box.h"
 #include "ui/clip/clip_decoder.h"
 #include "ui/picture_label.h"
+#include "ui/screens/about_box.h"
 
 using namespace liorna;
 

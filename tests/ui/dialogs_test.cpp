@@ -8,12 +8,12 @@
 #include <QtTest>
 
 #include "harness.h"
-#include "ui/screens/bonus_screen.h"
-#include "ui/screens/settings_dialog.h"
-#include "ui/screens/statistics_dialog.h"
-#include "ui/screens/card_back_dialog.h"
 #include "ui/picture_label.h"
 #include "ui/qt_timers.h"
+#include "ui/screens/bonus_screen.h"
+#include "ui/screens/card_back_dialog.h"
+#include "ui/screens/settings_dialog.h"
+#include "ui/screens/statistics_dialog.h"
 
 using namespace liorna;
 

@@ -5,8 +5,8 @@
 
 #include <QLabel>
 
-#include "ui/screens/match_status_screen.h"
 #include "ui/picture_label.h"
+#include "ui/screens/match_status_screen.h"
 
 using namespace liorna;
 

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "ui/screens/start_screen.h"
 #include "engine/start_screen_model.h"
 #include "ui/picture_label.h"
+#include "ui/screens/start_screen.h"
 
 using namespace liorna;
 
