@@ -3,6 +3,7 @@
 // and sends clicks back; a slot whose widget is shown counts as occupied.
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "platform/picture.h"
@@ -39,6 +40,44 @@ struct FlyingCard {
     friend bool operator==(const FlyingCard&, const FlyingCard&) = default;
 };
 
+// The keys that play the table. Each acts through the same input path as the mouse.
+enum class TableKey : std::uint8_t {
+    Left,
+    Right,
+    Up,
+    Down,
+    Space,
+    Enter,
+    Backspace,
+    Digit1,
+    Digit2,
+    Digit3,
+    Digit4,
+    Digit5
+};
+
+// Where the keyboard focus stands: a hand slot or a led card, 1..5. It is drawn only once a key has
+// been used, so a player who uses the mouse never sees it.
+enum class FocusRow : std::uint8_t { Hand, Led };
+struct KeyboardFocus {
+    bool shown = false;
+    FocusRow row = FocusRow::Hand;
+    int slot = 1;
+
+    friend bool operator==(const KeyboardFocus&, const KeyboardFocus&) = default;
+};
+
+// The place of the last refused action, so the view can give a short visual sign there; `serial`
+// grows with every refusal, so two refusals of the same card are two signs.
+enum class RefusalPlace : std::uint8_t { None, HandCard, LedCard, PlayButton, DiscardButton };
+struct RefusalSign {
+    RefusalPlace place = RefusalPlace::None;
+    int slot = 0; // 1..5 for a card, 0 for a button
+    std::uint32_t serial = 0;
+
+    friend bool operator==(const RefusalSign&, const RefusalSign&) = default;
+};
+
 inline constexpr const char* ACTION_PLAY = "Пойти";
 inline constexpr const char* ACTION_DISCARD = "Сбросить";
 
@@ -70,6 +109,11 @@ struct TableState {
     std::string matchTarget = "Игра идёт до:";
 
     FlyingCard flyingCard;
+
+    KeyboardFocus focus;
+    // One short line saying whose turn it is and what to do; empty before the first deal.
+    std::string hint;
+    RefusalSign refusal;
 
     // The tile the table canvas is painted with; none until the start-up tick paints it.
     Picture canvas;
