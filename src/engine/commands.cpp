@@ -72,9 +72,8 @@ void GameEngine::showMenus()
 
 void GameEngine::chooseBackground(int n)
 {
-    // A background that cannot be saved is not painted either.
-    settings_.setLine(18, std::to_string(n));
-    settings_.save();
+    // A background that cannot be saved is not painted either, and stays out of later saves.
+    settings_.commitChange([&] { settings_.setLine(18, std::to_string(n)); });
     table_.canvas = Picture::tile(n);
     backgroundTile = Picture::tile(n);
     paintPileBackgrounds();
@@ -82,8 +81,7 @@ void GameEngine::chooseBackground(int n)
 
 void GameEngine::chooseCardBack(const std::string& number)
 {
-    settings_.setLine(17, number);
-    settings_.save();
+    settings_.commitChange([&] { settings_.setLine(17, number); });
     cardBackChoice = number;
     applySettings();
 }

@@ -1,5 +1,7 @@
 #include "engine/game_engine.h"
 
+#include "persist/bonus_progress.h"
+
 namespace liorna {
 
 std::string cueFile(int cue)
@@ -28,15 +30,19 @@ GameEngine::GameEngine(EnginePorts ports)
 {
     for (int i = 0; i < DECK_SIZE; ++i)
         deckList[static_cast<std::size_t>(i)] = Card::fromDeckIndex(i);
-    // The table window's one-shot start-up tick fires as soon as the event loop runs.
-    startUpTimer_.start();
 }
 
 GameEngine::~GameEngine() = default;
 
 void GameEngine::create()
 {
+    // Nothing starts before the settings are loaded: without them the program only says so and ends.
+    settings_.load();
+    settings_.removeStaleTemporaries();
+    BonusProgress(settings_).heal();
     applySettings();
+    // The table window's one-shot start-up tick fires as soon as the event loop runs.
+    startUpTimer_.start();
     const auto t = now();
     pool.openWindow(t);
     shuffle_.start(t);
@@ -108,7 +114,8 @@ void GameEngine::setCardBacks(const Picture& back)
 
 void GameEngine::applySettings()
 {
-    settings_.load();
+    // The lines in memory are the file's: every change is saved when it is made, and a result whose
+    // save failed must stay in memory until a later save writes it, so the file is not read again.
     soundEnabled = settings_.line(2) != "0";
     // A speed that is not a number 1..10 falls back to the fresh value.
     auto speed = [this](std::size_t line) {
@@ -119,6 +126,9 @@ void GameEngine::applySettings()
     computerAnswerTimer_.setInterval(speed(4) * 200);
     cardBackChoice = settings_.line(17);
     cardBackPicture = backForChoice(cardBackChoice);
+    // A back number that names no back would leave the hands and the stock as bare outlines.
+    if (cardBackPicture.kind == PictureKind::None)
+        cardBackPicture = Picture::back(1);
     setCardBacks(cardBackPicture);
     availableBackCount = settings_.line(19);
     const std::string bg = settings_.line(18);

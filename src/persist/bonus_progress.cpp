@@ -21,10 +21,39 @@ int RevealPlan::frameAt(std::size_t step) const
     return frames[std::min(step, frames.size()) - 1];
 }
 
+std::optional<int> BonusProgress::completedByLockedLine() const
+{
+    const int locked = lineNumber(settings_.line(LOCKED_LINE), -1);
+    if (locked < 0 || locked > BONUS_PICTURES)
+        return std::nullopt;
+    return BONUS_PICTURES - locked;
+}
+
+std::optional<int> BonusProgress::completedByBackCount() const
+{
+    const int available = lineNumber(settings_.line(AVAILABLE_LINE), -1);
+    if (available < BUILT_IN_BACKS || available > BUILT_IN_BACKS + BONUS_PICTURES)
+        return std::nullopt;
+    return available - BUILT_IN_BACKS;
+}
+
 int BonusProgress::completed() const
 {
-    const int locked = std::clamp(lineNumber(settings_.line(LOCKED_LINE), BONUS_PICTURES), 0, BONUS_PICTURES);
-    return BONUS_PICTURES - locked;
+    // Lines 0 and 19 both say how many pictures are complete. A line that cannot be read (a damaged
+    // or hand-edited file) is outvoted by the one that can, and when they disagree the larger wins:
+    // a player's progress is never lowered by a damaged line.
+    const auto byLocked = completedByLockedLine();
+    const auto byBacks = completedByBackCount();
+    return std::max(byLocked.value_or(0), byBacks.value_or(0));
+}
+
+void BonusProgress::heal()
+{
+    if (!completedByLockedLine() && !completedByBackCount())
+        return; // nothing to go by: the lines stay as they are until a won match writes them
+    const int done = completed();
+    settings_.setLine(LOCKED_LINE, std::to_string(BONUS_PICTURES - done));
+    settings_.setLine(AVAILABLE_LINE, std::to_string(BUILT_IN_BACKS + done));
 }
 
 int BonusProgress::stage() const
@@ -35,11 +64,7 @@ int BonusProgress::stage() const
 
 bool BonusProgress::unlocked(int place) const
 {
-    const std::string& text = settings_.line(LOCKED_LINE);
-    for (int locked = 0; locked <= BONUS_PICTURES; ++locked)
-        if (text == std::to_string(locked))
-            return place >= 1 && place <= BONUS_PICTURES - locked;
-    return false;
+    return place >= 1 && place <= completed();
 }
 
 Picture BonusProgress::pictureInProgress() const
@@ -86,11 +111,13 @@ void BonusProgress::commit(const RevealPlan& plan)
             newStage = FULL_COVER_STAGE;
     }
     newStage = std::clamp(newStage, LAST_PIECE_STAGE, FULL_COVER_STAGE);
-    settings_.setLine(LOCKED_LINE, std::to_string(BONUS_PICTURES - done));
-    settings_.setLine(STAGE_LINE, std::to_string(newStage));
-    // Derived from the count rather than incremented, so lines 0 and 19 always move together.
-    settings_.setLine(AVAILABLE_LINE, std::to_string(BUILT_IN_BACKS + done));
-    settings_.save();
+    // A result: if it cannot be saved now, the next save that succeeds writes it.
+    settings_.commitResult([&] {
+        settings_.setLine(LOCKED_LINE, std::to_string(BONUS_PICTURES - done));
+        settings_.setLine(STAGE_LINE, std::to_string(newStage));
+        // Derived from the count rather than incremented, so lines 0 and 19 always move together.
+        settings_.setLine(AVAILABLE_LINE, std::to_string(BUILT_IN_BACKS + done));
+    });
 }
 
 std::string BonusProgress::exportName(int n)

@@ -4,6 +4,7 @@
 // then the new ones, and only at the end is the progress written.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,14 +36,16 @@ class BonusProgress {
 public:
     explicit BonusProgress(SettingsFile& settings) : settings_(settings) {}
 
-    // Completed pictures 0..20. A line 0 that is no number counts as 20 locked, one out of range is
-    // brought into 0..20, so a damaged file still makes progress and heals at the next commit.
+    // Completed pictures 0..20, from lines 0 (20 - completed) and 19 (15 + completed): a line that
+    // cannot be read is outvoted by the one that can, and of two that disagree the larger count wins.
     int completed() const;
+    // Brings lines 0 and 19 in memory into agreement with completed(), so the next save writes them
+    // healed; lines that both cannot be read are left alone.
+    void heal();
     bool allComplete() const { return completed() == BONUS_PICTURES; }
     // The cover stage 16..24 of the picture in progress; anything else counts as the whole cover.
     int stage() const;
-    // Gallery place 1..20 shows its picture. Line 0 must be exactly one of "20".."0": any other
-    // text keeps every place locked until the next commit rewrites it.
+    // Gallery place 1..20 shows its picture once that many pictures are complete.
     bool unlocked(int place) const;
     // Bonus picture completed() + 1, or none when all twenty are complete.
     Picture pictureInProgress() const;
@@ -64,6 +67,8 @@ public:
     static std::string exportPath(int n);
 
 private:
+    std::optional<int> completedByLockedLine() const;
+    std::optional<int> completedByBackCount() const;
     SettingsFile& settings_;
 };
 

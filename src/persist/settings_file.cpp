@@ -1,11 +1,13 @@
 #include "persist/settings_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <charconv>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -48,14 +50,29 @@ std::vector<std::string> SettingsFile::splitLines(const std::string& text)
 
 void SettingsFile::load()
 {
+    const UserError failure(std::string("Cannot open file ") + SETTINGS_PATH);
+    std::error_code error;
+    // A folder in the file's place opens on Linux but reads nothing: it is no settings file.
+    if (!std::filesystem::is_regular_file(path(), error))
+        throw failure;
     std::ifstream in(path(), std::ios::binary);
     if (!in)
-        throw UserError(std::string("Cannot open file ") + SETTINGS_PATH);
+        throw failure;
     std::ostringstream text;
     text << in.rdbuf();
     if (in.bad())
-        throw UserError(std::string("Cannot open file ") + SETTINGS_PATH);
-    settingsLines_ = splitLines(text.str());
+        throw failure;
+    std::string content = text.str();
+    // An editor saving as UTF-8 may put a byte order mark first; it is not part of line 0.
+    static constexpr std::string_view BOM = "\xEF\xBB\xBF";
+    if (content.starts_with(BOM))
+        content.erase(0, BOM.size());
+    settingsLines_ = splitLines(content);
+    // A short or truncated file would otherwise be written back with empty lines where values
+    // belong; the lines it lacks take the fresh file's values.
+    const auto fresh = freshSettingsLines();
+    for (std::size_t i = settingsLines_.size(); i < fresh.size(); ++i)
+        settingsLines_.push_back(fresh[i]);
 }
 
 namespace {
@@ -87,6 +104,16 @@ bool canWrite(const std::filesystem::path& path)
     return (info.st_mode & S_IWUSR) != 0 && ::access(path.c_str(), W_OK) == 0;
 }
 
+namespace {
+
+// Temporary files are named "XP.kvz.tmp-PID-XXXXXX": unique, and telling which program made them.
+std::string temporaryPrefix(const std::filesystem::path& target)
+{
+    return target.filename().string() + ".tmp-";
+}
+
+} // namespace
+
 void SettingsFile::save() const
 {
     const UserError failure(std::string("Cannot create file ") + SETTINGS_PATH);
@@ -95,15 +122,17 @@ void SettingsFile::save() const
         data += line + "\r\n";
 
     // Write beside the file, flush to disk, then rename over it: the old file stays whole until the
-    // new one is complete.
+    // new one is complete. The temporary file gets a fresh name created exclusively, so nothing
+    // already there (a link, a folder, a stale leftover) is followed, overwritten or in the way.
     const auto target = path();
-    const auto temporary = target.string() + ".tmp";
     if (!canWrite(target.parent_path()) || (std::filesystem::exists(target) && !canWrite(target)))
         throw failure;
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    std::string temporary =
+        (target.parent_path() / (temporaryPrefix(target) + std::to_string(::getpid()) + "-XXXXXX")).string();
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         throw failure;
-    const bool written = writeAll(fd, data) && ::fsync(fd) == 0;
+    const bool written = ::fchmod(fd, 0644) == 0 && writeAll(fd, data) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
@@ -114,6 +143,24 @@ void SettingsFile::save() const
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
+    }
+}
+
+void SettingsFile::removeStaleTemporaries() const
+{
+    // A save killed between creating its temporary file and the rename leaves it behind. Only plain
+    // files of our naming whose program is gone are removed; a link or folder of that name is not ours.
+    const auto target = path();
+    const std::string prefix = temporaryPrefix(target);
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(target.parent_path(), error)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with(prefix) || !entry.is_regular_file(error) || entry.is_symlink(error))
+            continue;
+        const long pid = std::strtol(name.c_str() + prefix.size(), nullptr, 10);
+        if (pid > 0 && pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) == 0)
+            continue; // another copy of the program is saving right now
+        std::filesystem::remove(entry.path(), error);
     }
 }
 

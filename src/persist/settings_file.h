@@ -15,23 +15,54 @@ inline constexpr const char* SETTINGS_PATH = "Setting/XP.kvz";
 // twelve zero counts, card back 1, green background, 15 selectable backs.
 std::vector<std::string> freshSettingsLines();
 
+inline constexpr std::size_t SETTINGS_LINES = 20;
+
 class SettingsFile {
 public:
     explicit SettingsFile(std::filesystem::path programDir);
 
-    // Replaces the lines by the file's; throws UserError "Cannot open file Setting/XP.kvz".
+    // Replaces the lines by the file's; throws UserError "Cannot open file Setting/XP.kvz" when the
+    // file cannot be read or is no file. A UTF-8 byte order mark is not part of line 0, and lines the
+    // file lacks take the fresh file's values, so every later save writes lines 0 to 19.
     void load();
     // Writes every line, each ended by CR LF; throws UserError "Cannot create file Setting/XP.kvz"
     // and leaves the old file as it was.
     void save() const;
 
-    // Empty text for a line the file does not have.
+    // A change the player makes (a setting, a background, a card back, a reset): its lines are
+    // written now, or, when the save fails, taken back out of memory, so that no later save writes
+    // a change the player withdrew or the table never showed. The UserError propagates.
+    template <typename Edit>
+    void commitChange(Edit&& edit)
+    {
+        auto before = settingsLines_;
+        edit();
+        try {
+            save();
+        } catch (...) {
+            settingsLines_ = std::move(before);
+            throw;
+        }
+    }
+    // A result of play (a won or lost match, bonus progress): when its save fails it stays in memory,
+    // so the next save that succeeds writes it and no result is lost. The UserError propagates.
+    template <typename Edit>
+    void commitResult(Edit&& edit)
+    {
+        edit();
+        save();
+    }
+
+    // Empty text for a line the list does not have.
     std::string line(std::size_t index) const;
     // Extends the list with empty lines when it is shorter.
     void setLine(std::size_t index, std::string text);
     const std::vector<std::string>& lines() const { return settingsLines_; }
 
     std::filesystem::path path() const { return programDir_ / SETTINGS_PATH; }
+
+    // Removes temporary files that saves of programs no longer running left beside the file.
+    void removeStaleTemporaries() const;
 
     // Splits a file's text at CR, LF or CR LF.
     static std::vector<std::string> splitLines(const std::string& text);

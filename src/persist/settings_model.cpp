@@ -25,10 +25,11 @@ SettingsDialogModel::SettingsDialogModel(SettingsFile& settings)
 
 void SettingsDialogModel::save()
 {
-    settings_.setLine(2, soundOn ? "1" : "0");
-    settings_.setLine(3, std::to_string(std::clamp(speed1, SPEED_MIN, SPEED_MAX)));
-    settings_.setLine(4, std::to_string(std::clamp(speed2, SPEED_MIN, SPEED_MAX)));
-    settings_.save();
+    settings_.commitChange([this] {
+        settings_.setLine(2, soundOn ? "1" : "0");
+        settings_.setLine(3, std::to_string(std::clamp(speed1, SPEED_MIN, SPEED_MAX)));
+        settings_.setLine(4, std::to_string(std::clamp(speed2, SPEED_MIN, SPEED_MAX)));
+    });
 }
 
 } // namespace liorna

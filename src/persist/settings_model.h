@@ -18,8 +18,8 @@ public:
     int speed1 = 5;
     int speed2 = 5;
 
-    // Lines 2, 3, 4 := "1"/"0" and the speeds (kept within 1..10), then saves; a UserError from the
-    // save propagates with the new values in memory.
+    // Lines 2, 3, 4 := "1"/"0" and the speeds (kept within 1..10), then saves; when the save fails
+    // the lines stay as they were (the dialog keeps its values) and the UserError propagates.
     void save();
 
 private:

@@ -29,11 +29,10 @@ std::string StatisticsModel::lostText(std::size_t row) const
 
 std::string StatisticsModel::total(std::size_t firstLine) const
 {
-    // Summed wide so that absurd counts in a hand-edited file cannot overflow.
-    long long sum = 0;
+    std::vector<std::string> counts;
     for (std::size_t row = 0; row < STATISTICS_ROWS; ++row)
-        sum += lineNumber(settings_.line(firstLine + row), 0);
-    return std::to_string(sum);
+        counts.push_back(settings_.line(firstLine + row));
+    return sumCounts(counts);
 }
 
 std::string StatisticsModel::wonTotal() const
@@ -48,9 +47,11 @@ std::string StatisticsModel::lostTotal() const
 
 void StatisticsModel::resetAll()
 {
-    for (std::size_t line = WON_LINE; line < LOST_LINE + STATISTICS_ROWS; ++line)
-        settings_.setLine(line, "0");
-    settings_.save();
+    // Withdrawn from memory when it cannot be saved, so a later save never resets the counts.
+    settings_.commitChange([this] {
+        for (std::size_t line = WON_LINE; line < LOST_LINE + STATISTICS_ROWS; ++line)
+            settings_.setLine(line, "0");
+    });
 }
 
 } // namespace liorna

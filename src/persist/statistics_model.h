@@ -26,8 +26,8 @@ public:
     std::string wonTotal() const;
     std::string lostTotal() const;
 
-    // Lines 5..16 := "0" in increasing order, then saves; a UserError from the save propagates
-    // with the zeros already in memory.
+    // Lines 5..16 := "0" in increasing order, then saves; when the save fails the counts stay as
+    // they were and the UserError propagates.
     void resetAll();
 
 private:

@@ -8,6 +8,7 @@
 #include "persist/bonus_progress.h"
 #include "persist/card_back_model.h"
 #include "persist/settings_model.h"
+#include "persist/statistics.h"
 #include "persist/statistics_model.h"
 #include "platform/ports.h"
 
@@ -85,13 +86,40 @@ TEST(StatisticsModel, ResetZeroesTheTwelveCountsOnlyAndSaves)
     EXPECT_EQ(after.lostTotal(), "0");
 }
 
-TEST(StatisticsModel, FailedResetThrowsWithTheZerosInMemory)
+TEST(StatisticsModel, FailedResetLeavesTheCountsAsTheyWere)
 {
+    // A reset the player saw fail must not happen later, when some other change is saved.
     Fixture f;
     f.file.setLine(9, "4");
     f.breakSaving();
     EXPECT_THROW(StatisticsModel(f.file).resetAll(), UserError);
-    EXPECT_EQ(f.file.line(9), "0");
+    EXPECT_EQ(f.file.line(9), "4");
+}
+
+TEST(Statistics, CountsGrowWithoutLimitAndOnlyNumbersAddUp)
+{
+    struct Case {
+        const char* count;
+        const char* next;
+    };
+    const Case cases[] = {
+        {"0", "1"},
+        {"9", "10"},
+        {"2147483647", "2147483648"},
+        {"9223372036854775807", "9223372036854775808"},
+        {"99999999999999999999", "100000000000000000000"},
+        {"05", "6"},
+        // Not a number: the text stays as it is.
+        {"x", "x"},
+        {"-2", "-2"},
+        {"", ""},
+        {"4 ", "4 "},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(incrementCount(c.count), c.next) << c.count;
+    EXPECT_EQ(sumCounts({"3", "x", "05", "", "-2", "12"}), "20");
+    EXPECT_EQ(sumCounts({"99999999999999999999", "9223372036854775807", "1"}), "109223372036854775807");
+    EXPECT_EQ(sumCounts({}), "0");
 }
 
 TEST(SettingsDialogModel, ReadsSoundAndSpeedsWithFallbacks)
@@ -144,14 +172,19 @@ TEST(SettingsDialogModel, SaveWritesLinesTwoToFourAndNothingElse)
     EXPECT_EQ(f.reread().line(2), "1");
 }
 
-TEST(SettingsDialogModel, FailedSaveThrowsWithTheNewValuesInMemory)
+TEST(SettingsDialogModel, FailedSaveLeavesTheLinesAsTheyWereAndTheModelItsValues)
 {
+    // The dialog keeps what the player chose, so "Сохранить" can be pressed again; the file's lines in
+    // memory do not, so "Отмена" then leaves nothing behind for a later save to write.
     Fixture f;
     SettingsDialogModel model(f.file);
     model.speed2 = 9;
+    model.soundOn = false;
     f.breakSaving();
     EXPECT_THROW(model.save(), UserError);
-    EXPECT_EQ(f.file.line(4), "9");
+    EXPECT_EQ(f.file.line(4), "5");
+    EXPECT_EQ(f.file.line(2), "1");
+    EXPECT_EQ(model.speed2, 9);
 }
 
 TEST(CardBackModel, ArrowsStepAndWrapByText)
@@ -352,22 +385,60 @@ TEST(BonusProgress, DamagedLinesStillMakeProgressWithinRange)
     }
 }
 
-TEST(BonusProgress, GalleryPlacesOpenOnlyForAnExactLockedCount)
+TEST(BonusProgress, CompletedPicturesComeFromTheLinesThatCanBeRead)
 {
     struct Case {
-        const char* locked;
-        int open;
+        const char* locked;    // line 0: 20 - completed
+        const char* available; // line 19: 15 + completed
+        int completed;
+        // Lines 0 and 19 once healed; unchanged when neither can be read.
+        const char *healedLocked, *healedAvailable;
     };
-    const Case cases[] = {{"20", 0}, {"17", 3}, {"1", 19}, {"0", 20}, {"017", 0}, {"x", 0}, {"21", 0}};
+    const Case cases[] = {
+        {"20", "15", 0, "20", "15"},
+        {"17", "18", 3, "17", "18"},
+        {"0", "35", 20, "0", "35"},
+        // One line cannot be read: the other one tells.
+        {"-1", "20", 5, "15", "20"},
+        {"x", "20", 5, "15", "20"},
+        {"\xEF\xBB\xBF"
+         "15",
+         "20", 5, "15", "20"},
+        {"15", "", 5, "15", "20"},
+        {"21", "17", 2, "18", "17"},
+        {"017", "x", 3, "17", "18"},
+        // They disagree: the larger count wins, so progress is never lowered.
+        {"20", "20", 5, "15", "20"},
+        {"12", "15", 8, "12", "23"},
+        // Nothing to go by.
+        {"x", "y", 0, "x", "y"},
+    };
     for (const auto& c : cases) {
         Fixture f;
         f.file.setLine(0, c.locked);
+        f.file.setLine(19, c.available);
         BonusProgress progress(f.file);
+        EXPECT_EQ(progress.completed(), c.completed) << c.locked << " / " << c.available;
         for (int place = 1; place <= 20; ++place)
-            EXPECT_EQ(progress.unlocked(place), place <= c.open) << c.locked << " place " << place;
+            EXPECT_EQ(progress.unlocked(place), place <= c.completed) << c.locked << " place " << place;
         EXPECT_FALSE(progress.unlocked(0));
         EXPECT_FALSE(progress.unlocked(21));
+        progress.heal();
+        EXPECT_EQ(f.file.line(0), c.healedLocked) << c.locked << " / " << c.available;
+        EXPECT_EQ(f.file.line(19), c.healedAvailable) << c.locked << " / " << c.available;
     }
+}
+
+TEST(BonusProgress, AWinOnADamagedLineZeroKeepsTheCompletedPictures)
+{
+    // Five pictures done, line 0 unreadable: the next win goes on from five, it does not start over.
+    Fixture f;
+    f.file.setLine(0, "-1");
+    f.file.setLine(1, "18");
+    f.file.setLine(19, "20");
+    BonusProgress progress(f.file);
+    progress.commit(progress.revealPlan(1));
+    EXPECT_EQ(progressLines(f.reread()), (std::vector<std::string>{"15", "17", "20"}));
 }
 
 TEST(BonusProgress, FailedCommitThrowsWithTheProgressInMemory)

@@ -21,6 +21,7 @@ class DialogsTest : public QObject {
     Q_OBJECT
 private slots:
     void statisticsLayoutAndCounts();
+    void statisticsShowsWideCountsWhole();
     void statisticsResetAsksThenSavesAndCloses();
     void settingsLayoutAndSave();
     void cardBackLayoutArrowsAndOk();
@@ -80,6 +81,28 @@ void DialogsTest::statisticsLayoutAndCounts()
     QCOMPARE(d.lostLabel(1)->text(), QStringLiteral("x"));
     QCOMPARE(d.wonLabel(6)->text(), QStringLiteral("15"));
     QCOMPARE(d.lostLabel(6)->text(), QStringLiteral("5"));
+}
+
+void DialogsTest::statisticsShowsWideCountsWhole()
+{
+    // A count past 64 bits and a total wider still: every label is wide enough for its text and
+    // lies inside the dialog, the won and lost columns do not overlap.
+    Program p;
+    p.file.setLine(5, "99999999999999999999");
+    p.file.setLine(10, "9223372036854775807");
+    p.file.setLine(16, "2147483648");
+    StatisticsModel model(p.file);
+    StatisticsDialog d(
+        model, [] { return false; }, [](const std::string&) {});
+    QCOMPARE(d.wonLabel(6)->text(), QStringLiteral("109223372036854775806"));
+    for (std::size_t row = 0; row <= 6; ++row)
+        for (QLabel* label : {d.wonLabel(row), d.lostLabel(row)}) {
+            QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
+                     qPrintable(label->text()));
+            QVERIFY(label->geometry().right() < d.width());
+        }
+    QVERIFY(d.wonLabel(0)->geometry().right() < d.lostLabel(0)->x());
+    QCOMPARE(d.wonLabel(0)->x(), 224);
 }
 
 void DialogsTest::statisticsResetAsksThenSavesAndCloses()
@@ -159,7 +182,10 @@ void DialogsTest::settingsLayoutAndSave()
     QCOMPARE(reports.size(), std::size_t(1));
     QCOMPARE(applied, 0);
     QCOMPARE(accepted.count(), 0);
-    QCOMPARE(p.file.line(3), std::string("10"));
+    // The file's lines keep their old value (the change is not saved later by anyone else); the
+    // dialog keeps the player's choice for a second try.
+    QCOMPARE(p.file.line(3), std::string("99"));
+    QCOMPARE(d.speed1Bar()->value(), 10);
 
     writeProgramFolder(p.h.dir);
     d.saveButton()->click();

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "platform/ports.h"
 #include "ui/fonts.h"
@@ -14,6 +15,12 @@ const QColor WON_COLOUR(0, 128, 0);
 const QColor LOST_COLOUR(200, 0, 0);
 // Stands in for the desktop's active-border colour, which modern styles no longer have.
 const QColor CAPTION_BACK(200, 210, 226);
+constexpr int DIALOG_WIDTH = 301;
+constexpr int WON_X = 224;
+constexpr int WON_WIDTH = 32;
+constexpr int LOST_X = 256;
+constexpr int LOST_WIDTH = 40;
+constexpr int LOST_HEADING_X = 232;
 
 QLabel* textLabel(QWidget* parent, const QString& text, const QFont& font, const QColor& colour)
 {
@@ -34,14 +41,15 @@ StatisticsDialog::StatisticsDialog(StatisticsModel& model, std::function<bool()>
       model_(model), confirm_(std::move(confirm)), report_(std::move(report))
 {
     setWindowTitle(QStringLiteral("Статистика"));
-    setFixedSize(301, 403);
+    setFixedSize(DIALOG_WIDTH, 403);
 
     auto* wonHeading = textLabel(this, QStringLiteral("Побед"), sansFont(11, true), WON_COLOUR);
     wonHeading->move(192, 40);
     auto* lostHeading = textLabel(this, QStringLiteral("Поражений"), sansFont(11, true), LOST_COLOUR);
-    lostHeading->move(232, 40);
+    lostHeading->move(LOST_HEADING_X, 40);
     wonHeading->adjustSize();
     lostHeading->adjustSize();
+    lostHeading_ = lostHeading;
 
     static constexpr int rowY[STATISTICS_ROWS + 1] = {56, 96, 136, 176, 216, 256, 312};
     for (std::size_t row = 0; row <= STATISTICS_ROWS; ++row) {
@@ -59,9 +67,9 @@ StatisticsDialog::StatisticsDialog(StatisticsModel& model, std::function<bool()>
 
         const QFont countFont = sansFont(totals ? 16 : 13, true);
         won_[row] = textLabel(this, QStringLiteral("0"), countFont, WON_COLOUR);
-        won_[row]->setGeometry(224, rowY[row], 32, 20);
+        won_[row]->setGeometry(WON_X, rowY[row], WON_WIDTH, 20);
         lost_[row] = textLabel(this, QStringLiteral("0"), countFont, LOST_COLOUR);
-        lost_[row]->setGeometry(256, rowY[row], 40, 20);
+        lost_[row]->setGeometry(LOST_X, rowY[row], LOST_WIDTH, 20);
     }
 
     reset_ = new QPushButton(QStringLiteral("Сброс"), this);
@@ -80,6 +88,28 @@ void StatisticsDialog::refresh()
     }
     won_[STATISTICS_ROWS]->setText(QString::fromStdString(model_.wonTotal()));
     lost_[STATISTICS_ROWS]->setText(QString::fromStdString(model_.lostTotal()));
+    fitColumns();
+}
+
+void StatisticsDialog::fitColumns()
+{
+    // The columns keep their places for ordinary counts; a count too wide for its column (a long
+    // career, or a hand-edited file) widens the column and the dialog, so every count shows whole.
+    auto widest = [](const std::array<QLabel*, STATISTICS_ROWS + 1>& column) {
+        int w = 0;
+        for (QLabel* label : column)
+            w = std::max(w, label->fontMetrics().horizontalAdvance(label->text()) + 2);
+        return w;
+    };
+    const int wonWidth = std::max(WON_WIDTH, widest(won_));
+    const int lostWidth = std::max(LOST_WIDTH, widest(lost_));
+    const int lostX = WON_X + wonWidth;
+    for (std::size_t row = 0; row <= STATISTICS_ROWS; ++row) {
+        won_[row]->setGeometry(WON_X, won_[row]->y(), wonWidth, won_[row]->height());
+        lost_[row]->setGeometry(lostX, lost_[row]->y(), lostWidth, lost_[row]->height());
+    }
+    lostHeading_->move(LOST_HEADING_X + (lostX - LOST_X), lostHeading_->y());
+    setFixedSize(std::max(DIALOG_WIDTH, lostX + lostWidth + 5), height());
 }
 
 void StatisticsDialog::pressReset()

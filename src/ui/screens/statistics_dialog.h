@@ -30,6 +30,7 @@ public:
 
 private:
     void pressReset();
+    void fitColumns();
 
     StatisticsModel& model_;
     std::function<bool()> confirm_;
@@ -37,6 +38,7 @@ private:
     std::array<QLabel*, STATISTICS_ROWS + 1> won_{};
     std::array<QLabel*, STATISTICS_ROWS + 1> lost_{};
     std::array<QLabel*, STATISTICS_ROWS + 1> captions_{};
+    QLabel* lostHeading_ = nullptr;
     QPushButton* reset_ = nullptr;
 };
 
