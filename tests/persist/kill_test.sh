@@ -24,8 +24,12 @@ for round in $(seq "$rounds"); do
     counts=$(tr -d '\r' < "$file" | sed -n '6,17p' | sort -u)
     [ "$(echo "$counts" | wc -l)" -eq 1 ] || { echo "round $round: mixed versions: $counts"; exit 1; }
     [ "$(tr -d '\r' < "$file" | sed -n '18p')" = "1" ] || { echo "round $round: line 17 changed"; exit 1; }
+    # Temporary files have names of their own, never the old fixed one, and each start removes what
+    # the killed saves before it left: at most the last kill's file is there.
+    [ ! -e "$file.tmp" ] || { echo "round $round: a temporary file with the fixed name"; exit 1; }
+    leftovers=$(find "$folder/Setting" -name 'XP.kvz.tmp-*' | wc -l)
+    [ "$leftovers" -le 1 ] || { echo "round $round: $leftovers temporary files left behind"; exit 1; }
     previous=$counts
 done
-leftovers=$(find "$folder/Setting" -name '*.tmp' | wc -l)
 echo "kill test: $rounds kills, the file was whole every time (last version $previous, $leftovers leftover temporary file)"
 echo "1 passed, 0 failed"

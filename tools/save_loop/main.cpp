@@ -16,6 +16,8 @@ int main(int argc, char** argv)
     liorna::SettingsFile file(argv[1]);
     try {
         file.load();
+        // As the program does at start-up: what earlier killed saves left behind goes.
+        file.removeStaleTemporaries();
         for (long version = 1;; ++version) {
             for (std::size_t line = 5; line <= 16; ++line)
                 file.setLine(line, std::to_string(version));

@@ -120,10 +120,28 @@ void Runner::runCommand(const Command& c)
 bool Runner::fileCommand(const Command& c)
 {
     const auto& w = c.words;
-    if (w[0] != "settings" && w[0] != "missing" && w[0] != "readonly")
+    if (w[0] == "writable") {
+        // Unlike the others, a path may be made writable again while the program runs.
+        needWords(w, 2);
+        const auto path = h_->dir / w[1];
+        if (!std::filesystem::exists(path))
+            throw Failure{"writable: no such path " + w[1]};
+        ::chmod(path.c_str(), std::filesystem::is_directory(path) ? 0755 : 0644);
+        return true;
+    }
+    if (w[0] != "settings" && w[0] != "missing" && w[0] != "readonly" && w[0] != "bom")
         return false;
     if (h_->started() || h_->exited)
         throw Failure{"'" + w[0] + "' must come before the program starts"};
+    if (w[0] == "bom") {
+        // An editor saving as UTF-8 puts a byte order mark before the first line.
+        needWords(w, 1);
+        const auto path = h_->dir / SETTINGS_PATH;
+        std::ifstream in(path, std::ios::binary);
+        const std::string text(std::istreambuf_iterator<char>(in), {});
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << "\xEF\xBB\xBF" << text;
+        return true;
+    }
     if (w[0] == "settings") {
         std::ofstream out(h_->dir / SETTINGS_PATH, std::ios::binary | std::ios::trunc);
         for (std::size_t i = 1; i < w.size(); ++i)
