@@ -1,6 +1,7 @@
 // The new-game commands: a match of a chosen length, or of the current one.
 
 #include "engine/game_engine.h"
+#include "persist/settings_schema.h"
 
 namespace liorna {
 
@@ -73,7 +74,7 @@ void GameEngine::showMenus()
 void GameEngine::chooseBackground(int n)
 {
     // A background that cannot be saved is not painted either, and stays out of later saves.
-    settings_.commitChange([&] { settings_.setLine(18, std::to_string(n)); });
+    settings_.commitChange([&] { SettingsSchema(settings_).setBackground(n); });
     table_.canvas = Picture::tile(n);
     backgroundTile = Picture::tile(n);
     paintPileBackgrounds();
@@ -81,7 +82,7 @@ void GameEngine::chooseBackground(int n)
 
 void GameEngine::chooseCardBack(const std::string& number)
 {
-    settings_.commitChange([&] { settings_.setLine(17, number); });
+    settings_.commitChange([&] { SettingsSchema(settings_).setCardBackChoice(number); });
     cardBackChoice = number;
     applySettings();
 }

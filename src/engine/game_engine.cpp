@@ -1,6 +1,7 @@
 #include "engine/game_engine.h"
 
 #include "persist/bonus_progress.h"
+#include "persist/settings_schema.h"
 
 namespace liorna {
 
@@ -116,24 +117,19 @@ void GameEngine::applySettings()
 {
     // The lines in memory are the file's: every change is saved when it is made, and a result whose
     // save failed must stay in memory until a later save writes it, so the file is not read again.
-    soundEnabled = settings_.line(2) != "0";
-    // A speed that is not a number 1..10 falls back to the fresh value.
-    auto speed = [this](std::size_t line) {
-        const int v = lineNumber(settings_.line(line), 5);
-        return v >= 1 && v <= 10 ? v : 5;
-    };
-    afterTrickTimer_.setInterval(speed(3) * 300);
-    computerAnswerTimer_.setInterval(speed(4) * 200);
-    cardBackChoice = settings_.line(17);
+    const SettingsSchema schema(settings_);
+    soundEnabled = schema.soundOn();
+    afterTrickTimer_.setInterval(schema.speed(Speed::AfterTrick) * 300);
+    computerAnswerTimer_.setInterval(schema.speed(Speed::Answer) * 200);
+    cardBackChoice = schema.cardBackChoice();
     cardBackPicture = backForChoice(cardBackChoice);
     // A back number that names no back would leave the hands and the stock as bare outlines.
     if (cardBackPicture.kind == PictureKind::None)
         cardBackPicture = Picture::back(1);
     setCardBacks(cardBackPicture);
-    availableBackCount = settings_.line(19);
-    const std::string bg = settings_.line(18);
-    if (bg == "1" || bg == "2" || bg == "3" || bg == "4")
-        backgroundTile = Picture::tile(bg[0] - '0');
+    availableBackCount = schema.availableBackCount();
+    if (const auto background = schema.background())
+        backgroundTile = Picture::tile(*background);
 }
 
 void GameEngine::playCue(int cue)

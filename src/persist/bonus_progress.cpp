@@ -6,10 +6,6 @@ namespace liorna {
 
 namespace {
 
-constexpr std::size_t LOCKED_LINE = 0;
-constexpr std::size_t STAGE_LINE = 1;
-constexpr std::size_t AVAILABLE_LINE = 19;
-constexpr int BUILT_IN_BACKS = 15;
 constexpr int PIECES_PER_PICTURE = 9;
 
 } // namespace
@@ -21,45 +17,28 @@ int RevealPlan::frameAt(std::size_t step) const
     return frames[std::min(step, frames.size()) - 1];
 }
 
-std::optional<int> BonusProgress::completedByLockedLine() const
-{
-    const int locked = lineNumber(settings_.line(LOCKED_LINE), -1);
-    if (locked < 0 || locked > BONUS_PICTURES)
-        return std::nullopt;
-    return BONUS_PICTURES - locked;
-}
-
-std::optional<int> BonusProgress::completedByBackCount() const
-{
-    const int available = lineNumber(settings_.line(AVAILABLE_LINE), -1);
-    if (available < BUILT_IN_BACKS || available > BUILT_IN_BACKS + BONUS_PICTURES)
-        return std::nullopt;
-    return available - BUILT_IN_BACKS;
-}
-
 int BonusProgress::completed() const
 {
     // Lines 0 and 19 both say how many pictures are complete. A line that cannot be read (a damaged
     // or hand-edited file) is outvoted by the one that can, and when they disagree the larger wins:
     // a player's progress is never lowered by a damaged line.
-    const auto byLocked = completedByLockedLine();
-    const auto byBacks = completedByBackCount();
+    const SettingsSchema schema(settings_);
+    const auto byLocked = schema.completedByLockedCount();
+    const auto byBacks = schema.completedByBackCount();
     return std::max(byLocked.value_or(0), byBacks.value_or(0));
 }
 
 void BonusProgress::heal()
 {
-    if (!completedByLockedLine() && !completedByBackCount())
+    SettingsSchema schema(settings_);
+    if (!schema.completedByLockedCount() && !schema.completedByBackCount())
         return; // nothing to go by: the lines stay as they are until a won match writes them
-    const int done = completed();
-    settings_.setLine(LOCKED_LINE, std::to_string(BONUS_PICTURES - done));
-    settings_.setLine(AVAILABLE_LINE, std::to_string(BUILT_IN_BACKS + done));
+    schema.setCompleted(completed());
 }
 
 int BonusProgress::stage() const
 {
-    const int value = lineNumber(settings_.line(STAGE_LINE), FULL_COVER_STAGE);
-    return value >= LAST_PIECE_STAGE && value <= FULL_COVER_STAGE ? value : FULL_COVER_STAGE;
+    return SettingsSchema(settings_).coverStage();
 }
 
 bool BonusProgress::unlocked(int place) const
@@ -113,10 +92,9 @@ void BonusProgress::commit(const RevealPlan& plan)
     newStage = std::clamp(newStage, LAST_PIECE_STAGE, FULL_COVER_STAGE);
     // A result: if it cannot be saved now, the next save that succeeds writes it.
     settings_.commitResult([&] {
-        settings_.setLine(LOCKED_LINE, std::to_string(BONUS_PICTURES - done));
-        settings_.setLine(STAGE_LINE, std::to_string(newStage));
-        // Derived from the count rather than incremented, so lines 0 and 19 always move together.
-        settings_.setLine(AVAILABLE_LINE, std::to_string(BUILT_IN_BACKS + done));
+        SettingsSchema schema(settings_);
+        schema.setCompleted(done);
+        schema.setCoverStage(newStage);
     });
 }
 

@@ -8,14 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "persist/settings_file.h"
+#include "persist/settings_schema.h"
 #include "platform/picture.h"
 
 namespace liorna {
 
-inline constexpr int BONUS_PICTURES = 20;
-inline constexpr int FULL_COVER_STAGE = 24; // no piece removed
-inline constexpr int LAST_PIECE_STAGE = 16; // one piece left
 inline constexpr int REVEAL_STEP_MS = 900;
 inline constexpr int GALLERY_REFRESH_MS = 2500;
 
@@ -67,8 +64,6 @@ public:
     static std::string exportPath(int n);
 
 private:
-    std::optional<int> completedByLockedLine() const;
-    std::optional<int> completedByBackCount() const;
     SettingsFile& settings_;
 };
 

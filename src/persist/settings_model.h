@@ -1,12 +1,9 @@
 #pragma once
 // The settings dialog's values: sound on or off (line 2) and the two pacing speeds (lines 3 and 4).
 
-#include "persist/settings_file.h"
+#include "persist/settings_schema.h"
 
 namespace liorna {
-
-inline constexpr int SPEED_MIN = 1;
-inline constexpr int SPEED_MAX = 10;
 
 class SettingsDialogModel {
 public:

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/game_engine.h"
+#include "persist/settings_schema.h"
 
 namespace liorna {
 
@@ -65,17 +66,12 @@ std::string sumCounts(const std::vector<std::string>& texts)
     return normalised(std::string(reversed.rbegin(), reversed.rend()));
 }
 
-void incrementCountLine(SettingsFile& settings, std::size_t line)
-{
-    settings.setLine(line, incrementCount(settings.line(line)));
-}
-
 void GameEngine::recordMatchWon()
 {
     // A result whose save fails stays pending and is written by the next save that succeeds.
     settings_.commitResult([this] {
         if (const auto row = statisticsRow(matchTargetCode))
-            incrementCountLine(settings_, WON_LINE + *row);
+            SettingsSchema(settings_).incrementCount(MatchResult::Won, *row);
     });
 }
 
@@ -83,7 +79,7 @@ void GameEngine::recordMatchLost()
 {
     settings_.commitResult([this] {
         if (const auto row = statisticsRow(matchTargetCode))
-            incrementCountLine(settings_, LOST_LINE + *row);
+            SettingsSchema(settings_).incrementCount(MatchResult::Lost, *row);
     });
 }
 

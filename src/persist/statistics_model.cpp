@@ -1,5 +1,6 @@
 #include "persist/statistics_model.h"
 
+#include "persist/settings_schema.h"
 #include "persist/statistics.h"
 
 namespace liorna {
@@ -19,39 +20,36 @@ const std::array<std::string, STATISTICS_ROWS>& StatisticsModel::captions()
 
 std::string StatisticsModel::wonText(std::size_t row) const
 {
-    return row < STATISTICS_ROWS ? settings_.line(WON_LINE + row) : std::string();
+    return SettingsSchema(settings_).count(MatchResult::Won, row);
 }
 
 std::string StatisticsModel::lostText(std::size_t row) const
 {
-    return row < STATISTICS_ROWS ? settings_.line(LOST_LINE + row) : std::string();
+    return SettingsSchema(settings_).count(MatchResult::Lost, row);
 }
 
-std::string StatisticsModel::total(std::size_t firstLine) const
+std::string StatisticsModel::total(MatchResult result) const
 {
     std::vector<std::string> counts;
     for (std::size_t row = 0; row < STATISTICS_ROWS; ++row)
-        counts.push_back(settings_.line(firstLine + row));
+        counts.push_back(SettingsSchema(settings_).count(result, row));
     return sumCounts(counts);
 }
 
 std::string StatisticsModel::wonTotal() const
 {
-    return total(WON_LINE);
+    return total(MatchResult::Won);
 }
 
 std::string StatisticsModel::lostTotal() const
 {
-    return total(LOST_LINE);
+    return total(MatchResult::Lost);
 }
 
 void StatisticsModel::resetAll()
 {
     // Withdrawn from memory when it cannot be saved, so a later save never resets the counts.
-    settings_.commitChange([this] {
-        for (std::size_t line = WON_LINE; line < LOST_LINE + STATISTICS_ROWS; ++line)
-            settings_.setLine(line, "0");
-    });
+    settings_.commitChange([this] { SettingsSchema(settings_).resetCounts(); });
 }
 
 } // namespace liorna

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "persist/settings_file.h"
+#include "persist/settings_schema.h"
 
 namespace liorna {
 
@@ -31,7 +31,7 @@ public:
     void resetAll();
 
 private:
-    std::string total(std::size_t firstLine) const;
+    std::string total(MatchResult result) const;
     SettingsFile& settings_;
 };
 
