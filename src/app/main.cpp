@@ -41,6 +41,7 @@ int main(int argc, char** argv)
     GameEngine engine(EnginePorts{timers, random, cues, messages, screens, shell, programDir.toStdString()});
     TableWindow window(engine.table());
     messages.setOwner(&window);
+    shell.setOwner(&window);
     screens.setOwner(&window);
     screens.setEngine(&engine);
     screens.setPorts(&messages, &shell, &timers);
