@@ -6,6 +6,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
     libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
     fonts-dejavu-core fonts-liberation2 xdg-utils
+    desktop-file-utils appstream dpkg-dev file lintian
     xvfb xauth x11-apps x11-utils imagemagick xdotool ccache
 )
 missing=()

@@ -3,9 +3,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <cstdio>
 #include <random>
 
 #include "engine/game_engine.h"
+#include "persist/program_folder.h"
 #include "ui/qt_ports.h"
 #include "ui/qt_screens.h"
 #include "ui/qt_timers.h"
@@ -18,8 +20,15 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("liorna"));
     QApplication::setApplicationDisplayName(QString::fromUtf8(PRODUCT_TITLE));
-    // The program's files lie beside it; relative paths are taken from its own folder.
-    const QString programDir = QApplication::applicationDirPath();
+    QGuiApplication::setDesktopFileName(QStringLiteral(LIORNA_APP_ID));
+    // Relative paths are taken from the program folder: the build tree's own, or the player's when installed.
+    const ProgramFolder folder = prepareProgramFolder(QApplication::applicationDirPath().toStdString());
+    if (!folder.error.empty()) {
+        std::fprintf(stderr, "liorna: %s\n", folder.error.c_str());
+        MessageBoxSink().showError(folder.error);
+        return 1;
+    }
+    const QString programDir = QString::fromStdString(folder.path.string());
     QDir::setCurrent(programDir);
 
     QtTimers timers;
@@ -32,6 +41,7 @@ int main(int argc, char** argv)
     GameEngine engine(EnginePorts{timers, random, cues, messages, screens, shell, programDir.toStdString()});
     TableWindow window(engine.table());
     messages.setOwner(&window);
+    shell.setOwner(&window);
     screens.setOwner(&window);
     screens.setEngine(&engine);
     screens.setPorts(&messages, &shell, &timers);

@@ -1,10 +1,16 @@
 #include "ui/qt_ports.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
+
+#include "ui/screens/help_window.h"
 
 namespace liorna {
 
@@ -17,9 +23,47 @@ void MessageBoxSink::showError(const std::string& text)
 
 void DesktopShell::open(const std::string& target)
 {
-    // Returns at once; without a desktop it simply fails, which is not worth a message.
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(QDir(programDir_).filePath(QString::fromStdString(target))));
+    const QString path = QDir(programDir_).filePath(QString::fromStdString(target));
+    const QUrl url = QUrl::fromLocalFile(path);
+    // Folders, and a page that is missing, go to the desktop as they are: a failure is not worth a message.
+    if (!QFileInfo(path).isFile()) {
+        QDesktopServices::openUrl(url);
+        return;
+    }
+    // QDesktopServices hands the file to xdg-open without waiting, so it reports success even when
+    // xdg-open then finds no viewer (a bare X session). Running xdg-open ourselves tells us.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        if (!QDesktopServices::openUrl(url))
+            showInWindow(path);
+        return;
+    }
+    auto* process = new QProcess(this->owner_ ? static_cast<QObject*>(this->owner_) : qApp);
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::finished, process,
+                     [this, process, path](int exitCode, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit || exitCode != 0)
+                             showInWindow(path);
+                         process->deleteLater();
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [this, process, path](QProcess::ProcessError e) {
+                         if (e != QProcess::FailedToStart)
+                             return;
+                         showInWindow(path);
+                         process->deleteLater();
+                     });
+    process->start(opener, {url.toString()});
+}
+
+void DesktopShell::showInWindow(const QString& path)
+{
+    if (!help_)
+        help_ = new HelpWindow(path, owner_);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 std::string checkWaveFile(const QString& path)

@@ -1,6 +1,7 @@
 #pragma once
 // Qt implementations of the small ports: message boxes, the desktop shell and the cue player.
 
+#include <QPointer>
 #include <QSoundEffect>
 #include <QString>
 #include <QWidget>
@@ -21,13 +22,23 @@ private:
     QWidget* owner_ = nullptr;
 };
 
+// Asks the desktop to open a file or a folder. A page that no viewer on the desktop can show (no
+// opener, or the opener found no handler) is shown in a help window of the program instead.
 class DesktopShell : public Shell {
 public:
     explicit DesktopShell(QString programDir) : programDir_(std::move(programDir)) {}
+    void setOwner(QWidget* owner) { owner_ = owner; }
     void open(const std::string& target) override;
 
+    // The help window shown in place of a viewer, while it is open.
+    QWidget* helpWindow() const { return help_; }
+
 private:
+    void showInWindow(const QString& path);
+
     QString programDir_;
+    QPointer<QWidget> owner_;
+    QPointer<QWidget> help_;
 };
 
 // Plays a wave cue without waiting; the next cue cuts off the one still sounding. The file is checked
