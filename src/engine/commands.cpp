@@ -5,8 +5,19 @@
 
 namespace liorna {
 
+void GameEngine::endMatchStatus()
+{
+    // A new game ends the match status screen's countdown where it stands, or its decision would
+    // deal a second time behind the new game's first deal.
+    if (!matchStatus_.state().open)
+        return;
+    matchStatus_.cancel();
+    screens_.close(ScreenId::MatchStatus);
+}
+
 void GameEngine::newGame(int mode)
 {
+    endMatchStatus();
     const MatchLength& length = MATCH_LENGTHS[static_cast<std::size_t>(mode - 1)];
     table_.matchTarget = length.label;
     table_.humanScore = "На Вас: 0";
@@ -22,6 +33,7 @@ void GameEngine::newGame(int mode)
 
 void GameEngine::newGameSameLength()
 {
+    endMatchStatus();
     // Keeps the match target code and the mode, whatever they are.
     table_.matchTarget = "Игра идёт до: " + std::to_string(matchTargetCode - 10);
     table_.humanScore = "На Вас: 0";

@@ -110,9 +110,7 @@ void GameEngine::refillHands()
 void GameEngine::cancelPendingChains()
 {
     // No step of the previous deal may touch the new one.
-    for (EngineTimer* t : {&dealTimer_, &renderTimer_, &veilTimer_, &playStepTimer_, &afterTrickTimer_,
-                           &computerAnswerTimer_, &cardFlightStep_})
-        t->stop();
+    dealTimers_.stopAll();
     for (auto& overlay : table_.overlay)
         overlay.shown = false;
     table_.flyingCard.shown = false;

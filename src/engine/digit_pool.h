@@ -6,15 +6,16 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/intervals.h"
 #include "platform/ports.h"
 
 namespace liorna {
 
 class DigitPool {
 public:
-    static constexpr int TIMER_A_MS = 25;
-    static constexpr int TIMER_B_MS = 15;
-    static constexpr int WINDOW_MS = 7000;
+    static constexpr int TIMER_A_MS = interval::POOL_A;
+    static constexpr int TIMER_B_MS = interval::POOL_B;
+    static constexpr int WINDOW_MS = interval::POOL_WINDOW;
     // Numbers appended are below this bound; any non-negative range gives every digit.
     static constexpr std::uint32_t NUMBER_BOUND = 1000;
 

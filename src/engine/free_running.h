@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "engine/card.h"
+#include "platform/intervals.h"
 
 namespace liorna {
 
@@ -47,7 +48,7 @@ private:
 // The 300 ms suit cycle: nothing before its first step, then b, p, k, h, b, ...
 class SuitCycle {
 public:
-    static constexpr int PERIOD_MS = 300;
+    static constexpr int PERIOD_MS = interval::SUIT_CYCLE;
 
     void start(std::int64_t now) { counter_.start(now); }
     void stop(std::int64_t now) { counter_.stop(now); }
@@ -80,7 +81,7 @@ private:
 // The 5 s trump phase: 2, 1, 2, 1, ...
 class TrumpPhase {
 public:
-    static constexpr int PERIOD_MS = 5000;
+    static constexpr int PERIOD_MS = interval::TRUMP_PHASE;
 
     void start(std::int64_t now) { counter_.start(now); }
     int value(std::int64_t now) const { return counter_.steps(now) % 2 == 0 ? 2 : 1; }

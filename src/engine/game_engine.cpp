@@ -26,8 +26,15 @@ GameEngine::GameEngine(EnginePorts ports)
       playStepTimer_(makeTimer(10, &GameEngine::playStepTick)),
       afterTrickTimer_(makeTimer(1500, &GameEngine::clearTrick)),
       computerAnswerTimer_(makeTimer(1000, &GameEngine::beginComputerAnswer)),
-      statusAnimationTimer_(makeTimer(450, &GameEngine::statusAnimationTick)),
-      statusCloseTimer_(makeTimer(1000, &GameEngine::statusCloseTick))
+      matchStatus_(
+          ports.timers, [this](const std::function<void()>& tick) { deliver(tick); },
+          MatchStatus::Events{[this](bool humanWonDeal) { playCue(humanWonDeal ? 4 : 5); },
+                              [this] { return checkMatchEnd(); },
+                              [this](bool won) {
+                                  if (won)
+                                      screens_.openBonus(true);
+                                  screens_.close(ScreenId::MatchStatus);
+                              }})
 {
     for (int i = 0; i < DECK_SIZE; ++i)
         deckList[static_cast<std::size_t>(i)] = Card::fromDeckIndex(i);
@@ -74,12 +81,7 @@ void GameEngine::reportAfterEvent(const std::string& text)
 
 bool GameEngine::pacingPending() const
 {
-    for (const EngineTimer* t :
-         {&startUpTimer_, &dealTimer_, &renderTimer_, &veilTimer_, &hideTrumpAnnouncement_, &cardFlightStep_,
-          &playStepTimer_, &afterTrickTimer_, &computerAnswerTimer_})
-        if (t->active())
-            return true;
-    return false;
+    return dealTimers_.anyActive() || tableTimers_.anyActive();
 }
 
 int GameEngine::shuffleCounter() const

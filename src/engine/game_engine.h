@@ -13,15 +13,16 @@
 
 #include "engine/card.h"
 #include "engine/digit_pool.h"
-#include "engine/engine_timer.h"
 #include "engine/free_running.h"
 #include "engine/menu_tree.h"
 #include "engine/start_screen_model.h"
 #include "engine/table_state.h"
 #include "persist/settings_file.h"
+#include "platform/engine_timer.h"
 #include "platform/ports.h"
 #include "platform/screens.h"
 #include "platform/timers.h"
+#include "play/match_status.h"
 
 namespace liorna {
 
@@ -37,27 +38,6 @@ enum class TurnPhase {
     HumanAnswering,       // the computer's lead is on the table
     DealOver,             // scored; the match status screen decides what follows
 };
-
-// What the match status screen shows; the screen is a view of this.
-struct MatchStatusState {
-    bool open = false;
-    int statusCountdown = 25;
-    bool matchOver = false;
-    bool matchWon = false;
-    Picture frame;
-    bool tilesShown = true;
-    bool humanTotalShown = false;
-    bool computerTotalShown = false;
-    bool targetShown = false;
-    bool resultShown = false;
-    std::string humanTotal = "0";
-    std::string computerTotal = "0";
-    std::string target = "0";
-    std::string result = "Вы победили";
-};
-
-inline constexpr const char* MATCH_WON_TEXT = "Вы победили";
-inline constexpr const char* MATCH_LOST_TEXT = "К сожалению Вы проиграли";
 
 struct EnginePorts {
     Timers& timers;
@@ -183,13 +163,11 @@ public:
 
     // --- Deal scoring and the match ---
     void scoreDeal();
-    void statusAnimationTick();
-    void statusCloseTick();
     void clickMatchStatus();
-    void checkMatchEnd();
+    MatchDecision checkMatchEnd();
     void recordMatchWon();
     void recordMatchLost();
-    const MatchStatusState& matchStatus() const { return matchStatus_; }
+    const MatchStatusState& matchStatus() const { return matchStatus_.state(); }
     // How many matches ended since the engine was created; the driver's autoplay counts them.
     int matchesFinished = 0;
     int dealsScored = 0;
@@ -273,10 +251,10 @@ public:
     EngineTimer& afterTrickTimer() { return afterTrickTimer_; }
     EngineTimer& computerAnswerTimer() { return computerAnswerTimer_; }
     EngineTimer& playStepTimer() { return playStepTimer_; }
-    EngineTimer& statusAnimationTimer() { return statusAnimationTimer_; }
-    EngineTimer& statusCloseTimer() { return statusCloseTimer_; }
     // A pacing step, a chain or the start-up tick is still to come.
     bool pacingPending() const;
+    // ... or a screen's countdown: nothing more happens by itself when this is false.
+    bool anythingPending() const { return pacingPending() || matchStatus_.pending(); }
 
     int furtherFlights = 0;
 
@@ -284,6 +262,7 @@ private:
     void reportAfterEvent(const std::string& text);
     void afterEvent();
     void resetDealFields();
+    void endMatchStatus();
     void cancelPendingChains();
     void putDrawnCard(int step);
     void updateStockPile();
@@ -301,7 +280,7 @@ private:
 
     TableState table_;
     SettingsFile settings_;
-    FreeRunningCounter shuffle_{1};
+    FreeRunningCounter shuffle_{interval::SHUFFLE};
     std::unique_ptr<StartScreenModel> startScreen_;
     std::vector<std::string> pendingErrors_;
     int deliverDepth_ = 0;
@@ -315,9 +294,12 @@ private:
     EngineTimer playStepTimer_;
     EngineTimer afterTrickTimer_;
     EngineTimer computerAnswerTimer_;
-    EngineTimer statusAnimationTimer_;
-    EngineTimer statusCloseTimer_;
-    MatchStatusState matchStatus_;
+    // The chains of a deal: a new deal cancels them, and they are what "pacing pending" asks about.
+    TimerGroup dealTimers_{&dealTimer_,       &renderTimer_,         &veilTimer_,     &playStepTimer_,
+                           &afterTrickTimer_, &computerAnswerTimer_, &cardFlightStep_};
+    // The table's own: the start-up tick and the trump announcement, which a new deal leaves running.
+    TimerGroup tableTimers_{&startUpTimer_, &hideTrumpAnnouncement_};
+    MatchStatus matchStatus_;
     int playStepCountdown_ = 0;
 
     struct Flight {

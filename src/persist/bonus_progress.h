@@ -13,9 +13,6 @@
 
 namespace liorna {
 
-inline constexpr int REVEAL_STEP_MS = 900;
-inline constexpr int GALLERY_REFRESH_MS = 2500;
-
 struct RevealPlan {
     Picture picture; // the picture in progress; none once all twenty are complete
     int targetStage = FULL_COVER_STAGE;

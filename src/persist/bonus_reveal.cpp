@@ -1,13 +1,14 @@
 #include "persist/bonus_reveal.h"
 
+#include "platform/intervals.h"
 #include "platform/ports.h"
 
 namespace liorna {
 
 BonusReveal::BonusReveal(Timers& timers, SettingsFile& settings, std::optional<int> revealMatchMode)
     : progress_(settings), revealMode_(revealMatchMode.has_value()),
-      revealTimer_(timers, REVEAL_STEP_MS, [this] { step(); }),
-      refreshTimer_(timers, GALLERY_REFRESH_MS, [this] { refreshTick(); })
+      revealTimer_(timers, interval::REVEAL_STEP, [this] { step(); }),
+      refreshTimer_(timers, interval::GALLERY_REFRESH, [this] { refreshTick(); })
 {
     if (revealMode_)
         plan_ = progress_.revealPlan(*revealMatchMode);

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "engine/engine_timer.h"
 #include "persist/bonus_progress.h"
+#include "platform/engine_timer.h"
 
 namespace liorna {
 
@@ -26,6 +26,8 @@ public:
     bool committed() const { return committed_; }
     int currentFrame() const { return plan_.frameAt(step_); }
     BonusProgress& progress() { return progress_; }
+    // A step of the uncovering or the gallery's refresh is still to come.
+    bool pending() const { return revealTimer_.active() || refreshTimer_.active(); }
 
     // Told after each step, after the commit and when the gallery should be refreshed.
     std::function<void()> onStep;

@@ -31,51 +31,18 @@ void GameEngine::scoreDeal()
     table_.humanScore = "На Вас: " + std::to_string(humanPenalty);
     table_.computerScore = "На сопернике: " + std::to_string(computerPenalty);
 
-    matchStatus_ = MatchStatusState{};
-    matchStatus_.open = true;
-    matchStatus_.humanTotal = std::to_string(humanPenalty);
-    matchStatus_.computerTotal = std::to_string(computerPenalty);
-    matchStatus_.target = std::to_string(matchTargetCode - 10);
-    statusAnimationTimer_.setInterval(450);
-    statusAnimationTimer_.start();
+    matchStatus_.open(humanPenalty, computerPenalty, matchTargetCode - 10,
+                      computerDealPenalty > humanDealPenalty);
     screens_.openMatchStatus();
 }
 
 void GameEngine::clickMatchStatus()
 {
-    // The rest of the countdown runs at once; the close timer keeps its second.
-    if (matchStatus_.open && statusAnimationTimer_.active())
-        statusAnimationTimer_.setInterval(1);
+    matchStatus_.click();
 }
 
-void GameEngine::statusAnimationTick()
+MatchDecision GameEngine::checkMatchEnd()
 {
-    statusAnimationTimer_.stop();
-    MatchStatusState& s = matchStatus_;
-    const int n = --s.statusCountdown;
-    if (n >= 14 && n <= 24)
-        s.frame = Picture::cover(24 - n);
-    if (n == 14)
-        s.tilesShown = false;
-    if (n == 11) {
-        playCue(computerDealPenalty > humanDealPenalty ? 4 : 5);
-        s.humanTotalShown = true;
-    }
-    if (n == 9)
-        s.computerTotalShown = true;
-    if (n == 7)
-        s.targetShown = true;
-    if (n == 5)
-        checkMatchEnd();
-    if (n == 4)
-        statusCloseTimer_.start();
-    else
-        statusAnimationTimer_.start();
-}
-
-void GameEngine::checkMatchEnd()
-{
-    MatchStatusState& s = matchStatus_;
     const int target = matchTargetCode - 10;
     const bool humanOver = humanPenalty >= target;
     const bool computerOver = computerPenalty >= target;
@@ -83,10 +50,6 @@ void GameEngine::checkMatchEnd()
         // Both over the target after one deal: the side with more penalty points loses, and a tie
         // counts against the human. One result only is recorded.
         const bool won = computerOver && (!humanOver || computerPenalty > humanPenalty);
-        s.matchOver = true;
-        s.matchWon = won;
-        s.resultShown = true;
-        s.result = won ? MATCH_WON_TEXT : MATCH_LOST_TEXT;
         ++matchesFinished;
         phase = TurnPhase::NoTrick;
         // A result that cannot be saved is reported; the screen still runs to its end.
@@ -98,20 +61,12 @@ void GameEngine::checkMatchEnd()
         } catch (const UserError& error) {
             reportAfterEvent(error.what());
         }
-        return;
+        return {true, won};
     }
     startNewDeal();
     phase = TurnPhase::NoTrick;
     playCue(1);
-}
-
-void GameEngine::statusCloseTick()
-{
-    statusCloseTimer_.stop();
-    if (matchStatus_.matchWon)
-        screens_.openBonus(true);
-    matchStatus_.open = false;
-    screens_.close(ScreenId::MatchStatus);
+    return {};
 }
 
 } // namespace liorna

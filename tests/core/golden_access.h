@@ -57,6 +57,11 @@ inline std::string penalties(const GameEngine& e)
 {
     return std::to_string(e.humanPenalty) + "/" + std::to_string(e.computerPenalty);
 }
+// A pacing step or chain of the deal is still to come.
+inline bool busy(const GameEngine& e)
+{
+    return e.pacingPending();
+}
 inline bool phaseIsHumanLeading(const GameEngine& e)
 {
     return e.phase == TurnPhase::HumanLeading;

@@ -82,7 +82,7 @@ void Harness::startToEmptyTable()
 bool Harness::idle(std::int64_t limitMs)
 {
     const std::int64_t limit = timers.now() + limitMs;
-    while (engine_->pacingPending()) {
+    while (engine_->anythingPending() || (screenPending && screenPending())) {
         const std::int64_t due = timers.nextDue();
         if (due < 0 || due > limit)
             return false;

@@ -25,7 +25,7 @@ public:
         while (e_.matchesFinished < matches) {
             act();
             check();
-            if (e_.phase == TurnPhase::NoTrick && e_.matchStatus().matchOver && !e_.pacingPending()) {
+            if (e_.phase == TurnPhase::NoTrick && e_.matchStatus().matchOver && !e_.anythingPending()) {
                 closeScreens();
                 if (e_.matchesFinished < matches)
                     startMatch();

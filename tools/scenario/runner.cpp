@@ -82,6 +82,7 @@ void Runner::ensureStarted()
         bonus_->report = [this](const std::string& text) { h_->messages.showError(text); };
         bonus_->start();
     };
+    h_->screenPending = [this] { return bonus_ && bonus_->pending(); };
     // The program starts with its table, the engine and the start screen, at virtual time 0.
     if (h_->start())
         h_->engine().deliver([this] { h_->engine().startUpTick(); });

@@ -2,6 +2,8 @@
 // One timer of the engine, bound to the Timers port.
 
 #include <functional>
+#include <initializer_list>
+#include <vector>
 
 #include "platform/timers.h"
 
@@ -26,6 +28,28 @@ public:
 private:
     Timers* timers_;
     TimerId id_;
+};
+
+// Timers that belong together: the one list both cancelling them and asking whether any is still
+// due go through, so the two can never disagree.
+class TimerGroup {
+public:
+    TimerGroup(std::initializer_list<EngineTimer*> timers) : timers_(timers) {}
+    void stopAll()
+    {
+        for (EngineTimer* t : timers_)
+            t->stop();
+    }
+    bool anyActive() const
+    {
+        for (const EngineTimer* t : timers_)
+            if (t->active())
+                return true;
+        return false;
+    }
+
+private:
+    std::vector<EngineTimer*> timers_;
 };
 
 } // namespace liorna
