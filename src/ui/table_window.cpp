@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
 
@@ -31,6 +32,18 @@ int backgroundTile(MenuCommand command)
     case MenuCommand::BackgroundGrass: return 4;
     default: return 0;
     }
+}
+
+// Qt finds Ctrl+N under a Russian layout by the Latin layout beside it; with no Latin layout in the
+// keymap it sees only Ctrl+Т. The letter on the same key of the Latin keyboard is what was meant.
+int latinKey(int key)
+{
+    static const QString cyrillic = QStringLiteral("ЙЦУКЕНГШЩЗФЫВАПРОЛДЯЧСМИТЬ");
+    static const QString latin = QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM");
+    if (key < 0x400 || key > 0x4ff)
+        return 0;
+    const qsizetype at = cyrillic.indexOf(QChar(key).toUpper());
+    return at < 0 ? 0 : Qt::Key_A + (latin[at].unicode() - 'A');
 }
 
 } // namespace
@@ -140,6 +153,25 @@ void TableWindow::toggleFullScreen()
 {
     // Qt keeps the maximized flag beside full screen, so leaving it restores what was there.
     setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+void TableWindow::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers mods =
+        event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    const int latin = latinKey(event->key());
+    if (latin != 0 && (mods & Qt::ControlModifier)) {
+        const QKeySequence wanted(QKeyCombination(mods, Qt::Key(latin)));
+        for (QAction* a : actions()) {
+            if (a->isEnabled() && a->shortcuts().contains(wanted)) {
+                event->accept();
+                a->trigger();
+                return;
+            }
+        }
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void TableWindow::changeEvent(QEvent* event)
