@@ -27,7 +27,19 @@ const QPixmap& TablePictures::get(const Picture& picture, bool seeThrough)
     if (picture.kind != PictureKind::None && scale_ > 0) {
         // Below the art's own cache, which keeps every ratio it was asked for: a window dragged
         // through a hundred sizes would keep a hundred sets of cards.
-        QImage image = art::detail::renderUncached(picture, scale_ * dpr_, seeThrough);
+        const qreal ratio = scale_ * dpr_;
+        QImage image;
+        if (ratio >= 1) {
+            image = art::detail::renderUncached(picture, ratio, seeThrough);
+        } else {
+            // QPainter takes a device pixel ratio below 1 as 1, so the art cannot draw smaller than
+            // its design: it draws at the design size and is reduced, never enlarged.
+            const PictureSize size = pictureSize(picture);
+            image =
+                art::detail::renderUncached(picture, 1, seeThrough)
+                    .scaled(std::max(1, qRound(size.width * ratio)), std::max(1, qRound(size.height * ratio)),
+                            Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
         if (!image.isNull()) {
             pixmap = QPixmap::fromImage(std::move(image));
             pixmap.setDevicePixelRatio(dpr_);

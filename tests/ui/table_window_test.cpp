@@ -102,14 +102,31 @@ void TableWindowTest::dealtTableIsPaintedAtTheWindowsScale()
         const qreal ratio = w.table()->mapping().scale * dpr;
         for (int k = 1; k <= 5; ++k) {
             const Picture card = lookUpCardPicture(h.engine().humanHand[k - 1]);
-            QImage picture =
-                art::detail::renderUncached(card, ratio, false).convertToFormat(QImage::Format_RGB32);
-            picture.setDevicePixelRatio(dpr);
             const scene::DeviceRect d = scene::toDevice(w.table()->mapping(), dpr, layout::humanSlot(k));
-            // Inside the rounded corners, where the picture is opaque.
-            const int corner = int(std::ceil(5 * ratio));
-            const QRect inner(corner, corner, picture.width() - 2 * corner, picture.height() - 2 * corner);
-            QCOMPARE(image.copy(inner.translated(d.x, d.y)), picture.copy(inner));
+            if (ratio >= 1) {
+                QImage picture =
+                    art::detail::renderUncached(card, ratio, false).convertToFormat(QImage::Format_RGB32);
+                picture.setDevicePixelRatio(dpr);
+                // Inside the rounded corners, where the picture is opaque.
+                const int corner = int(std::ceil(5 * ratio));
+                const QRect inner(corner, corner, picture.width() - 2 * corner,
+                                  picture.height() - 2 * corner);
+                QCOMPARE(image.copy(inner.translated(d.x, d.y)), picture.copy(inner));
+            } else {
+                // Smaller than designed: the whole card at its design size, reduced, not a cut-off part.
+                const QImage reference = art::detail::renderUncached(card, 1, false)
+                                             .scaled(qRound(71 * ratio), qRound(96 * ratio),
+                                                     Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                             .convertToFormat(QImage::Format_RGB32);
+                const QRect inner(4, 4, reference.width() - 8, reference.height() - 8);
+                const QImage drawn = image.copy(inner.translated(d.x, d.y));
+                qint64 diff = 0;
+                for (int y = 0; y < inner.height(); ++y)
+                    for (int x = 0; x < inner.width(); ++x)
+                        diff += distance(drawn.pixel(x, y), reference.pixel(x + 4, y + 4));
+                const double perPixel = double(diff) / (inner.width() * inner.height());
+                QVERIFY2(perPixel < 3, qPrintable(QString::number(perPixel)));
+            }
         }
     }
 }
