@@ -1,5 +1,6 @@
 #pragma once
-// Where every widget of the table lies: client coordinates of a table laid out for 1024 x 768.
+// Where everything on the table lies, in the coordinates of the 1024 x 768 logical scene; the view
+// scales the scene to the window.
 
 namespace liorna::layout {
 
@@ -39,6 +40,19 @@ inline constexpr Rect TRUMP_ANNOUNCEMENT{296, 304, 371, 73};
 inline constexpr Rect MENU_BUTTON{8, 8, 57, 25};
 inline constexpr Rect SCORE_PANEL{816, 584, 193, 105};
 inline constexpr Rect DESIGN_WINDOW{244, 188, 708, 445};
+// The window can shrink this far and the table still reads.
+inline constexpr int MIN_WINDOW_W = 640;
+inline constexpr int MIN_WINDOW_H = 400;
+
+// What the texts take beyond their nominal places: "Сбросить" and the longest trump announcement in
+// our serif are wider than the places the design gives them.
+inline constexpr Rect ACTION_CAPTION_AREA{728, 504, 80, 21};
+inline constexpr Rect TRUMP_ANNOUNCEMENT_AREA{296, 304, 520, 73};
+// The hint line: in the free band between the table pairs (down to y = 408) and the human's hand
+// (from y = 576), centred under the hand and clear of the play button and its caption (x >= 728).
+inline constexpr Rect HINT_AREA{232, 476, 488, 28};
+// The focus ring and the refusal sign are drawn this far outside their card.
+inline constexpr int RING_MARGIN = 5;
 
 // Inside a pile: the backs at (0,0), (4,4), (8,8) and the count label.
 inline constexpr int PILE_BACK_OFFSET = 4;

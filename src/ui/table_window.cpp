@@ -1,108 +1,86 @@
 #include "ui/table_window.h"
 
 #include <QAction>
-#include <QFrame>
+#include <QActionGroup>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
-#include <QPainter>
-#include <QResizeEvent>
+#include <QScreen>
 
-#include "ui/fonts.h"
 #include "ui/qt_ports.h"
 #include "ui/table_layout.h"
+#include "ui/table_view.h"
 
 namespace liorna {
 
-// The table canvas: the background tile repeated over the whole client area, aligned to the table.
-class TableCanvas : public QWidget {
-public:
-    explicit TableCanvas(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
-    void setTile(const Picture& tile)
-    {
-        if (tile == tile_ && !pixmap_.isNull() && pixmap_.devicePixelRatio() == devicePixelRatioF())
-            return;
-        tile_ = tile;
-        pixmap_ = picturePixmap(tile, devicePixelRatioF());
-        update();
-    }
-    void setOrigin(QPoint origin)
-    {
-        origin_ = origin;
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        QPainter p(this);
-        if (pixmap_.isNull()) {
-            p.fillRect(event->rect(), QColor(0, 96, 0));
-            return;
-        }
-        const QSizeF size = pixmap_.deviceIndependentSize();
-        const int w = static_cast<int>(size.width());
-        const int h = static_cast<int>(size.height());
-        // Offset so that a tile starts exactly at the table's corner.
-        const QPoint offset((w - origin_.x() % w) % w, (h - origin_.y() % h) % h);
-        p.drawTiledPixmap(rect(), pixmap_, offset);
-    }
-
-private:
-    Picture tile_;
-    QPixmap pixmap_;
-    QPoint origin_;
-};
-
 namespace {
 
-void place(QWidget* w, const layout::Rect& r)
+// Shortcuts beyond the menu's own: the usual Ctrl+N beside F2.
+struct ExtraShortcut {
+    MenuCommand command;
+    const char* keys;
+};
+constexpr ExtraShortcut EXTRA_SHORTCUTS[] = {{MenuCommand::NewGame, "Ctrl+N"}};
+
+// The background each item of "Фон" chooses, as the tile index of the table canvas.
+int backgroundTile(MenuCommand command)
 {
-    w->setGeometry(r.x, r.y, r.w, r.h);
+    switch (command) {
+    case MenuCommand::BackgroundGreen: return 1;
+    case MenuCommand::BackgroundBlue: return 2;
+    case MenuCommand::BackgroundRed: return 3;
+    case MenuCommand::BackgroundGrass: return 4;
+    default: return 0;
+    }
 }
 
-QLabel* textLabel(QWidget* parent, const QFont& font, const QColor& colour, const QString& text = {})
+// Qt finds Ctrl+N under a Russian layout by the Latin layout beside it; with no Latin layout in the
+// keymap it sees only Ctrl+Т. The letter on the same key of the Latin keyboard is what was meant.
+int latinKey(int key)
 {
-    auto* label = new QLabel(text, parent);
-    label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return label;
-}
-
-void setShown(QWidget* w, bool shown)
-{
-    if (w->isVisibleTo(w->parentWidget()) != shown)
-        w->setVisible(shown);
-}
-
-void setText(QLabel* label, const std::string& text)
-{
-    const QString t = QString::fromStdString(text);
-    if (label->text() != t)
-        label->setText(t);
-}
-
-QString qs(const char* text)
-{
-    return QString::fromUtf8(text);
+    static const QString cyrillic = QStringLiteral("ЙЦУКЕНГШЩЗФЫВАПРОЛДЯЧСМИТЬ");
+    static const QString latin = QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM");
+    if (key < 0x400 || key > 0x4ff)
+        return 0;
+    const qsizetype at = cyrillic.indexOf(QChar(key).toUpper());
+    return at < 0 ? 0 : Qt::Key_A + (latin[at].unicode() - 'A');
 }
 
 } // namespace
 
 TableWindow::TableWindow(const TableState& state, QWidget* parent) : QMainWindow(parent), state_(state)
 {
-    setWindowTitle(qs(PRODUCT_TITLE));
-    setGeometry(layout::DESIGN_WINDOW.x, layout::DESIGN_WINDOW.y, layout::DESIGN_WINDOW.w,
-                layout::DESIGN_WINDOW.h);
-    build();
+    setWindowTitle(QString::fromUtf8(PRODUCT_TITLE));
+    view_ = new TableView(input, this);
+    setCentralWidget(view_);
+    setFocusProxy(view_);
+    view_->setFocus();
     buildMenus();
+    buildWindowKeys();
+    placeRestored();
     render();
+}
+
+TableWindow::~TableWindow() = default;
+
+void TableWindow::placeRestored()
+{
+    // The design's size, on any screen: never larger than the screen's free area, and small enough
+    // to shrink to about 640 x 400 where the table still reads.
+    const QRect area = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QSize size(std::min(layout::DESIGN_WINDOW.w, area.width()),
+                     std::min(layout::DESIGN_WINDOW.h, area.height()));
+    setMinimumSize(std::min(layout::MIN_WINDOW_W, size.width()),
+                   std::min(layout::MIN_WINDOW_H, size.height()));
+    const int x = std::clamp(layout::DESIGN_WINDOW.x, area.left(), area.right() + 1 - size.width());
+    const int y = std::clamp(layout::DESIGN_WINDOW.y, area.top(), area.bottom() + 1 - size.height());
+    setGeometry(x, y, size.width(), size.height());
 }
 
 void TableWindow::buildMenus()
 {
+    backgrounds_ = new QActionGroup(this);
+    backgrounds_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     QMenu* menu = nullptr;
     QMenu* submenu = nullptr;
     for (const MenuItem& item : MENU_TREE) {
@@ -122,18 +100,85 @@ void TableWindow::buildMenus()
             submenu = nullptr;
         // Parented to the window and added to it, so that its shortcut works with the menus hidden.
         auto* action = new QAction(caption, this);
+        QList<QKeySequence> keys;
         if (*item.shortcut)
-            action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+            keys.push_back(QKeySequence(QString::fromLatin1(item.shortcut)));
+        for (const ExtraShortcut& extra : EXTRA_SHORTCUTS)
+            if (extra.command == item.command)
+                keys.push_back(QKeySequence(QString::fromLatin1(extra.keys)));
+        action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
+        if (backgroundTile(item.command) != 0) {
+            action->setCheckable(true);
+            action->setData(int(item.command));
+            backgrounds_->addAction(action);
+        }
         const MenuCommand command = item.command;
         connect(action, &QAction::triggered, this, [this, command] {
             if (input.command)
                 input.command(command);
+            // The mark follows the table's background, whatever the command made of it.
+            markBackground();
         });
         parent->addAction(action);
         addAction(action);
         actions_.push_back(action);
     }
+}
+
+void TableWindow::buildWindowKeys()
+{
+    auto* quit = new QAction(this);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    addAction(quit);
+
+    auto* fullScreen = new QAction(this);
+    fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    connect(fullScreen, &QAction::triggered, this, &TableWindow::toggleFullScreen);
+    addAction(fullScreen);
+
+    // Esc is taken only in full screen, where it leaves it.
+    leaveFullScreen_ = new QAction(this);
+    leaveFullScreen_->setShortcut(QKeySequence(Qt::Key_Escape));
+    leaveFullScreen_->setEnabled(false);
+    connect(leaveFullScreen_, &QAction::triggered, this, [this] {
+        if (isFullScreen())
+            toggleFullScreen();
+    });
+    addAction(leaveFullScreen_);
+}
+
+void TableWindow::toggleFullScreen()
+{
+    // Qt keeps the maximized flag beside full screen, so leaving it restores what was there.
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+void TableWindow::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers mods =
+        event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    const int latin = latinKey(event->key());
+    if (latin != 0 && (mods & Qt::ControlModifier)) {
+        const QKeySequence wanted(QKeyCombination(mods, Qt::Key(latin)));
+        for (QAction* a : actions()) {
+            if (a->isEnabled() && a->shortcuts().contains(wanted)) {
+                event->accept();
+                a->trigger();
+                return;
+            }
+        }
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void TableWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange)
+        leaveFullScreen_->setEnabled(isFullScreen());
+    QMainWindow::changeEvent(event);
 }
 
 QAction* TableWindow::action(const QString& caption) const
@@ -144,245 +189,26 @@ QAction* TableWindow::action(const QString& caption) const
     return nullptr;
 }
 
-TableWindow::~TableWindow() = default;
-
-void TableWindow::build()
+void TableWindow::markBackground()
 {
-    canvas_ = new TableCanvas(this);
-    setCentralWidget(canvas_);
-    table_ = new QWidget(canvas_);
-    table_->setFixedSize(layout::TABLE_W, layout::TABLE_H);
-    table_->setAttribute(Qt::WA_TranslucentBackground);
-
-    // Creation order is stacking order: placeholders, then the free pictures and labels, then every
-    // container, so the trump announcement lies beneath any table card.
-    for (int k = 1; k <= 5; ++k) {
-        for (bool human : {false, true}) {
-            auto* outline = new PictureLabel(table_);
-            place(outline, human ? layout::humanSlot(k) : layout::computerSlot(k));
-            outline->setPicture(Picture::of(PictureKind::SlotOutline));
-            outline->setAttribute(Qt::WA_TransparentForMouseEvents);
-            placeholders_[(human ? 5 : 0) + k - 1] = outline;
-        }
+    const int tile = state_.canvas.kind == PictureKind::Tile ? state_.canvas.index : 0;
+    for (QAction* a : backgrounds_->actions()) {
+        const bool current = backgroundTile(MenuCommand(a->data().toInt())) == tile;
+        if (a->isChecked() != current)
+            a->setChecked(current);
     }
-
-    action_ = textLabel(table_, serifFont(15, true, false), Qt::white);
-    place(action_, layout::ACTION_CAPTION);
-    action_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    action_->resize(80, layout::ACTION_CAPTION.h + 4); // room for "Сбросить" in our font
-
-    trumpSymbol_ = new PictureLabel(table_);
-    place(trumpSymbol_, layout::TRUMP_SYMBOL);
-    trumpSymbol_->setAlignment(Qt::AlignCenter);
-
-    flying_ = new PictureLabel(table_);
-    flying_->setGeometry(56, 24, layout::CARD_W, layout::CARD_H);
-    flying_->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    trumpAnnouncement_ = textLabel(table_, serifFont(64, false, true), Qt::white);
-    place(trumpAnnouncement_, layout::TRUMP_ANNOUNCEMENT);
-    trumpAnnouncement_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    trumpAnnouncement_->resize(520, layout::TRUMP_ANNOUNCEMENT.h); // the longest text in our serif
-
-    for (int k = 1; k <= 5; ++k) {
-        auto* slot = new QWidget(table_);
-        place(slot, layout::humanSlot(k));
-        slot->setAutoFillBackground(false);
-        // Button-face grey: what shows through a card that cannot be chosen.
-        QPalette grey = slot->palette();
-        grey.setColor(QPalette::Window, QColor(212, 208, 200));
-        slot->setPalette(grey);
-        auto* card = new PictureLabel(slot);
-        card->setGeometry(0, 0, layout::CARD_W, layout::CARD_H);
-        auto* veil = new PictureLabel(slot);
-        veil->setGeometry(0, 0, layout::CARD_W, layout::CARD_H);
-        connect(card, &PictureLabel::clicked, this, [this, k](Qt::MouseButton b) {
-            if (input.handCard)
-                input.handCard(k, b);
-        });
-        // The veil takes the card's clicks while it is shown.
-        connect(veil, &PictureLabel::clicked, this, [](Qt::MouseButton) {});
-        humanSlots_[k - 1] = slot;
-        humanCards_[k - 1] = card;
-        overlays_[k - 1] = veil;
-    }
-    for (int k = 1; k <= 5; ++k) {
-        auto* slot = new QWidget(table_);
-        place(slot, layout::computerSlot(k));
-        auto* card = new PictureLabel(slot);
-        card->setGeometry(0, 0, layout::CARD_W, layout::CARD_H);
-        computerSlots_[k - 1] = slot;
-        computerCards_[k - 1] = card;
-    }
-    for (int k = 1; k <= 5; ++k) {
-        led_[k - 1] = new PictureLabel(table_);
-        place(led_[k - 1], layout::ledCard(k));
-        connect(led_[k - 1], &PictureLabel::clicked, this, [this, k](Qt::MouseButton b) {
-            if (b == Qt::LeftButton && input.ledCard)
-                input.ledCard(k);
-        });
-    }
-    for (int k = 1; k <= 5; ++k) {
-        cover_[k - 1] = new PictureLabel(table_);
-        place(cover_[k - 1], layout::coverCard(k));
-        connect(cover_[k - 1], &PictureLabel::clicked, this, [this, k](Qt::MouseButton b) {
-            if (b == Qt::LeftButton && input.coverCard)
-                input.coverCard(k);
-        });
-    }
-
-    play_ = new PictureLabel(table_);
-    place(play_, layout::PLAY_BUTTON);
-    play_->setPicture(Picture::of(PictureKind::PlayEmblem));
-    play_->setCursor(Qt::PointingHandCursor);
-    connect(play_, &PictureLabel::clicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton && input.play)
-            input.play();
-    });
-    discard_ = new PictureLabel(table_);
-    place(discard_, layout::PLAY_BUTTON);
-    discard_->setPicture(Picture::of(PictureKind::DiscardEmblem));
-    discard_->setCursor(Qt::PointingHandCursor);
-    connect(discard_, &PictureLabel::clicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton && input.discard)
-            input.discard();
-    });
-
-    buildPile(piles_[0], layout::STOCK_COUNT_X);
-    place(piles_[0].box, layout::STOCK_PILE);
-    buildPile(piles_[1], layout::PILE_COUNT_X);
-    place(piles_[1].box, layout::HUMAN_PILE);
-    buildPile(piles_[2], layout::PILE_COUNT_X);
-    place(piles_[2].box, layout::COMPUTER_PILE);
-
-    menuButton_ = new QPushButton(QStringLiteral("Меню"), table_);
-    menuButton_->setFont(sansFont(11, true));
-    place(menuButton_, layout::MENU_BUTTON);
-    connect(menuButton_, &QPushButton::clicked, this, [this] {
-        if (input.menuButton)
-            input.menuButton();
-    });
-
-    auto* panel = new QFrame(table_);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setLineWidth(2);
-    panel->setAutoFillBackground(true);
-    QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, QColor(0, 128, 0));
-    panel->setPalette(pal);
-    place(panel, layout::SCORE_PANEL);
-    for (int i = 0; i < 3; ++i) {
-        scoreLabels_[i] = textLabel(panel, serifFont(15, true, true), Qt::black);
-        scoreLabels_[i]->setGeometry(layout::SCORE_X, layout::SCORE_Y[i], layout::SCORE_PANEL.w - 12, 20);
-    }
-    scorePanel_ = panel;
-}
-
-void TableWindow::buildPile(Pile& pile, int countX)
-{
-    pile.box = new QWidget(table_);
-    pile.background = new QLabel(pile.box);
-    pile.background->setGeometry(0, 0, layout::STOCK_PILE.w, layout::STOCK_PILE.h);
-    for (int i = 0; i < 3; ++i) {
-        pile.backs[i] = new PictureLabel(pile.box);
-        pile.backs[i]->setGeometry(i * layout::PILE_BACK_OFFSET, i * layout::PILE_BACK_OFFSET, layout::CARD_W,
-                                   layout::CARD_H);
-        pile.backs[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-    pile.count = textLabel(pile.box, serifFont(32, true, true), Qt::white);
-    pile.count->setGeometry(countX, layout::PILE_COUNT_Y, layout::STOCK_PILE.w - countX, 40);
-}
-
-void TableWindow::renderPile(Pile& pile, const PileView& view)
-{
-    if (view.background != pile.paintedTile && view.background.kind != PictureKind::None) {
-        // The tile restarts at the pile's own corner, not aligned with the table's.
-        const qreal dpr = devicePixelRatioF();
-        QPixmap painted(QSize(layout::STOCK_PILE.w, layout::STOCK_PILE.h) * dpr);
-        painted.setDevicePixelRatio(dpr);
-        QPainter p(&painted);
-        p.drawTiledPixmap(QRect(0, 0, layout::STOCK_PILE.w, layout::STOCK_PILE.h),
-                          picturePixmap(view.background, dpr));
-        p.end();
-        pile.background->setPixmap(painted);
-        pile.paintedTile = view.background;
-    }
-    for (int i = 0; i < 3; ++i) {
-        pile.backs[i]->setPicture(view.backs[i].picture);
-        setShown(pile.backs[i], view.backs[i].shown);
-    }
-    setText(pile.count, view.count);
-    setShown(pile.count, view.countShown);
 }
 
 void TableWindow::render()
 {
-    const TableState& s = state_;
-    canvas_->setTile(s.canvas);
-    for (std::size_t i = 0; i < 5; ++i) {
-        const CardView& h = s.humanHand[i];
-        humanCards_[i]->setPicture(h.picture, h.seeThrough);
-        humanCards_[i]->setClickable(h.clickable && !h.seeThrough);
-        // The slot's button-face grey shows only through a see-through card.
-        humanSlots_[i]->setAutoFillBackground(h.seeThrough);
-        setShown(humanSlots_[i], h.shown);
-        overlays_[i]->setPicture(s.overlay[i].picture);
-        setShown(overlays_[i], s.overlay[i].shown);
-
-        computerCards_[i]->setPicture(s.computerHand[i].picture);
-        setShown(computerSlots_[i], s.computerHand[i].shown);
-
-        led_[i]->setPicture(s.led[i].picture);
-        led_[i]->setClickable(s.led[i].clickable);
-        setShown(led_[i], s.led[i].shown);
-        cover_[i]->setPicture(s.cover[i].picture);
-        cover_[i]->setClickable(s.cover[i].clickable);
-        setShown(cover_[i], s.cover[i].shown);
-    }
-    setShown(play_, s.playShown);
-    setShown(discard_, s.discardShown);
-    setText(action_, s.actionCaption);
-
-    renderPile(piles_[0], s.stock);
-    renderPile(piles_[1], s.humanPile);
-    renderPile(piles_[2], s.computerPile);
-
-    trumpSymbol_->setPicture(s.trumpSymbol);
-    setText(trumpAnnouncement_, s.trumpAnnouncement);
-    setShown(trumpAnnouncement_, s.trumpAnnouncementShown);
-
-    setShown(menuButton_, s.menuButtonShown);
+    view_->show(state_);
+    markBackground();
     // With the menus hidden the bar goes too; the shortcuts live on the window and still work.
     for (QMenu* menu : menus_)
-        if (menu->menuAction()->isVisible() != s.menusShown)
-            menu->menuAction()->setVisible(s.menusShown);
-    if (menuBar()->isVisibleTo(this) != s.menusShown)
-        menuBar()->setVisible(s.menusShown);
-    setText(scoreLabels_[0], s.humanScore);
-    setText(scoreLabels_[1], s.computerScore);
-    setText(scoreLabels_[2], s.matchTarget);
-
-    flying_->setPicture(s.flyingCard.picture);
-    if (flying_->pos() != QPoint(s.flyingCard.x, s.flyingCard.y))
-        flying_->move(s.flyingCard.x, s.flyingCard.y);
-    setShown(flying_, s.flyingCard.shown);
-}
-
-void TableWindow::centreTable()
-{
-    // On a screen larger than the table's design, the table sits in the middle of the window and the
-    // background fills the rest.
-    const QSize area = canvas_->size();
-    const int x = std::max(0, (area.width() - layout::TABLE_W) / 2);
-    const int y = std::max(0, (area.height() - 700) / 2);
-    table_->move(x, y);
-    canvas_->setOrigin(QPoint(x, y));
-}
-
-void TableWindow::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    centreTable();
+        if (menu->menuAction()->isVisible() != state_.menusShown)
+            menu->menuAction()->setVisible(state_.menusShown);
+    if (menuBar()->isVisibleTo(this) != state_.menusShown)
+        menuBar()->setVisible(state_.menusShown);
 }
 
 } // namespace liorna

@@ -1,0 +1,411 @@
+#include "ui/table_view.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QVariantAnimation>
+#include <optional>
+
+#include "ui/table_marks.h"
+
+namespace liorna {
+
+namespace {
+
+// Button-face grey: what shows through a card that cannot be chosen.
+const QColor SEE_THROUGH_GREY(212, 208, 200);
+// The canvas before the start-up tick paints it.
+const QColor NO_CANVAS(0, 96, 0);
+constexpr int REFUSAL_MS = 200;
+
+QString qs(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+std::optional<TableKey> tableKey(const QKeyEvent* event)
+{
+    // Keys with Ctrl, Alt or Meta belong to the window's shortcuts.
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return std::nullopt;
+    switch (event->key()) {
+    case Qt::Key_Left: return TableKey::Left;
+    case Qt::Key_Right: return TableKey::Right;
+    case Qt::Key_Up: return TableKey::Up;
+    case Qt::Key_Down: return TableKey::Down;
+    case Qt::Key_Space: return TableKey::Space;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return TableKey::Enter;
+    case Qt::Key_Backspace: return TableKey::Backspace;
+    case Qt::Key_1: return TableKey::Digit1;
+    case Qt::Key_2: return TableKey::Digit2;
+    case Qt::Key_3: return TableKey::Digit3;
+    case Qt::Key_4: return TableKey::Digit4;
+    case Qt::Key_5: return TableKey::Digit5;
+    default: return std::nullopt;
+    }
+}
+
+bool moves(TableKey key)
+{
+    return key == TableKey::Left || key == TableKey::Right || key == TableKey::Up || key == TableKey::Down;
+}
+
+} // namespace
+
+TableView::TableView(TableInput& input, QWidget* parent) : QWidget(parent), input_(input)
+{
+    // Every pixel is painted from the cached background: nothing to clear first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    refusalAnimation_ = new QVariantAnimation(this);
+    refusalAnimation_->setDuration(REFUSAL_MS);
+    refusalAnimation_->setStartValue(1.0);
+    refusalAnimation_->setEndValue(0.0);
+    refusalAnimation_->setEasingCurve(QEasingCurve::InQuad);
+    connect(refusalAnimation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
+        refusalLevel_ = value.toReal();
+        updateLogical(refusalArea_);
+    });
+    connect(refusalAnimation_, &QVariantAnimation::finished, this, [this] {
+        refusalLevel_ = 0;
+        updateLogical(refusalArea_);
+    });
+}
+
+TableView::~TableView() = default;
+
+void TableView::show(const TableState& state)
+{
+    if (first_) {
+        first_ = false;
+        shown_ = state;
+        backgroundStale_ = true;
+        update();
+        return;
+    }
+    const bool refused =
+        state.refusal.serial != shown_.refusal.serial && state.refusal.place != RefusalPlace::None;
+    if (state.canvas != shown_.canvas) {
+        backgroundStale_ = true;
+        update();
+    } else {
+        for (const layout::Rect& area : scene::changedAreas(shown_, state))
+            updateLogical(area);
+    }
+    shown_ = state;
+    if (refused)
+        startRefusalSign(state.refusal);
+}
+
+void TableView::startRefusalSign(const RefusalSign& refusal)
+{
+    const layout::Rect area = scene::refusalArea(refusal);
+    if (area.w == 0)
+        return;
+    // A second refusal while the first still shows: the old place is cleared, the new one starts.
+    refusalAnimation_->stop();
+    updateLogical(refusalArea_);
+    refusalArea_ = area;
+    refusalLevel_ = 1;
+    refusalAnimation_->start();
+    updateLogical(refusalArea_);
+}
+
+QPointF TableView::toWindow(QPointF logical) const
+{
+    const scene::Point w = scene::toWindow(mapping_, {logical.x(), logical.y()});
+    return {w.x, w.y};
+}
+
+void TableView::updateLogical(const layout::Rect& area)
+{
+    if (area.w <= 0 || area.h <= 0)
+        return;
+    const scene::Box b = scene::windowBox(mapping_, area);
+    update(QRectF(b.x, b.y, b.w, b.h).toAlignedRect().adjusted(-1, -1, 1, 1));
+}
+
+void TableView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    remap();
+}
+
+void TableView::remap()
+{
+    mapping_ = scene::fit(width(), height());
+    sceneTransform_ =
+        QTransform::fromTranslate(mapping_.offsetX, mapping_.offsetY).scale(mapping_.scale, mapping_.scale);
+}
+
+void TableView::prepare()
+{
+    // A new size or a move to a screen of another pixel ratio: pictures are rendered anew for it,
+    // once, on the first paint after the change.
+    const qreal dpr = devicePixelRatioF();
+    if (dpr == dpr_ && size() == preparedSize_ && !backgroundStale_)
+        return;
+    if (size() != preparedSize_)
+        remap();
+    dpr_ = dpr;
+    preparedSize_ = size();
+    pictures_.setScale(mapping_.scale, dpr_);
+    rebuildBackground();
+    backgroundStale_ = false;
+}
+
+void TableView::rebuildBackground()
+{
+    QImage image((QSizeF(size()) * dpr_).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QPainter p(&image);
+    QPixmap tile = pictures_.get(shown_.canvas);
+    if (tile.isNull()) {
+        p.fillRect(image.rect(), NO_CANVAS);
+    } else {
+        // Tiled in device pixels from the table's corner, at the table's scale.
+        tile.setDevicePixelRatio(1);
+        const int ox = int(std::lround(mapping_.offsetX * dpr_));
+        const int oy = int(std::lround(mapping_.offsetY * dpr_));
+        const QPoint offset((tile.width() - ox % tile.width()) % tile.width(),
+                            (tile.height() - oy % tile.height()) % tile.height());
+        p.drawTiledPixmap(image.rect(), tile, offset);
+    }
+    p.end();
+    background_ = QPixmap::fromImage(std::move(image));
+    background_.setDevicePixelRatio(dpr_);
+}
+
+bool TableView::needed(const layout::Rect& area) const
+{
+    const scene::Box b = scene::windowBox(mapping_, area);
+    return paintArea_.intersects(QRectF(b.x - 2, b.y - 2, b.w + 4, b.h + 4));
+}
+
+void TableView::drawPicture(QPainter& p, const Picture& picture, const layout::Rect& place, bool seeThrough,
+                            bool centred)
+{
+    if (picture.kind == PictureKind::None || !needed(place))
+        return;
+    const QPixmap& pixmap = pictures_.get(picture, seeThrough);
+    if (pixmap.isNull())
+        return;
+    // Placed on whole device pixels and drawn 1:1, so the picture stays as crisp as it was rendered.
+    const scene::DeviceRect d = scene::toDevice(mapping_, dpr_, place);
+    int x = d.x;
+    int y = d.y;
+    if (centred) {
+        x += (d.w - pixmap.width()) / 2;
+        y += (d.h - pixmap.height()) / 2;
+    }
+    p.drawPixmap(QPointF(x / dpr_, y / dpr_), pixmap);
+}
+
+void TableView::paintEvent(QPaintEvent* event)
+{
+    prepare();
+    QPainter p(this);
+    paintArea_ = event->region().boundingRect();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& r : event->region())
+        p.drawPixmap(r, background_, QRectF(QPointF(r.topLeft()) * dpr_, QSizeF(r.size()) * dpr_));
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+
+    const TableState& s = shown_;
+    // Stacking, bottom up: placeholders; the free pictures and labels (action caption, trump symbol,
+    // flying card, trump announcement); then every container, so the announcement lies beneath any
+    // table card.
+    for (int k = 1; k <= 5; ++k) {
+        drawPicture(p, Picture::of(PictureKind::SlotOutline), layout::computerSlot(k));
+        drawPicture(p, Picture::of(PictureKind::SlotOutline), layout::humanSlot(k));
+    }
+    p.setTransform(sceneTransform_);
+    if (needed(layout::ACTION_CAPTION_AREA))
+        marks::actionCaption(p, qs(s.actionCaption));
+    if (s.trumpSymbol.kind != PictureKind::None && needed(layout::TRUMP_SYMBOL))
+        marks::trumpBadge(p);
+    p.resetTransform();
+    drawPicture(p, s.trumpSymbol, layout::TRUMP_SYMBOL, false, true);
+    if (s.flyingCard.shown)
+        drawPicture(p, s.flyingCard.picture,
+                    {s.flyingCard.x, s.flyingCard.y, layout::CARD_W, layout::CARD_H});
+    if (s.trumpAnnouncementShown && needed(layout::TRUMP_ANNOUNCEMENT_AREA)) {
+        p.setTransform(sceneTransform_);
+        marks::trumpAnnouncement(p, qs(s.trumpAnnouncement));
+        p.resetTransform();
+    }
+    drawHands(p);
+    drawPiles(p);
+    drawOnTop(p);
+}
+
+void TableView::drawHands(QPainter& p)
+{
+    const TableState& s = shown_;
+    for (int k = 1; k <= 5; ++k) {
+        const auto i = std::size_t(k - 1);
+        const CardView& h = s.humanHand[i];
+        if (!h.shown)
+            continue;
+        if (h.seeThrough && needed(layout::humanSlot(k))) {
+            const scene::DeviceRect d = scene::toDevice(mapping_, dpr_, layout::humanSlot(k));
+            p.fillRect(QRectF(d.x / dpr_, d.y / dpr_, d.w / dpr_, d.h / dpr_), SEE_THROUGH_GREY);
+        }
+        drawPicture(p, h.picture, layout::humanSlot(k), h.seeThrough);
+        if (s.overlay[i].shown)
+            drawPicture(p, s.overlay[i].picture, layout::humanSlot(k));
+    }
+    for (int k = 1; k <= 5; ++k)
+        if (s.computerHand[std::size_t(k - 1)].shown)
+            drawPicture(p, s.computerHand[std::size_t(k - 1)].picture, layout::computerSlot(k));
+    for (int k = 1; k <= 5; ++k)
+        if (s.led[std::size_t(k - 1)].shown)
+            drawPicture(p, s.led[std::size_t(k - 1)].picture, layout::ledCard(k));
+    for (int k = 1; k <= 5; ++k)
+        if (s.cover[std::size_t(k - 1)].shown)
+            drawPicture(p, s.cover[std::size_t(k - 1)].picture, layout::coverCard(k));
+    if (s.playShown)
+        drawPicture(p, Picture::of(PictureKind::PlayEmblem), layout::PLAY_BUTTON);
+    if (s.discardShown)
+        drawPicture(p, Picture::of(PictureKind::DiscardEmblem), layout::PLAY_BUTTON);
+}
+
+void TableView::drawPile(QPainter& p, const PileView& pile, const layout::Rect& place, int countX)
+{
+    if (!needed(place))
+        return;
+    const scene::DeviceRect d = scene::toDevice(mapping_, dpr_, place);
+    const QRectF box(d.x / dpr_, d.y / dpr_, d.w / dpr_, d.h / dpr_);
+    p.save();
+    p.setClipRect(box);
+    // The pile's own tile restarts at its corner, not aligned with the table's.
+    const QPixmap& tile = pictures_.get(pile.background);
+    if (!tile.isNull())
+        p.drawTiledPixmap(box, tile);
+    for (int i = 0; i < 3; ++i) {
+        const int o = i * layout::PILE_BACK_OFFSET;
+        if (pile.backs[std::size_t(i)].shown)
+            drawPicture(p, pile.backs[std::size_t(i)].picture,
+                        {place.x + o, place.y + o, layout::CARD_W, layout::CARD_H});
+    }
+    if (pile.countShown) {
+        p.setTransform(sceneTransform_);
+        marks::pileCount(p, qs(pile.count), place, countX);
+        p.resetTransform();
+    }
+    p.restore();
+}
+
+void TableView::drawPiles(QPainter& p)
+{
+    drawPile(p, shown_.stock, layout::STOCK_PILE, layout::STOCK_COUNT_X);
+    drawPile(p, shown_.humanPile, layout::HUMAN_PILE, layout::PILE_COUNT_X);
+    drawPile(p, shown_.computerPile, layout::COMPUTER_PILE, layout::PILE_COUNT_X);
+}
+
+void TableView::drawOnTop(QPainter& p)
+{
+    const TableState& s = shown_;
+    p.setTransform(sceneTransform_);
+    if (s.menuButtonShown && needed(layout::MENU_BUTTON))
+        marks::menuButton(p, this, pressed_.target == scene::Target::MenuButton);
+    if (needed(layout::SCORE_PANEL))
+        marks::scorePanel(p, {qs(s.humanScore), qs(s.computerScore), qs(s.matchTarget)});
+    if (needed(layout::HINT_AREA))
+        marks::hint(p, qs(s.hint));
+    if (s.focus.shown && needed(scene::focusArea(s.focus)))
+        marks::focusRing(p, scene::focusArea(s.focus));
+    if (refusalLevel_ > 0 && needed(refusalArea_))
+        marks::refusalEdge(p, refusalArea_, refusalLevel_);
+    p.resetTransform();
+}
+
+void TableView::mousePressEvent(QMouseEvent* event)
+{
+    const QPointF at = event->position();
+    pressed_ = scene::hitTest(shown_, scene::toLogical(mapping_, {at.x(), at.y()}));
+    pressedButton_ = event->button();
+    if (pressed_.target == scene::Target::MenuButton)
+        updateLogical(layout::MENU_BUTTON);
+    event->accept();
+}
+
+void TableView::mouseReleaseEvent(QMouseEvent* event)
+{
+    // A click is a press and a release of the same button on the same thing.
+    const QPointF at = event->position();
+    const scene::Hit hit = scene::hitTest(shown_, scene::toLogical(mapping_, {at.x(), at.y()}));
+    const scene::Hit pressed = pressed_;
+    const bool same = hit == pressed && event->button() == pressedButton_;
+    pressed_ = {};
+    pressedButton_ = Qt::NoButton;
+    if (pressed.target == scene::Target::MenuButton)
+        updateLogical(layout::MENU_BUTTON);
+    event->accept();
+    if (same)
+        deliver(hit, event->button());
+}
+
+void TableView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF at = event->position();
+    const scene::Target target = scene::hitTest(shown_, scene::toLogical(mapping_, {at.x(), at.y()})).target;
+    const bool button = target == scene::Target::Play || target == scene::Target::Discard;
+    const Qt::CursorShape shape = button ? Qt::PointingHandCursor : Qt::ArrowCursor;
+    if (cursor().shape() != shape)
+        setCursor(shape);
+    QWidget::mouseMoveEvent(event);
+}
+
+void TableView::deliver(scene::Hit hit, Qt::MouseButton button)
+{
+    using scene::Target;
+    const bool left = button == Qt::LeftButton;
+    switch (hit.target) {
+    case Target::HandCard:
+        if (input_.handCard)
+            input_.handCard(hit.slot, button);
+        return;
+    case Target::LedCard:
+        if (left && input_.ledCard)
+            input_.ledCard(hit.slot);
+        return;
+    case Target::Cover:
+        if (left && input_.coverCard)
+            input_.coverCard(hit.slot);
+        return;
+    case Target::Play:
+        if (left && input_.play)
+            input_.play();
+        return;
+    case Target::Discard:
+        if (left && input_.discard)
+            input_.discard();
+        return;
+    case Target::MenuButton:
+        if (left && input_.menuButton)
+            input_.menuButton();
+        return;
+    case Target::Overlay:
+    case Target::None: return;
+    }
+}
+
+void TableView::keyPressEvent(QKeyEvent* event)
+{
+    const std::optional<TableKey> key = tableKey(event);
+    if (!key) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // Holding an arrow walks on; holding an action key acts once.
+    if (event->isAutoRepeat() && !moves(*key))
+        return;
+    if (input_.key)
+        input_.key(*key);
+}
+
+} // namespace liorna

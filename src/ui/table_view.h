@@ -1,0 +1,80 @@
+#pragma once
+// The painted table: draws the table state in the coordinates of the 1024 x 768 scene, scaled to
+// fit the widget and centred, and turns clicks and keys into table input. It decides nothing.
+
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+#include "engine/table_state.h"
+#include "ui/scene.h"
+#include "ui/table_input.h"
+#include "ui/table_pictures.h"
+
+class QVariantAnimation;
+
+namespace liorna {
+
+class TableView : public QWidget {
+    Q_OBJECT
+public:
+    TableView(TableInput& input, QWidget* parent = nullptr);
+    ~TableView() override;
+
+    // Takes a copy of the table state and repaints what differs from the last one.
+    void show(const TableState& state);
+    const TableState& shown() const { return shown_; }
+
+    const scene::Mapping& mapping() const { return mapping_; }
+    // The window point of a logical point of the table, for tests and tools.
+    QPointF toWindow(QPointF logical) const;
+    // While the sign of a refused action is on the table.
+    bool refusalShowing() const { return refusalLevel_ > 0; }
+    const TablePictures& pictures() const { return pictures_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void remap();
+    void prepare();
+    void rebuildBackground();
+    void updateLogical(const layout::Rect& area);
+    void deliver(scene::Hit hit, Qt::MouseButton button);
+    void startRefusalSign(const RefusalSign& refusal);
+
+    void drawPicture(QPainter& p, const Picture& picture, const layout::Rect& place, bool seeThrough = false,
+                     bool centred = false);
+    void drawPile(QPainter& p, const PileView& pile, const layout::Rect& place, int countX);
+    void drawPiles(QPainter& p);
+    void drawHands(QPainter& p);
+    void drawOnTop(QPainter& p);
+    bool needed(const layout::Rect& area) const;
+
+    TableInput& input_;
+    TableState shown_;
+    bool first_ = true;
+
+    scene::Mapping mapping_;
+    QTransform sceneTransform_;
+    qreal dpr_ = 0;
+    QSize preparedSize_;
+    TablePictures pictures_;
+    QPixmap background_;
+    bool backgroundStale_ = true;
+    QRectF paintArea_;
+
+    scene::Hit pressed_;
+    Qt::MouseButton pressedButton_ = Qt::NoButton;
+
+    QVariantAnimation* refusalAnimation_ = nullptr;
+    layout::Rect refusalArea_{};
+    qreal refusalLevel_ = 0;
+};
+
+} // namespace liorna

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The dealt table in a small and a large window, under Xvfb: screenshots to look at, and a check that
+# the whole table (down to the score panel) is in view. Usage: resized_table.sh BUILD_BIN_DIR OUT_DIR
+set -euo pipefail
+bin=$1
+out=$2
+mkdir -p "$out"
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+game=
+trap 'kill $game $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+folder=$(mktemp -d)
+cp -r "$bin"/. "$folder"/
+rm -f "$folder/Setting/XP.kvz"
+cp "$(dirname "$0")/../../data/Setting/XP.kvz" "$folder/Setting/XP.kvz"
+
+QT_QPA_PLATFORM=xcb "$folder/liorna" >/dev/null 2>&1 &
+game=$!
+for _ in $(seq 100); do xdotool search --name '^Загрузка$' >/dev/null 2>&1 && break; sleep 0.1; done
+table=$(xdotool search --name '^Лиорна$' | head -1)
+start=$(xdotool search --name '^Загрузка$' | head -1)
+eval "$(xdotool getwindowgeometry --shell "$start")"
+xdotool mousemove $((X + 49)) $((Y + 130)) click 1
+sleep 3
+
+pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
+for size in 683x430 2048x1500; do
+    w=${size%x*}
+    h=${size#*x}
+    xdotool windowmove "$table" 0 0 windowsize "$table" "$w" "$h"
+    sleep 1
+    import -window root "$out/table_$size.png"
+    # The score panel's green is inside the window: its bottom right corner (1009, 689) scaled.
+    menu=20
+    s=$(awk -v w="$w" -v h="$h" -v m=$menu 'BEGIN { a = w / 1024; b = (h - m) / 768; print (a < b ? a : b) }')
+    x=$(awk -v w="$w" -v s="$s" 'BEGIN { printf "%d", (w - 1024 * s) / 2 + 1000 * s }')
+    y=$(awk -v h="$h" -v s="$s" -v m=$menu 'BEGIN { printf "%d", m + (h - m - 768 * s) / 2 + 680 * s }')
+    p=$(pixel "$out/table_$size.png" "$x" "$y")
+    echo "$size: score panel pixel at $x,$y: $p"
+    [[ $p == "srgb(0,128,0)" ]] || { echo "score panel not where the scaled table puts it"; exit 1; }
+done
+echo "screenshots in $out"
