@@ -58,6 +58,7 @@ int main(int argc, char** argv)
     window.input.discard = [&engine] { engine.deliver([&] { engine.inputDiscard(); }); };
     window.input.command = [&engine](MenuCommand c) { engine.deliver([&] { engine.runCommand(c); }); };
     window.input.menuButton = [&engine] { engine.deliver([&] { engine.showMenus(); }); };
+    window.input.key = [&engine](TableKey key) { engine.deliver([&] { engine.inputKey(key); }); };
 
     try {
         engine.create();

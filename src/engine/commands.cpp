@@ -18,6 +18,7 @@ void GameEngine::endMatchStatus()
 void GameEngine::newGame(int mode)
 {
     endMatchStatus();
+    matchOver_ = false;
     const MatchLength& length = MATCH_LENGTHS[static_cast<std::size_t>(mode - 1)];
     table_.matchTarget = length.label;
     table_.humanScore = "На Вас: 0";
@@ -34,6 +35,7 @@ void GameEngine::newGame(int mode)
 void GameEngine::newGameSameLength()
 {
     endMatchStatus();
+    matchOver_ = false;
     // Keeps the match target code and the mode, whatever they are.
     table_.matchTarget = "Игра идёт до: " + std::to_string(matchTargetCode - 10);
     table_.humanScore = "На Вас: 0";

@@ -102,8 +102,11 @@ void GameEngine::refillHands()
 {
     const int n = ledCount;
     dealStep = 45 + 2 * n;
-    for (int k = HAND_SIZE - n; k < HAND_SIZE; ++k)
+    // The refilled places are covered from the moment they show, so the veil only ever uncovers.
+    for (int k = HAND_SIZE - n; k < HAND_SIZE; ++k) {
         table_.overlay[static_cast<std::size_t>(k)].shown = true;
+        table_.overlay[static_cast<std::size_t>(k)].picture = Picture::cover(1);
+    }
     scheduleDealStep();
 }
 

@@ -67,6 +67,8 @@ void GameEngine::afterEvent()
         for (const auto& text : pending)
             messages_.showError(text);
     }
+    updateHint();
+    keepFocusOnTheTable();
     if (onTableChanged)
         onTableChanged();
 }

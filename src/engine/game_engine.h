@@ -128,6 +128,8 @@ public:
     void inputCoverCard(int k);
     void inputPlay();
     void inputDiscard();
+    // A key of the table: the arrows move the focus, the others act as the clicks they stand for.
+    void inputKey(TableKey key);
     TurnPhase phase = TurnPhase::NoTrick;
 
     // --- The human's turn ---
@@ -263,6 +265,12 @@ private:
     void afterEvent();
     void resetDealFields();
     void endMatchStatus();
+    void keepFocusOnTheTable();
+    void updateHint();
+    // A refused action: the view gives a short sign at its place.
+    void refuse(RefusalPlace place, int slot);
+    // The last match has been decided and no new one started: the hint says so.
+    bool matchOver_ = false;
     void cancelPendingChains();
     void putDrawnCard(int step);
     void updateStockPile();

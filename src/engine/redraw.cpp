@@ -93,7 +93,15 @@ void GameEngine::packHumanHand()
 {
     for (;;) {
         const bool moved = packPass(table_.humanHand, [this](std::size_t k) {
-            table_.humanHand[k].picture = table_.humanHand[k + 1].picture;
+            // The card takes its look with it: a placed cover's see-through state belongs to that card,
+            // not to the place it leaves.
+            auto& here = table_.humanHand[k];
+            auto& next = table_.humanHand[k + 1];
+            here.picture = next.picture;
+            here.seeThrough = next.seeThrough;
+            here.clickable = next.clickable;
+            next.seeThrough = false;
+            next.clickable = true;
             humanHand[k] = humanHand[k + 1];
             humanHand[k + 1] = Slot::empty();
         });

@@ -78,6 +78,11 @@ struct RefusalSign {
     friend bool operator==(const RefusalSign&, const RefusalSign&) = default;
 };
 
+inline constexpr const char* HINT_LEAD = "Ваш ход: выберите карты одной масти и нажмите «Пойти»";
+inline constexpr const char* HINT_THINKING = "Соперник думает…";
+inline constexpr const char* HINT_ANSWER = "Покройте карты соперника или сбросьте столько же карт";
+inline constexpr const char* HINT_MATCH_OVER = "Партия окончена. Новая игра — F2";
+
 inline constexpr const char* ACTION_PLAY = "Пойти";
 inline constexpr const char* ACTION_DISCARD = "Сбросить";
 

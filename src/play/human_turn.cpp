@@ -19,6 +19,7 @@ std::size_t at(int k)
 
 void GameEngine::inputHandCard(int k, bool rightButton)
 {
+    table_.focus.shown = false;
     if (k < 1 || k > HAND_SIZE || !table_.humanHand[at(k)].shown || table_.overlay[at(k)].shown)
         return;
     const bool leading = phase == TurnPhase::HumanLeading;
@@ -37,6 +38,7 @@ void GameEngine::inputHandCard(int k, bool rightButton)
 
 void GameEngine::inputLedCard(int k)
 {
+    table_.focus.shown = false;
     if (k < 1 || k > HAND_SIZE || !table_.led[at(k)].shown || !table_.led[at(k)].clickable)
         return;
     if (phase == TurnPhase::HumanAnswering)
@@ -45,6 +47,7 @@ void GameEngine::inputLedCard(int k)
 
 void GameEngine::inputCoverCard(int k)
 {
+    table_.focus.shown = false;
     if (k < 1 || k > HAND_SIZE || !table_.cover[at(k)].shown)
         return;
     // Only a cover the human placed can be taken back, and only while answering.
@@ -54,12 +57,14 @@ void GameEngine::inputCoverCard(int k)
 
 void GameEngine::inputPlay()
 {
+    table_.focus.shown = false;
     if (table_.playShown && phase == TurnPhase::HumanLeading)
         pressPlay();
 }
 
 void GameEngine::inputDiscard()
 {
+    table_.focus.shown = false;
     if (table_.discardShown && phase == TurnPhase::HumanAnswering)
         pressDiscard();
 }
@@ -70,8 +75,10 @@ void GameEngine::clickHandCard(int k)
 {
     const Slot& slot = humanHand[at(k)];
     if (leader == 1) {
-        if (!checkLeadSuit(slot.card.suit))
+        if (!checkLeadSuit(slot.card.suit)) {
+            refuse(RefusalPlace::HandCard, k);
             return;
+        }
         leadSuit = slot.card.suit;
         handSelected[at(k)] = true;
     } else {
@@ -138,7 +145,9 @@ void GameEngine::playSelection()
     for (std::size_t k = 0; k < HAND_SIZE; ++k)
         any = any || (handSelected[k] && humanHand[k].holdsCard());
     if (!any) {
+        // Nothing was selected: the press did not count, which a player with the sound off sees too.
         phase = TurnPhase::HumanLeading;
+        refuse(RefusalPlace::PlayButton, 0);
         return;
     }
     table_.playShown = false;
@@ -176,6 +185,7 @@ void GameEngine::coverLedCard(int k)
                           answerBeats(picked.card, led[at(k)].card, trumpSuit, true);
     if (!accepted) {
         playCue(2);
+        refuse(RefusalPlace::LedCard, k);
         return;
     }
     cover[at(k)] = picked;
@@ -221,6 +231,7 @@ void GameEngine::pressDiscard()
         committed += handCommitted[k] ? 1 : 0;
     if (committed != ledCount) {
         playCue(2);
+        refuse(RefusalPlace::DiscardButton, 0);
         return;
     }
     settleHumanGaveUp();

@@ -52,6 +52,7 @@ MatchDecision GameEngine::checkMatchEnd()
         const bool won = computerOver && (!humanOver || computerPenalty > humanPenalty);
         ++matchesFinished;
         phase = TurnPhase::NoTrick;
+        matchOver_ = true;
         // A result that cannot be saved is reported; the screen still runs to its end.
         try {
             if (won)

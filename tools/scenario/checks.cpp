@@ -98,6 +98,55 @@ void Runner::check(const Command& c)
             fail("opened " + inQuotes(w[2]), got.empty() ? "nothing" : inQuotes(got.front()));
         return;
     }
+    if (what == "focus") {
+        // expect focus hand K / expect focus led K / expect focus hidden
+        const KeyboardFocus& f = engine().table().focus;
+        const std::string got =
+            !f.shown ? "hidden" : (f.row == FocusRow::Hand ? "hand " : "led ") + std::to_string(f.slot);
+        const std::string expected = joined(w, 2);
+        if (got != expected)
+            fail("focus " + expected, got);
+        return;
+    }
+    if (what == "hint") {
+        needWords(w, 3);
+        if (engine().table().hint != w[2])
+            fail("hint " + inQuotes(w[2]), inQuotes(engine().table().hint));
+        return;
+    }
+    if (what == "seethrough") {
+        // expect seethrough human K... / none: exactly these hand cards are drawn see-through
+        if (w.size() < 4 || w[2] != "human")
+            throw Failure{"expect seethrough human K... or none"};
+        std::vector<std::string> got;
+        const auto& hand = engine().table().humanHand;
+        for (std::size_t k = 0; k < hand.size(); ++k)
+            if (hand[k].shown && hand[k].seeThrough)
+                got.push_back(std::to_string(k + 1));
+        std::vector<std::string> expected(w.begin() + 3, w.end());
+        if (expected == std::vector<std::string>{"none"})
+            expected.clear();
+        if (got != expected)
+            fail("seethrough human " + (expected.empty() ? "none" : joined(expected)),
+                 got.empty() ? "none" : joined(got));
+        return;
+    }
+    if (what == "refused") {
+        // expect refused hand K / led K / play / discard / none: the place of the last refusal since
+        // the previous check
+        const RefusalSign& r = engine().table().refusal;
+        std::string got = "none";
+        if (r.serial != refusalSeen_) {
+            static const char* places[] = {"none", "hand", "led", "play", "discard"};
+            got = places[static_cast<int>(r.place)];
+            if (r.slot != 0)
+                got += " " + std::to_string(r.slot);
+        }
+        refusalSeen_ = r.serial;
+        if (got != joined(w, 2))
+            fail("refused " + joined(w, 2), got);
+        return;
+    }
     if (what == "human" || what == "computer" || what == "led" || what == "cover")
         expectHand(w);
     else if (what == "shown")

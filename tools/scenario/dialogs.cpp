@@ -10,8 +10,33 @@ namespace liorna::scenario {
 
 namespace {
 
+std::optional<TableKey> tableKey(const std::string& word)
+{
+    static const std::pair<const char*, TableKey> keys[] = {
+        {"Left", TableKey::Left},
+        {"Right", TableKey::Right},
+        {"Up", TableKey::Up},
+        {"Down", TableKey::Down},
+        {"Space", TableKey::Space},
+        {"Enter", TableKey::Enter},
+        {"Backspace", TableKey::Backspace},
+        {"1", TableKey::Digit1},
+        {"2", TableKey::Digit2},
+        {"3", TableKey::Digit3},
+        {"4", TableKey::Digit4},
+        {"5", TableKey::Digit5},
+    };
+    for (const auto& [name, key] : keys)
+        if (word == name)
+            return key;
+    return std::nullopt;
+}
+
 MenuCommand commandFor(const std::string& word, bool shortcut)
 {
+    // A second shortcut of "Новая игра", as the window has it.
+    if (shortcut && word == "Ctrl+N")
+        return MenuCommand::NewGame;
     for (const MenuItem& item : MENU_TREE)
         if (item.command != MenuCommand::None && word == (shortcut ? item.shortcut : item.caption))
             return item.command;
@@ -48,6 +73,12 @@ bool Runner::dialogCommand(const Command& c)
 {
     const auto& w = c.words;
     GameEngine& e = engine();
+    if (w[0] == "key" && w.size() == 2 && tableKey(w[1])) {
+        // The keys that play the table; like clicks, they reach the table only with no screen on top.
+        if (h_->screens.stack.empty())
+            e.deliver([&] { e.inputKey(*tableKey(w[1])); });
+        return true;
+    }
     if (w[0] == "menu" || w[0] == "key") {
         needWords(w, 2);
         const MenuCommand command = commandFor(w[1], w[0] == "key");

@@ -308,6 +308,8 @@ void Runner::settlePhase()
         t.discardShown = true;
         t.actionCaption = ACTION_DISCARD;
     }
+    // What the table derives from the phase (the hint) follows, as after any event.
+    e.deliver([] {});
 }
 
 bool Runner::inputCommand(const Command& c)

@@ -64,6 +64,7 @@ private:
     std::unique_ptr<StatisticsModel> statistics_;
     std::unique_ptr<BonusReveal> bonus_;
     int selectedThumbnail_ = 0;
+    std::uint32_t refusalSeen_ = 0;
 
 public:
     // The dialog models, for the checks.

@@ -1,0 +1,124 @@
+// Playing from the keyboard: a focus over the human's hand and the led cards, moved by the arrows,
+// and keys that act as the clicks on what they name. Every key goes through the same input path as
+// the mouse, so every refusal, cue and rule is the mouse's.
+
+#include <algorithm>
+
+#include "engine/game_engine.h"
+
+namespace liorna {
+
+namespace {
+
+std::size_t at(int k)
+{
+    return static_cast<std::size_t>(k - 1);
+}
+
+// The nearest shown place from `from` in direction `step` (-1, +1), or `from` when there is none.
+int nextShown(const std::array<CardView, HAND_SIZE>& row, int from, int step)
+{
+    for (int k = from + step; k >= 1 && k <= HAND_SIZE; k += step)
+        if (row[at(k)].shown)
+            return k;
+    return from;
+}
+
+int firstShown(const std::array<CardView, HAND_SIZE>& row)
+{
+    for (int k = 1; k <= HAND_SIZE; ++k)
+        if (row[at(k)].shown)
+            return k;
+    return 0;
+}
+
+} // namespace
+
+void GameEngine::keepFocusOnTheTable()
+{
+    // Cards come and go under the focus: it stays on a shown card of its row, or goes back to the hand.
+    KeyboardFocus& f = table_.focus;
+    if (f.row == FocusRow::Led && (phase != TurnPhase::HumanAnswering || firstShown(table_.led) == 0))
+        f.row = FocusRow::Hand;
+    const auto& row = f.row == FocusRow::Hand ? table_.humanHand : table_.led;
+    if (f.slot < 1 || f.slot > HAND_SIZE)
+        f.slot = 1;
+    if (!row[at(f.slot)].shown) {
+        const int left = nextShown(row, f.slot, -1);
+        f.slot = left != f.slot ? left : nextShown(row, f.slot, +1);
+    }
+}
+
+void GameEngine::inputKey(TableKey key)
+{
+    KeyboardFocus& f = table_.focus;
+    const auto& row = f.row == FocusRow::Hand ? table_.humanHand : table_.led;
+    switch (key) {
+    case TableKey::Left: f.slot = nextShown(row, f.slot, -1); break;
+    case TableKey::Right: f.slot = nextShown(row, f.slot, +1); break;
+    case TableKey::Up:
+        if (phase == TurnPhase::HumanAnswering && firstShown(table_.led) != 0) {
+            f.row = FocusRow::Led;
+            if (!table_.led[at(std::clamp(f.slot, 1, HAND_SIZE))].shown)
+                f.slot = firstShown(table_.led);
+        }
+        break;
+    case TableKey::Down: f.row = FocusRow::Hand; break;
+    case TableKey::Space:
+        if (f.row == FocusRow::Hand)
+            inputHandCard(f.slot, false);
+        else if (table_.cover[at(f.slot)].shown)
+            inputCoverCard(f.slot); // the cover lies over the led card: a click there takes it back
+        else
+            inputLedCard(f.slot);
+        break;
+    case TableKey::Enter:
+        if (table_.playShown)
+            inputPlay();
+        else if (table_.discardShown)
+            inputDiscard();
+        break;
+    case TableKey::Backspace:
+        // The right click clears the selection from any hand card.
+        if (const int k = firstShown(table_.humanHand))
+            inputHandCard(k, true);
+        break;
+    case TableKey::Digit1:
+    case TableKey::Digit2:
+    case TableKey::Digit3:
+    case TableKey::Digit4:
+    case TableKey::Digit5: {
+        const int k = 1 + static_cast<int>(key) - static_cast<int>(TableKey::Digit1);
+        f.row = FocusRow::Hand;
+        f.slot = k;
+        inputHandCard(k, false);
+        break;
+    }
+    }
+    // Drawn from the first key on; the mouse hides it again.
+    f.shown = true;
+    keepFocusOnTheTable();
+}
+
+void GameEngine::refuse(RefusalPlace place, int slot)
+{
+    table_.refusal = {place, slot, table_.refusal.serial + 1};
+}
+
+void GameEngine::updateHint()
+{
+    // One line saying whose turn it is; it changes only with the turn phase.
+    switch (phase) {
+    case TurnPhase::HumanLeading:
+    case TurnPhase::Playing: table_.hint = HINT_LEAD; break;
+    case TurnPhase::AwaitingAnswer:
+    case TurnPhase::AwaitingComputerLead: table_.hint = HINT_THINKING; break;
+    case TurnPhase::HumanAnswering: table_.hint = HINT_ANSWER; break;
+    case TurnPhase::NoTrick: table_.hint = matchOver_ ? HINT_MATCH_OVER : ""; break;
+    case TurnPhase::AfterTrick:
+    case TurnPhase::Refilling:
+    case TurnPhase::DealOver: break;
+    }
+}
+
+} // namespace liorna
