@@ -42,8 +42,10 @@ float periodicNoise(qreal u, qreal v, int px, int py, std::uint32_t seed)
     return (a + (b - a) * tx) * (1 - ty) + (c + (d - c) * tx) * ty;
 }
 
-// Fractal sum over octaves; x, y are logical pixels within a w x h tile.
-float tileFbm(qreal x, qreal y, qreal w, qreal h, int cellsX, int cellsY, int octaves, std::uint32_t seed)
+// Fractal sum over octaves; x, y are logical pixels within a w x h tile. `phase` shifts the lattice by that
+// share of a cell.
+float tileFbm(qreal x, qreal y, qreal w, qreal h, int cellsX, int cellsY, int octaves, std::uint32_t seed,
+              qreal phase = 0)
 {
     float sum = 0;
     float amp = 1;
@@ -51,8 +53,8 @@ float tileFbm(qreal x, qreal y, qreal w, qreal h, int cellsX, int cellsY, int oc
     for (int o = 0; o < octaves; ++o) {
         const int cx = cellsX << o;
         const int cy = cellsY << o;
-        sum +=
-            amp * periodicNoise(x / w * cx, y / h * cy, cx, cy, seed + static_cast<std::uint32_t>(o) * 101u);
+        sum += amp * periodicNoise(x / w * cx + phase, y / h * cy + phase, cx, cy,
+                                   seed + static_cast<std::uint32_t>(o) * 101u);
         norm += amp;
         amp *= 0.5f;
     }
@@ -82,7 +84,11 @@ void fillNoise(QImage& image, qreal w, qreal h, const TileLook& look, int streak
         const qreal y = (py + 0.5) / dpr;
         for (int px = 0; px < image.width(); ++px) {
             const qreal x = (px + 0.5) / dpr;
-            const float clouds = tileFbm(x, y, w, h, 3, 3, 3, look.seed) - 0.5f;
+            // The clouds' lattice sits half a cell off the tile's edges: there the noise is the mean of two
+            // lattice values, not one value's full swing, which along a dark lattice column showed as a line
+            // at every tile's border. Five cells a side keep any one column's shade from running the whole
+            // tile long.
+            const float clouds = tileFbm(x, y, w, h, 5, 5, 3, look.seed, 0.5) - 0.5f;
             // One lattice cell per logical pixel: grain that stays the same size on 2x screens.
             const float grain = periodicNoise(x, y, gx, gy, look.seed + 7u) - 0.5f;
             float streak = 0;
