@@ -10,12 +10,14 @@
 #include "ui/qt_screens.h"
 #include "ui/qt_timers.h"
 #include "ui/table_window.h"
+#include "ui/translations.h"
 
 using namespace liorna;
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    installQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("liorna"));
     QApplication::setApplicationDisplayName(QString::fromUtf8(PRODUCT_TITLE));
     // The program's files lie beside it; relative paths are taken from its own folder.
