@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
     g++ cmake git pkg-config clang-format libgtest-dev
-    qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev qt6-translations-l10n
     libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
     fonts-dejavu-core fonts-liberation2 xdg-utils
     desktop-file-utils appstream dpkg-dev file lintian

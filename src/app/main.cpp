@@ -12,12 +12,14 @@
 #include "ui/qt_screens.h"
 #include "ui/qt_timers.h"
 #include "ui/table_window.h"
+#include "ui/translations.h"
 
 using namespace liorna;
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    installQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("liorna"));
     QApplication::setApplicationDisplayName(QString::fromUtf8(PRODUCT_TITLE));
     QGuiApplication::setDesktopFileName(QStringLiteral(LIORNA_APP_ID));

@@ -168,6 +168,39 @@ void DialogsTest::settingsLayoutAndSave()
     QCOMPARE(d.speed1Bar()->geometry(), r(16, 96, 209, 25));
     QCOMPARE(d.speed2Bar()->geometry(), r(16, 176, 209, 25));
     QCOMPARE(d.speed1Bar()->value(), 5); // "99" shows as the middle
+    // Under each bar its ends say what they mean, inside the bar's width and above what follows it; the
+    // tooltip names the pause the bar sets and its range.
+    const struct {
+        QSlider* bar;
+        int nextTop;
+        const char* pause;
+        const char* range;
+    } bars[] = {{d.speed1Bar(), 152, "взятка уходит со стола", "от 300 мс до 3 с"},
+                {d.speed2Bar(), 352, "ответом компьютера", "от 200 мс до 2 с"}};
+    for (const auto& b : bars) {
+        QVERIFY(b.bar->toolTip().contains(QString::fromUtf8(b.pause)));
+        QVERIFY(b.bar->toolTip().contains(QString::fromUtf8(b.range)));
+        QLabel* ends[2] = {};
+        for (auto* label : d.findChildren<QLabel*>()) {
+            if (label->y() < b.bar->geometry().bottom() || label->y() >= b.nextTop)
+                continue;
+            if (label->text() == QStringLiteral("быстрее"))
+                ends[0] = label;
+            if (label->text() == QStringLiteral("медленнее"))
+                ends[1] = label;
+        }
+        QVERIFY(ends[0] && ends[1]);
+        QCOMPARE(ends[0]->geometry().left(), b.bar->geometry().left());
+        QVERIFY(ends[0]->alignment() & Qt::AlignLeft);
+        QCOMPARE(ends[1]->geometry().right(), b.bar->geometry().right());
+        QVERIFY(ends[1]->alignment() & Qt::AlignRight);
+        for (QLabel* end : ends) {
+            QVERIFY(end->geometry().bottom() < b.nextTop);
+            QVERIFY(end->sizeHint().width() <= end->width());
+            QVERIFY(end->sizeHint().height() <= end->height());
+        }
+        QVERIFY(ends[0]->geometry().right() < ends[1]->geometry().left());
+    }
     QCOMPARE(d.saveButton()->geometry(), r(64, 352, 97, 25));
     QCOMPARE(d.cancelButton()->geometry(), r(168, 352, 97, 25));
     QCOMPARE(d.saveButton()->text(), QStringLiteral("Сохранить"));

@@ -5,6 +5,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+#include <cmath>
+
 #include "engine/start_screen_model.h"
 #include "ui/picture_label.h"
 #include "ui/screens/start_screen.h"
@@ -17,6 +20,9 @@ private slots:
     void layoutAndDefaultChoice();
     void buttonsRunTheirActions();
     void pureGreenIsSeeThrough();
+    void captionsHaveNoGreenFringe();
+    void outlinedTextIsClearOrOpaque_data();
+    void outlinedTextIsClearOrOpaque();
     void dragByTheAce();
 };
 
@@ -101,6 +107,101 @@ void StartScreenTest::pureGreenIsSeeThrough()
     QVERIFY(mask.contains(QPoint(40, 140)));   // a button
     // The ace's turned-down corner shows its green triangle, which is see-through too.
     QVERIFY(!mask.contains(QPoint(8 + 6 + 69, 12 + 2 + 2)));
+}
+
+namespace {
+
+const QRgb KEY_GREEN = qRgb(0, 128, 0);
+
+// A pixel that shows some of the key green: what anti-aliasing against the green leaves round a glyph.
+bool greenCast(QRgb c)
+{
+    return c != KEY_GREEN && qGreen(c) > std::max(qRed(c), qBlue(c)) + 4;
+}
+
+} // namespace
+
+void StartScreenTest::captionsHaveNoGreenFringe()
+{
+    // Runs at the ratio of QT_SCALE_FACTOR: the suite runs at 1, 1.25 and 2.
+    Recorder r;
+    StartScreen s(r.model);
+    s.show();
+    s.updateMask();
+    const QImage device = s.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal dpr = device.devicePixelRatio();
+    const QRegion mask = s.mask();
+    // The strips above the mode panel and below both panels hold nothing but the captions on the green.
+    const struct {
+        const char* name;
+        QRect logical;
+    } strips[] = {{"title", {92, 0, 285, 31}}, {"credit", {0, 242, 377, 32}}};
+    for (const auto& strip : strips) {
+        int dark = 0;
+        int light = 0;
+        for (int v = strip.logical.top(); v <= strip.logical.bottom(); ++v)
+            for (int u = strip.logical.left(); u <= strip.logical.right(); ++u) {
+                const int x0 = static_cast<int>(std::floor(u * dpr));
+                const int x1 = static_cast<int>(std::ceil((u + 1) * dpr));
+                const int y0 = static_cast<int>(std::floor(v * dpr));
+                const int y1 = static_cast<int>(std::ceil((v + 1) * dpr));
+                bool anyGreen = false;
+                for (int y = y0; y < std::min(y1, device.height()); ++y)
+                    for (int x = x0; x < std::min(x1, device.width()); ++x) {
+                        const QRgb c = device.pixel(x, y);
+                        QVERIFY2(!greenCast(c), qPrintable(QStringLiteral("%1: a green fringe at (%2, %3)")
+                                                               .arg(QLatin1String(strip.name))
+                                                               .arg(x)
+                                                               .arg(y)));
+                        anyGreen = anyGreen || c == KEY_GREEN;
+                        dark += qGray(c) < 60 ? 1 : 0;
+                        light += qGray(c) > 200 ? 1 : 0;
+                    }
+                // Where the mask shows a logical pixel, none of its device pixels may be the key green.
+                if (mask.contains(QPoint(u, v)))
+                    QVERIFY2(!anyGreen, qPrintable(QStringLiteral("%1: the mask shows green at (%2, %3)")
+                                                       .arg(QLatin1String(strip.name))
+                                                       .arg(u)
+                                                       .arg(v)));
+            }
+        // The text is there, and so is its light outline.
+        QVERIFY2(dark > 80 * dpr * dpr, strip.name);
+        QVERIFY2(light > 150 * dpr * dpr, strip.name);
+    }
+}
+
+void StartScreenTest::outlinedTextIsClearOrOpaque_data()
+{
+    QTest::addColumn<qreal>("dpr");
+    for (const qreal dpr : {1.0, 1.25, 1.5, 2.0})
+        QTest::addRow("ratio %g", dpr) << dpr;
+}
+
+void StartScreenTest::outlinedTextIsClearOrOpaque()
+{
+    QFETCH(qreal, dpr);
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setPixelSize(15);
+    font.setBold(true);
+    font.setItalic(true);
+    const QImage image =
+        outlinedText(QStringLiteral("Загрузка"), font, QSize(90, 25), Qt::AlignLeft | Qt::AlignVCenter, dpr);
+    QCOMPARE(image.size(), QSize(qRound(90 * dpr), qRound(25 * dpr)));
+    QCOMPARE(image.devicePixelRatio(), dpr);
+    int outline = 0;
+    int softEdge = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            // A half-clear pixel would mix with the green it is laid on.
+            QVERIFY2(qAlpha(c) == 0 || qAlpha(c) == 255,
+                     qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+            outline += c == qRgb(255, 255, 255) ? 1 : 0;
+            softEdge += qAlpha(c) == 255 && qGray(c) > 40 && qGray(c) < 215 ? 1 : 0;
+        }
+    QVERIFY(outline > 100 * dpr * dpr);
+    // The glyphs stay anti-aliased, against the outline.
+    QVERIFY(softEdge > 20);
 }
 
 void StartScreenTest::dragByTheAce()

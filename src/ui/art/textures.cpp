@@ -42,8 +42,10 @@ float periodicNoise(qreal u, qreal v, int px, int py, std::uint32_t seed)
     return (a + (b - a) * tx) * (1 - ty) + (c + (d - c) * tx) * ty;
 }
 
-// Fractal sum over octaves; x, y are logical pixels within a w x h tile.
-float tileFbm(qreal x, qreal y, qreal w, qreal h, int cellsX, int cellsY, int octaves, std::uint32_t seed)
+// Fractal sum over octaves; x, y are logical pixels within a w x h tile. `phase` shifts the lattice by that
+// share of a cell.
+float tileFbm(qreal x, qreal y, qreal w, qreal h, int cellsX, int cellsY, int octaves, std::uint32_t seed,
+              qreal phase = 0)
 {
     float sum = 0;
     float amp = 1;
@@ -51,8 +53,8 @@ float tileFbm(qreal x, qreal y, qreal w, qreal h, int cellsX, int cellsY, int oc
     for (int o = 0; o < octaves; ++o) {
         const int cx = cellsX << o;
         const int cy = cellsY << o;
-        sum +=
-            amp * periodicNoise(x / w * cx, y / h * cy, cx, cy, seed + static_cast<std::uint32_t>(o) * 101u);
+        sum += amp * periodicNoise(x / w * cx + phase, y / h * cy + phase, cx, cy,
+                                   seed + static_cast<std::uint32_t>(o) * 101u);
         norm += amp;
         amp *= 0.5f;
     }
@@ -61,8 +63,9 @@ float tileFbm(qreal x, qreal y, qreal w, qreal h, int cellsX, int cellsY, int oc
 
 struct TileLook {
     QColor base;
-    float mottle; // strength of the large soft clouds
-    float grain;  // strength of the pixel-sized grain
+    int cloudCells; // the clouds' lattice cells along each side
+    float mottle;   // strength of the large soft clouds
+    float grain;    // strength of the pixel-sized grain
     std::uint32_t seed;
 };
 
@@ -82,7 +85,11 @@ void fillNoise(QImage& image, qreal w, qreal h, const TileLook& look, int streak
         const qreal y = (py + 0.5) / dpr;
         for (int px = 0; px < image.width(); ++px) {
             const qreal x = (px + 0.5) / dpr;
-            const float clouds = tileFbm(x, y, w, h, 3, 3, 3, look.seed) - 0.5f;
+            // The clouds' lattice sits half a cell off the tile's edges: there the noise is the mean of two
+            // lattice values, not one value's full swing, which along a dark lattice column showed as a line
+            // at every tile's border.
+            const float clouds =
+                tileFbm(x, y, w, h, look.cloudCells, look.cloudCells, 3, look.seed, 0.5) - 0.5f;
             // One lattice cell per logical pixel: grain that stays the same size on 2x screens.
             const float grain = periodicNoise(x, y, gx, gy, look.seed + 7u) - 0.5f;
             float streak = 0;
@@ -163,25 +170,27 @@ void renderTile(QImage& image, int number)
     const qreal h = number == 4 ? 45.0 : 55.0;
     switch (number) {
     case 1: {
-        const TileLook felt{QColor(18, 112, 46), 0.16f, 0.10f, 11u};
+        const TileLook felt{QColor(18, 112, 46), 3, 0.16f, 0.10f, 11u};
         fillNoise(image, w, h, felt, 0, 0);
         feltFibres(image, w, h, felt.base, 21u);
         break;
     }
     case 2: {
-        const TileLook blue{QColor(30, 66, 150), 0.18f, 0.09f, 31u};
+        // Its three-cell clouds ran in dark columns and rows through the whole tile, a grid over the table;
+        // five cells break them up.
+        const TileLook blue{QColor(30, 66, 150), 5, 0.18f, 0.09f, 31u};
         fillNoise(image, w, h, blue, 0, 0);
         feltFibres(image, w, h, blue.base, 41u);
         break;
     }
     case 3: {
         // Crimson velvet: soft vertical pile over the clouds.
-        const TileLook crimson{QColor(150, 18, 42), 0.2f, 0.08f, 51u};
+        const TileLook crimson{QColor(150, 18, 42), 3, 0.2f, 0.08f, 51u};
         fillNoise(image, w, h, crimson, 22, 2);
         break;
     }
     default: {
-        const TileLook grass{QColor(66, 134, 38), 0.22f, 0.12f, 61u};
+        const TileLook grass{QColor(66, 134, 38), 3, 0.22f, 0.12f, 61u};
         fillNoise(image, w, h, grass, 14, 3);
         grassBlades(image, w, h);
         break;

@@ -14,15 +14,30 @@ namespace liorna {
 
 namespace {
 
-QSlider* speedBar(QWidget* parent, int y, int value)
+const QRect SPEED_BAR(16, 0, 209, 25);
+
+QSlider* speedBar(QWidget* parent, int y, int value, const QString& toolTip)
 {
     auto* bar = new QSlider(Qt::Horizontal, parent);
-    bar->setGeometry(16, y, 209, 25);
+    bar->setGeometry(SPEED_BAR.translated(0, y));
     bar->setRange(SPEED_MIN, SPEED_MAX);
     bar->setTickPosition(QSlider::TicksBelow);
     bar->setTickInterval(1);
     bar->setPageStep(1);
     bar->setValue(value);
+    bar->setToolTip(toolTip);
+    // What the ends mean, under them: a higher position is a longer pause.
+    const QFont small = sansFont(11, false);
+    const int top = y + SPEED_BAR.height() + 1;
+    auto* fast = new QLabel(QStringLiteral("быстрее"), parent);
+    fast->setFont(small);
+    fast->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    fast->setGeometry(SPEED_BAR.left(), top, SPEED_BAR.width() / 2, 16);
+    auto* slow = new QLabel(QStringLiteral("медленнее"), parent);
+    slow->setFont(small);
+    slow->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    slow->setGeometry(SPEED_BAR.left() + SPEED_BAR.width() / 2, top,
+                      SPEED_BAR.width() - SPEED_BAR.width() / 2, 16);
     return bar;
 }
 
@@ -45,11 +60,15 @@ SettingsDialog::SettingsDialog(SettingsDialogModel& model, std::function<void()>
     auto* caption1 = new QLabel(QStringLiteral("Скорость анимации 1"), this);
     caption1->move(8, 72);
     caption1->adjustSize();
-    speed1_ = speedBar(this, 96, model_.speed1);
+    speed1_ = speedBar(
+        this, 96, model_.speed1,
+        QStringLiteral(
+            "Пауза перед тем, как взятка уходит со стола и начинается следующий ход: от 300 мс до 3 с"));
     auto* caption2 = new QLabel(QStringLiteral("Скорость анимации 2"), this);
     caption2->move(8, 152);
     caption2->adjustSize();
-    speed2_ = speedBar(this, 176, model_.speed2);
+    speed2_ = speedBar(this, 176, model_.speed2,
+                       QStringLiteral("Пауза перед ответом компьютера на ваш ход: от 200 мс до 2 с"));
 
     save_ = new QPushButton(QStringLiteral("Сохранить"), this);
     save_->setGeometry(64, 352, 97, 25);

@@ -2,13 +2,18 @@
 
 #include <QBitmap>
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 #include "engine/start_screen_model.h"
 #include "ui/fonts.h"
@@ -19,6 +24,57 @@ namespace liorna {
 namespace {
 
 const QColor SEE_THROUGH_GREEN(0, 128, 0);
+const QColor OUTLINE(255, 255, 255);
+// The outline's width in logical pixels, and the room left around a caption for it. Four logical pixels
+// also keep a caption's corner on a whole device pixel at ratios 1.25, 1.5, 1.75 and 2, so its pixels lie
+// on the window's.
+constexpr qreal OUTLINE_WIDTH = 1.5;
+constexpr int OUTLINE_ROOM = 4;
+
+// Device and logical pixels at a ratio: the pixels of one kind that a pixel of the other touches.
+struct PixelSpan {
+    int first;
+    int last;
+};
+
+PixelSpan deviceSpan(int logical, qreal dpr, int devicePixels)
+{
+    const int first = static_cast<int>(std::floor(logical * dpr + 1e-9));
+    const int last = static_cast<int>(std::ceil((logical + 1) * dpr - 1e-9)) - 1;
+    return {std::max(0, first), std::min(devicePixels - 1, last)};
+}
+
+PixelSpan logicalSpan(int device, qreal dpr, int logicalPixels)
+{
+    const int first = static_cast<int>(std::floor(device / dpr + 1e-9));
+    const int last = static_cast<int>(std::ceil((device + 1) / dpr - 1e-9)) - 1;
+    return {std::max(0, first), std::min(logicalPixels - 1, last)};
+}
+
+// A caption on the see-through green; its text lies where a label of the same place would put it.
+class Caption : public QWidget {
+public:
+    Caption(const QString& text, const QFont& font, QRect textRect, Qt::Alignment alignment, QWidget* parent)
+        : QWidget(parent), text_(text), alignment_(alignment)
+    {
+        setFont(font);
+        setGeometry(textRect.adjusted(-OUTLINE_ROOM, -OUTLINE_ROOM, OUTLINE_ROOM, OUTLINE_ROOM));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const qreal dpr = devicePixelRatioF();
+        if (image_.isNull() || image_.devicePixelRatio() != dpr)
+            image_ = outlinedText(text_, font(), size(), alignment_, dpr);
+        QPainter(this).drawImage(QPoint(0, 0), image_);
+    }
+
+private:
+    QString text_;
+    Qt::Alignment alignment_;
+    QImage image_;
+};
 
 QFrame* whitePanel(QWidget* parent, QRect geometry)
 {
@@ -37,6 +93,70 @@ QFrame* whitePanel(QWidget* parent, QRect geometry)
 
 } // namespace
 
+QImage outlinedText(const QString& text, const QFont& font, QSize size, Qt::Alignment alignment, qreal dpr)
+{
+    const QSize pixels(qRound(size.width() * dpr), qRound(size.height() * dpr));
+    QImage glyphs(pixels, QImage::Format_ARGB32_Premultiplied);
+    glyphs.setDevicePixelRatio(dpr);
+    glyphs.fill(Qt::transparent);
+    {
+        QPainter p(&glyphs);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setFont(font);
+        p.setPen(Qt::black);
+        p.drawText(
+            QRect(QPoint(0, 0), size).adjusted(OUTLINE_ROOM, OUTLINE_ROOM, -OUTLINE_ROOM, -OUTLINE_ROOM),
+            static_cast<int>(alignment), text);
+    }
+    // The outline is made of whole logical pixels, because the window's see-through mask is: a logical
+    // pixel the mask shows must hold no green at all. It covers every logical pixel within its width of one
+    // the glyphs touch, and every device pixel that touches such a logical pixel. It is fully opaque and
+    // hard-edged, so the green around it stays pure, and the glyphs' soft edges fall on it alone.
+    const QSize logical = size;
+    std::vector<char> touched(static_cast<std::size_t>(logical.width() * logical.height()), 0);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(glyphs.constScanLine(y));
+        for (int x = 0; x < pixels.width(); ++x) {
+            if (qAlpha(row[x]) == 0)
+                continue;
+            const PixelSpan lx = logicalSpan(x, dpr, logical.width());
+            const PixelSpan ly = logicalSpan(y, dpr, logical.height());
+            for (int v = ly.first; v <= ly.last; ++v)
+                for (int u = lx.first; u <= lx.last; ++u)
+                    touched[static_cast<std::size_t>(v * logical.width() + u)] = 1;
+        }
+    }
+    const int reach = static_cast<int>(OUTLINE_WIDTH);
+    auto outlined = [&](int u, int v) {
+        for (int dy = -reach; dy <= reach; ++dy)
+            for (int dx = -reach; dx <= reach; ++dx) {
+                const int tu = u + dx;
+                const int tv = v + dy;
+                if (dx * dx + dy * dy <= OUTLINE_WIDTH * OUTLINE_WIDTH && tu >= 0 && tv >= 0 &&
+                    tu < logical.width() && tv < logical.height() &&
+                    touched[static_cast<std::size_t>(tv * logical.width() + tu)])
+                    return true;
+            }
+        return false;
+    };
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    for (int v = 0; v < logical.height(); ++v)
+        for (int u = 0; u < logical.width(); ++u) {
+            if (!outlined(u, v))
+                continue;
+            const PixelSpan dx = deviceSpan(u, dpr, pixels.width());
+            const PixelSpan dy = deviceSpan(v, dpr, pixels.height());
+            for (int y = dy.first; y <= dy.last; ++y)
+                for (int x = dx.first; x <= dx.last; ++x)
+                    image.setPixel(x, y, OUTLINE.rgba());
+        }
+    image.setDevicePixelRatio(dpr);
+    QPainter p(&image);
+    p.drawImage(QPoint(0, 0), glyphs);
+    return image;
+}
+
 StartScreen::StartScreen(StartScreenModel& model, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), model_(model)
 {
@@ -48,17 +168,14 @@ StartScreen::StartScreen(StartScreenModel& model, QWidget* parent)
     pal.setColor(QPalette::Window, SEE_THROUGH_GREEN);
     setPalette(pal);
 
-    auto* title = new QLabel(QString::fromUtf8(StartScreenModel::TITLE), this);
-    title->setFont(serifFont(15, true, true));
-    title->move(96, 8);
-    auto* credit = new QLabel(QString::fromUtf8(StartScreenModel::CREDIT), this);
-    credit->setFont(serifFont(15, true, true));
-    credit->setGeometry(8, 248, 360, 18);
-    for (QLabel* l : {title, credit}) {
-        QPalette lp = l->palette();
-        lp.setColor(QPalette::WindowText, Qt::black);
-        l->setPalette(lp);
-    }
+    // The captions lie on the see-through green, so they draw their own outlined text (see outlinedText).
+    const QFont captionFont = serifFont(15, true, true);
+    const QString title = QString::fromUtf8(StartScreenModel::TITLE);
+    // A little wider than the text's advance: the last italic letter leans out of it.
+    const QSize titleSize = QFontMetrics(captionFont).size(0, title) + QSize(4, 0);
+    new Caption(title, captionFont, {QPoint(96, 8), titleSize}, Qt::AlignLeft | Qt::AlignVCenter, this);
+    new Caption(QString::fromUtf8(StartScreenModel::CREDIT), captionFont, {8, 248, 360, 18},
+                Qt::AlignLeft | Qt::AlignVCenter, this);
 
     auto* modes = whitePanel(this, {92, 32, 277, 209});
     auto* group = new QButtonGroup(this);
@@ -104,11 +221,23 @@ StartScreen::StartScreen(StartScreenModel& model, QWidget* parent)
 
 void StartScreen::updateMask()
 {
-    // The mask is in logical pixels whatever the screen's ratio.
-    QImage image = grab().toImage();
-    if (image.size() != size())
-        image = image.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    setMask(QPixmap::fromImage(image).createMaskFromColor(SEE_THROUGH_GREEN, Qt::MaskInColor));
+    // The mask is in logical pixels whatever the screen's ratio. A logical pixel that holds any pure green
+    // device pixel is see-through: shown, that green would outline the captions and panels in green.
+    const QImage device = grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal dpr = device.devicePixelRatio();
+    const QRgb green = SEE_THROUGH_GREEN.rgb();
+    QImage logical(size(), QImage::Format_RGB32);
+    logical.fill(Qt::white);
+    for (int v = 0; v < logical.height(); ++v)
+        for (int u = 0; u < logical.width(); ++u) {
+            const PixelSpan dx = deviceSpan(u, dpr, device.width());
+            const PixelSpan dy = deviceSpan(v, dpr, device.height());
+            for (int y = dy.first; y <= dy.last; ++y)
+                for (int x = dx.first; x <= dx.last; ++x)
+                    if (device.pixel(x, y) == green)
+                        logical.setPixel(u, v, green);
+        }
+    setMask(QPixmap::fromImage(logical).createMaskFromColor(SEE_THROUGH_GREEN, Qt::MaskInColor));
 }
 
 void StartScreen::showEvent(QShowEvent* event)

@@ -3,12 +3,18 @@
 // green is see-through, and it is dragged by the ace.
 
 #include <QDialog>
+#include <QImage>
 #include <QPoint>
 #include <array>
 
 class QRadioButton;
 
 namespace liorna {
+
+// A black text with a thin light outline, drawn into an image of `size` logical pixels at `dpr` as a label
+// would place it. Every pixel is either fully clear or fully opaque, and the text's anti-aliasing blends
+// only with the outline: laid on the see-through green, no pixel mixes with it into a green fringe.
+QImage outlinedText(const QString& text, const QFont& font, QSize size, Qt::Alignment alignment, qreal dpr);
 
 class StartScreenModel;
 class PictureLabel;
