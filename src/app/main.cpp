@@ -8,6 +8,7 @@
 
 #include "engine/game_engine.h"
 #include "persist/program_folder.h"
+#include "ui/jpeg_picture_writer.h"
 #include "ui/qt_ports.h"
 #include "ui/qt_screens.h"
 #include "ui/qt_timers.h"
@@ -44,7 +45,8 @@ int main(int argc, char** argv)
     shell.setOwner(&window);
     screens.setOwner(&window);
     screens.setEngine(&engine);
-    screens.setPorts(&messages, &shell, &timers);
+    JpegPictureWriter pictures(folder.path);
+    screens.setPorts(&messages, &shell, &timers, &pictures);
     engine.onTableChanged = [&window, &screens] {
         window.render();
         screens.render();

@@ -52,13 +52,11 @@ void QtScreens::openBonus(bool reveal)
     std::optional<int> mode;
     if (reveal)
         mode = engine_->matchMode;
-    // The previous screen is gone (it was modal); its reveal goes with it.
-    bonus_ = std::make_unique<BonusReveal>(*timers_, engine_->settings(), mode);
-    Shell* shell = shell_;
     GameEngine* engine = engine_;
+    auto model = std::make_unique<BonusScreenModel>(*timers_, engine->settings(), mode, *pictures_, *shell_);
+    model->report = reporter();
     auto* screen = new BonusScreen(
-        *bonus_, engine_->programDir(), [shell](const std::string& folder) { shell->open(folder); },
-        reporter(), owner_);
+        std::move(model), [engine](const std::function<void()>& event) { engine->deliver(event); }, owner_);
     // A completed picture may have become a card back: the table's backs follow the file.
     QObject::connect(screen, &QDialog::finished, screen,
                      [engine] { engine->deliver([engine] { engine->applySettings(); }); });

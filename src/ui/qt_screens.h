@@ -7,9 +7,9 @@
 #include <memory>
 
 #include "engine/game_engine.h"
-#include "persist/bonus_reveal.h"
 #include "persist/settings_model.h"
 #include "persist/statistics_model.h"
+#include "platform/picture_writer.h"
 #include "platform/ports.h"
 #include "platform/screens.h"
 #include "ui/screens/match_status_screen.h"
@@ -28,8 +28,9 @@ public:
     void openSettings() override;
     void openStatistics() override;
     void openAbout() override;
-    void setPorts(MessageSink* messages, Shell* shell, Timers* timers)
+    void setPorts(MessageSink* messages, Shell* shell, Timers* timers, PictureWriter* pictures)
     {
+        pictures_ = pictures;
         timers_ = timers;
         messages_ = messages;
         shell_ = shell;
@@ -51,8 +52,8 @@ private:
     // The models of the open dialog; each opening starts from fresh ones.
     std::unique_ptr<StatisticsModel> statistics_;
     std::unique_ptr<SettingsDialogModel> settings_;
-    std::unique_ptr<BonusReveal> bonus_;
     Timers* timers_ = nullptr;
+    PictureWriter* pictures_ = nullptr;
     void show(QDialog* dialog);
     std::function<void(const std::string&)> reporter();
 };

@@ -38,6 +38,7 @@ public:
     RecordingMessages messages;
     RecordingScreens screens;
     RecordingShell shell;
+    RecordingPictureWriter pictures{std::filesystem::path()};
     bool exited = false;
 
 private:

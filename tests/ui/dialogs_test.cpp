@@ -3,11 +3,14 @@
 #include <QCheckBox>
 #include <QImageReader>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSlider>
 #include <QtTest>
 
 #include "harness.h"
+#include "ui/art/picture_art.h"
+#include "ui/jpeg_picture_writer.h"
 #include "ui/picture_label.h"
 #include "ui/qt_timers.h"
 #include "ui/screens/bonus_screen.h"
@@ -251,16 +254,65 @@ void DialogsTest::cardBackLayoutArrowsAndOk()
     QCOMPARE(chosen.size(), std::size_t(2));
 }
 
+namespace {
+
+// A bonus screen over the program's settings, exporting through the real JPEG writer.
+struct Bonus {
+    Program& p;
+    QtTimers timers;
+    JpegPictureWriter writer{p.h.dir};
+    RecordingShell shell;
+    std::vector<std::string> reports;
+    BonusScreen screen;
+    Bonus(Program& program, std::optional<int> revealMatchMode)
+        : p(program),
+          screen(std::make_unique<BonusScreenModel>(timers, p.file, revealMatchMode, writer, shell),
+                 [this](const std::function<void()>& event) {
+                     try {
+                         event();
+                     } catch (const UserError& error) {
+                         reports.push_back(error.what());
+                     }
+                 })
+    {
+    }
+};
+
+// Mean difference per channel of two images of one size.
+double meanDifference(const QImage& a, const QImage& b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb u = x.pixel(col, row);
+            const QRgb v = y.pixel(col, row);
+            sum +=
+                std::abs(qRed(u) - qRed(v)) + std::abs(qGreen(u) - qGreen(v)) + std::abs(qBlue(u) - qBlue(v));
+        }
+    return sum / (3.0 * x.width() * x.height());
+}
+
+// The picture on black, drawn at `ratio` and shown at 568 x 768.
+QImage onBlack(const Picture& picture, qreal ratio)
+{
+    QImage image(568, 768, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(image.rect()), art::render(picture, ratio));
+    return image;
+}
+
+} // namespace
+
 void DialogsTest::bonusGalleryLayoutAndExport()
 {
     Program p;
     p.file.setLine(0, "17");
-    QtTimers timers;
-    BonusReveal reveal(timers, p.file, std::nullopt);
-    std::vector<std::string> opened, reports;
-    BonusScreen s(
-        reveal, p.h.dir, [&](const std::string& folder) { opened.push_back(folder); },
-        [&](const std::string& text) { reports.push_back(text); });
+    Bonus b(p, std::nullopt);
+    BonusScreen& s = b.screen;
     QCOMPARE(s.windowTitle(), QStringLiteral("Бонус за победу"));
     QCOMPARE(s.size(), QSize(527, 401));
     QVERIFY(!s.galleryPanel()->isHidden());
@@ -283,18 +335,33 @@ void DialogsTest::bonusGalleryLayoutAndExport()
     QVERIFY(!s.saveButton()->isEnabled());
     QTest::mouseClick(s.thumbnail(2), Qt::LeftButton);
     QVERIFY(s.saveButton()->isEnabled());
+    QVERIFY(s.thumbnail(2)->selected());
     s.saveButton()->click();
-    QCOMPARE(reports, std::vector<std::string>{});
-    QCOMPARE(opened, std::vector<std::string>{"pictures"});
+    QCOMPARE(b.reports, std::vector<std::string>{});
+    QCOMPARE(b.shell.opened, std::vector<std::string>{"pictures"});
+
+    // A real JPEG of the picture drawn at eight times its size, not the small picture stretched.
     const auto file = p.h.dir / std::filesystem::path(BonusProgress::exportPath(2));
     QImageReader reader(QString::fromStdString(file.string()));
     QCOMPARE(reader.format(), QByteArray("jpeg"));
-    QCOMPARE(reader.size(), QSize(71, 96));
+    QCOMPARE(reader.size(), QSize(568, 768));
+    const QImage written = reader.read();
+    const double toArt = meanDifference(written, onBlack(Picture::bonus(2), 8));
+    const double toStretched = meanDifference(written, onBlack(Picture::bonus(2), 1));
+    QVERIFY2(toArt < 3, qPrintable(QString::number(toArt)));
+    QVERIFY2(toStretched > 2 * toArt, qPrintable(QStringLiteral("%1 %2").arg(toArt).arg(toStretched)));
 
+    // A folder that is missing or marked read-only: the message names the file, no folder opens.
+    const std::string expected = "Cannot create file pictures/Бонусная картинка_2.jpg";
+    std::filesystem::remove(file);
+    std::filesystem::permissions(p.h.dir / "pictures", std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    s.saveButton()->click();
     std::filesystem::remove_all(p.h.dir / "pictures");
     s.saveButton()->click();
-    QCOMPARE(reports, std::vector<std::string>{"Cannot create file pictures/Бонусная картинка_2.jpg"});
-    QCOMPARE(opened.size(), std::size_t(1));
+    QCOMPARE(b.reports, (std::vector<std::string>{expected, expected}));
+    QCOMPARE(b.shell.opened.size(), std::size_t(1));
+    QVERIFY(!std::filesystem::exists(file));
 }
 
 void DialogsTest::bonusRevealStepsCommitsAndShowsTheGallery()
@@ -303,10 +370,9 @@ void DialogsTest::bonusRevealStepsCommitsAndShowsTheGallery()
     p.file.setLine(0, "17");
     p.file.setLine(1, "17");
     p.file.setLine(19, "18");
-    QtTimers timers;
-    BonusReveal reveal(timers, p.file, 6);
-    BonusScreen s(
-        reveal, p.h.dir, [](const std::string&) {}, [](const std::string&) {});
+    Bonus b(p, 6);
+    BonusScreen& s = b.screen;
+    BonusReveal& reveal = s.model().reveal();
     QVERIFY(!s.revealPanel()->isHidden());
     QVERIFY(s.galleryPanel()->isHidden());
     QCOMPARE(s.revealPicture()->geometry(), r(224, 152, 71, 96));
@@ -315,14 +381,21 @@ void DialogsTest::bonusRevealStepsCommitsAndShowsTheGallery()
     QCOMPARE(s.revealPicture()->picture(), Picture::bonus(4));
     QCOMPARE(s.revealCover()->picture(), Picture::cover(0));
 
+    // The page buttons switch between the uncovering and the gallery while it runs.
+    s.galleryButton()->click();
+    QVERIFY(!s.galleryPanel()->isHidden());
+    QVERIFY(!s.backButton()->isHidden());
+    s.backButton()->click();
+    QVERIFY(!s.revealPanel()->isHidden());
+
     for (int step = 1; step <= 13; ++step) {
-        s.advanceReveal();
+        reveal.step();
         QCOMPARE(s.revealCover()->picture(), Picture::cover(std::min(step, 9)));
-        QVERIFY(!s.committed());
+        QVERIFY(!reveal.committed());
     }
     QCOMPARE(p.file.line(1), std::string("17"));
-    s.advanceReveal();
-    QVERIFY(s.committed());
+    reveal.step();
+    QVERIFY(reveal.committed());
     QVERIFY(!s.galleryPanel()->isHidden());
     QVERIFY(s.backButton()->isHidden());
     QCOMPARE(p.file.line(0), std::string("16"));
@@ -332,7 +405,7 @@ void DialogsTest::bonusRevealStepsCommitsAndShowsTheGallery()
     QVERIFY(!s.thumbnail(4)->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(s.thumbnail(4)->isEnabled(), 4000);
     // Further ticks after the commit change nothing.
-    s.advanceReveal();
+    reveal.step();
     QCOMPARE(p.file.line(1), std::string("20"));
 }
 
@@ -343,17 +416,15 @@ void DialogsTest::bonusWinWithAllCompleteOnlyShowsTheGallery()
     p.file.setLine(1, "24");
     p.file.setLine(19, "35");
     p.file.save();
-    QtTimers timers;
-    BonusReveal reveal(timers, p.file, 3);
-    BonusScreen s(
-        reveal, p.h.dir, [](const std::string&) {}, [](const std::string&) {});
+    Bonus b(p, 3);
+    BonusScreen& s = b.screen;
     QVERIFY(!s.galleryPanel()->isHidden());
     QVERIFY(s.backButton()->isHidden());
     for (int place = 1; place <= 20; ++place)
         QVERIFY(s.thumbnail(place)->isEnabled());
     s.show();
-    s.advanceReveal();
-    QVERIFY(!s.committed());
+    s.model().reveal().step();
+    QVERIFY(!s.model().reveal().committed());
     QCOMPARE(s.revealCover()->picture(), Picture::cover(0));
     SettingsFile again(p.h.dir);
     again.load();

@@ -28,7 +28,8 @@ void QtScreensTest::matchStatusScreenOpensAndCloses()
     QWidget owner;
     owner.show();
     screens.setOwner(&owner);
-    screens.setPorts(&messages, &shell, &timers);
+    RecordingPictureWriter pictures(dir);
+    screens.setPorts(&messages, &shell, &timers, &pictures);
     GameEngine engine(EnginePorts{timers, random, cues, messages, screens, shell, dir});
     screens.setEngine(&engine);
     engine.onTableChanged = [&screens] { screens.render(); };
