@@ -47,6 +47,23 @@ struct Program {
     void breakSaving() { std::filesystem::remove_all(h.dir / "Setting"); }
 };
 
+// The engine's boundary as the dialogs see it: a UserError is reported, not thrown on.
+struct Boundary {
+    std::vector<std::string> reports;
+    int events = 0;
+    EventBoundary deliver()
+    {
+        return [this](const std::function<void()>& event) {
+            ++events;
+            try {
+                event();
+            } catch (const UserError& error) {
+                reports.push_back(error.what());
+            }
+        };
+    }
+};
+
 void hover(QWidget* widget)
 {
     QEvent enter(QEvent::Enter);
@@ -63,9 +80,7 @@ void DialogsTest::statisticsLayoutAndCounts()
         p.file.setLine(5 + row, won[row]);
         p.file.setLine(11 + row, row == 1 ? "x" : "1");
     }
-    StatisticsModel model(p.file);
-    StatisticsDialog d(
-        model, [] { return false; }, [](const std::string&) {});
+    StatisticsDialog d(std::make_unique<StatisticsModel>(p.file), nullptr, nullptr);
     QCOMPARE(d.windowTitle(), QStringLiteral("Статистика"));
     QCOMPARE(d.size(), QSize(301, 403));
     QCOMPARE(d.minimumSize(), d.maximumSize());
@@ -94,9 +109,7 @@ void DialogsTest::statisticsShowsWideCountsWhole()
     p.file.setLine(5, "99999999999999999999");
     p.file.setLine(10, "9223372036854775807");
     p.file.setLine(16, "2147483648");
-    StatisticsModel model(p.file);
-    StatisticsDialog d(
-        model, [] { return false; }, [](const std::string&) {});
+    StatisticsDialog d(std::make_unique<StatisticsModel>(p.file), nullptr, nullptr);
     QCOMPARE(d.wonLabel(6)->text(), QStringLiteral("109223372036854775806"));
     for (std::size_t row = 0; row <= 6; ++row)
         for (QLabel* label : {d.wonLabel(row), d.lostLabel(row)}) {
@@ -112,34 +125,44 @@ void DialogsTest::statisticsResetAsksThenSavesAndCloses()
 {
     Program p;
     p.file.setLine(8, "4");
-    StatisticsModel model(p.file);
-    bool answer = false;
+    Boundary b;
+    // The question is answered later, as a box opened without a nested loop answers.
+    std::vector<std::function<void(bool)>> questions;
+    StatisticsDialog d(std::make_unique<StatisticsModel>(p.file), b.deliver(),
+                       [&](QWidget* over, std::function<void(bool)> answer) {
+                           QCOMPARE(over, static_cast<QWidget*>(&d));
+                           questions.push_back(std::move(answer));
+                       });
     int asked = 0;
-    std::vector<std::string> reports;
-    StatisticsDialog d(
-        model,
-        [&] {
-            ++asked;
-            return answer;
-        },
-        [&](const std::string& text) { reports.push_back(text); });
+    auto answer = [&](bool ok) {
+        QCOMPARE(questions.size(), std::size_t(1));
+        ++asked;
+        auto pending = std::move(questions.back());
+        questions.clear();
+        pending(ok);
+    };
     QSignalSpy accepted(&d, &QDialog::accepted);
 
+    // Nothing happens until the answer comes; Cancel keeps the counts.
     d.resetButton()->click();
-    QCOMPARE(asked, 1);
+    QCOMPARE(p.file.line(8), std::string("4"));
+    answer(false);
     QCOMPARE(p.file.line(8), std::string("4"));
     QCOMPARE(accepted.count(), 0);
+    QCOMPARE(b.events, 0);
 
-    // A failed save is reported and the dialog stays open.
-    answer = true;
+    // A failed save is reported through the boundary and the dialog stays open.
     p.breakSaving();
     d.resetButton()->click();
-    QCOMPARE(reports.size(), std::size_t(1));
-    QVERIFY(reports[0].find("Cannot create file") != std::string::npos);
+    answer(true);
+    QCOMPARE(b.reports, std::vector<std::string>{"Cannot create file Setting/XP.kvz"});
     QCOMPARE(accepted.count(), 0);
 
     writeProgramFolder(p.h.dir);
     d.resetButton()->click();
+    answer(true);
+    QCOMPARE(asked, 3);
+    QCOMPARE(b.events, 2);
     QCOMPARE(accepted.count(), 1);
     SettingsFile again(p.h.dir);
     again.load();
@@ -151,11 +174,9 @@ void DialogsTest::settingsLayoutAndSave()
 {
     Program p;
     p.file.setLine(3, "99");
-    SettingsDialogModel model(p.file);
     int applied = 0;
-    std::vector<std::string> reports;
-    SettingsDialog d(
-        model, [&] { ++applied; }, [&](const std::string& text) { reports.push_back(text); });
+    Boundary b;
+    SettingsDialog d(std::make_unique<SettingsDialogModel>(p.file), b.deliver(), [&] { ++applied; });
     QCOMPARE(d.windowTitle(), QStringLiteral("Настройки"));
     QCOMPARE(d.size(), QSize(274, 386));
     QCOMPARE(d.soundBox()->geometry(), r(16, 32, 209, 17));
@@ -182,7 +203,7 @@ void DialogsTest::settingsLayoutAndSave()
     d.speed2Bar()->setValue(2);
     p.breakSaving();
     d.saveButton()->click();
-    QCOMPARE(reports.size(), std::size_t(1));
+    QCOMPARE(b.reports, std::vector<std::string>{"Cannot create file Setting/XP.kvz"});
     QCOMPARE(applied, 0);
     QCOMPARE(accepted.count(), 0);
     // The file's lines keep their old value (the change is not saved later by anyone else); the
@@ -203,11 +224,13 @@ void DialogsTest::settingsLayoutAndSave()
 
 void DialogsTest::cardBackLayoutArrowsAndOk()
 {
-    bool okResult = false;
+    bool okFails = true;
     std::vector<std::string> chosen;
-    CardBackDialog d("14", "15", [&](const std::string& number) {
+    Boundary b;
+    CardBackDialog d("14", "15", b.deliver(), [&](const std::string& number) {
         chosen.push_back(number);
-        return okResult;
+        if (okFails)
+            throw UserError("Cannot create file Setting/XP.kvz");
     });
     QCOMPARE(d.windowTitle(), QStringLiteral("Рубашка колоды"));
     QCOMPARE(d.size(), QSize(319, 189));
@@ -236,18 +259,21 @@ void DialogsTest::cardBackLayoutArrowsAndOk()
     QTest::mouseClick(d.leftArrow(), Qt::LeftButton);
     QCOMPARE(d.preview()->picture(), Picture::back(15));
 
+    // Every step and hover ran in the core, through the boundary.
+    QCOMPARE(b.events, 5);
+
+    // A choice that cannot be saved is reported and the dialog stays open.
     QSignalSpy accepted(&d, &QDialog::accepted);
     d.okButton()->click();
+    QCOMPARE(b.reports, std::vector<std::string>{"Cannot create file Setting/XP.kvz"});
     QCOMPARE(accepted.count(), 0);
-    okResult = true;
+    okFails = false;
     d.okButton()->click();
     QCOMPARE(accepted.count(), 1);
     QCOMPARE(chosen, (std::vector<std::string>{"15", "15"}));
 
-    CardBackDialog cancelled("3", "15", [&](const std::string& number) {
-        chosen.push_back(number);
-        return true;
-    });
+    CardBackDialog cancelled("3", "15", b.deliver(),
+                             [&](const std::string& number) { chosen.push_back(number); });
     QSignalSpy rejected(&cancelled, &QDialog::rejected);
     cancelled.cancelButton()->click();
     QCOMPARE(rejected.count(), 1);
