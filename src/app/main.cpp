@@ -1,5 +1,5 @@
-// Liorna: start-up creates the table window, then the engine with the settings file, then runs the
-// event loop; the table's first tick opens the start screen.
+// Liorna: start-up prepares the program folder, builds the parts, creates the engine with the settings
+// file, then runs the event loop; the table's first tick opens the start screen.
 
 #include <QApplication>
 #include <QDir>
@@ -8,6 +8,7 @@
 
 #include "engine/game_engine.h"
 #include "persist/program_folder.h"
+#include "ui/jpeg_picture_writer.h"
 #include "ui/qt_ports.h"
 #include "ui/qt_screens.h"
 #include "ui/qt_timers.h"
@@ -15,6 +16,45 @@
 #include "ui/translations.h"
 
 using namespace liorna;
+
+namespace {
+
+// The program's parts. The engine and its screens need each other, and the ports open their windows
+// over the table window, which shows the engine's table: each part is handed the places of the others
+// as it is made, and none uses them before all are built.
+struct Program {
+    explicit Program(const std::filesystem::path& dir)
+        : programDir(QString::fromStdString(dir.string())), random(std::random_device{}()), cues(programDir),
+          messages(&window), shell(programDir, &window), pictures(dir),
+          screens(&window, engine, QtScreenPorts{timers, messages, shell, pictures}),
+          engine(EnginePorts{timers, random, cues, messages, screens, shell, dir}), window(engine.table())
+    {
+    }
+
+    QString programDir;
+    QtTimers timers;
+    SeededRandom random;
+    SoundEffectCuePlayer cues;
+    MessageBoxSink messages;
+    DesktopShell shell;
+    JpegPictureWriter pictures;
+    QtScreens screens;
+    GameEngine engine;
+    TableWindow window;
+};
+
+// An error before anything is shown: the message alone, then the program ends with a failure status
+// once it has been read. The box needs the event loop, but nothing else runs in it.
+int failAtStartUp(const std::string& text)
+{
+    MessageBoxSink messages(nullptr);
+    messages.afterLast = [] { QApplication::exit(1); };
+    messages.showError(text);
+    QApplication::exec();
+    return 1;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -27,26 +67,14 @@ int main(int argc, char** argv)
     const ProgramFolder folder = prepareProgramFolder(QApplication::applicationDirPath().toStdString());
     if (!folder.error.empty()) {
         std::fprintf(stderr, "liorna: %s\n", folder.error.c_str());
-        MessageBoxSink().showError(folder.error);
-        return 1;
+        return failAtStartUp(folder.error);
     }
-    const QString programDir = QString::fromStdString(folder.path.string());
-    QDir::setCurrent(programDir);
+    QDir::setCurrent(QString::fromStdString(folder.path.string()));
 
-    QtTimers timers;
-    SeededRandom random(std::random_device{}());
-    SoundEffectCuePlayer cues(programDir);
-    MessageBoxSink messages;
-    DesktopShell shell(programDir);
-    QtScreens screens;
-
-    GameEngine engine(EnginePorts{timers, random, cues, messages, screens, shell, programDir.toStdString()});
-    TableWindow window(engine.table());
-    messages.setOwner(&window);
-    shell.setOwner(&window);
-    screens.setOwner(&window);
-    screens.setEngine(&engine);
-    screens.setPorts(&messages, &shell, &timers);
+    Program program(folder.path);
+    GameEngine& engine = program.engine;
+    TableWindow& window = program.window;
+    QtScreens& screens = program.screens;
     engine.onTableChanged = [&window, &screens] {
         window.render();
         screens.render();
@@ -65,9 +93,8 @@ int main(int argc, char** argv)
     try {
         engine.create();
     } catch (const UserError& error) {
-        messages.setOwner(nullptr);
-        messages.showError(error.what());
-        return 1;
+        // Only the message shows: not the table, not the start screen.
+        return failAtStartUp(error.what());
     }
     window.render();
     window.showMaximized();

@@ -14,11 +14,39 @@
 
 namespace liorna {
 
+MessageBoxSink::~MessageBoxSink()
+{
+    // A box still open when the program ends must not call back into a sink that is gone.
+    if (box_)
+        box_->disconnect();
+}
+
 void MessageBoxSink::showError(const std::string& text)
 {
-    QMessageBox box(QMessageBox::Critical, PRODUCT_TITLE, QString::fromStdString(text), QMessageBox::Ok,
-                    owner_);
-    box.exec();
+    waiting_.push_back(text);
+    if (!box_)
+        showNext();
+}
+
+void MessageBoxSink::showNext()
+{
+    if (waiting_.empty()) {
+        if (afterLast)
+            afterLast();
+        return;
+    }
+    auto* box = new QMessageBox(QMessageBox::Critical, PRODUCT_TITLE,
+                                QString::fromStdString(waiting_.front()), QMessageBox::Ok, owner_);
+    waiting_.pop_front();
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // Application-modal, as the screens are: the error is answered before anything else is clicked.
+    box->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(box, &QDialog::finished, box, [this] {
+        box_ = nullptr;
+        showNext();
+    });
+    box_ = box;
+    box->open();
 }
 
 void DesktopShell::open(const std::string& target)
@@ -38,7 +66,7 @@ void DesktopShell::open(const std::string& target)
             showInWindow(path);
         return;
     }
-    auto* process = new QProcess(this->owner_ ? static_cast<QObject*>(this->owner_) : qApp);
+    auto* process = new QProcess(owner_ ? static_cast<QObject*>(owner_) : qApp);
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
     QObject::connect(process, &QProcess::finished, process,

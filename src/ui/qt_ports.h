@@ -5,6 +5,8 @@
 #include <QSoundEffect>
 #include <QString>
 #include <QWidget>
+#include <deque>
+#include <functional>
 #include <memory>
 
 #include "platform/ports.h"
@@ -13,21 +15,34 @@ namespace liorna {
 
 inline constexpr const char* PRODUCT_TITLE = "Лиорна";
 
+// Error messages, one box at a time. A box is opened without a nested event loop, so the core and its
+// timers never run inside one; errors that arrive while a box is shown wait their turn.
 class MessageBoxSink : public MessageSink {
 public:
-    void setOwner(QWidget* owner) { owner_ = owner; }
+    // `owner` (may be null) places the boxes; it is used only when a box opens, so it may still be
+    // under construction when the sink is made.
+    explicit MessageBoxSink(QWidget* owner) : owner_(owner) {}
+    ~MessageBoxSink() override;
     void showError(const std::string& text) override;
+    // The box on show, if any.
+    QWidget* box() const { return box_; }
+    // Runs each time the last waiting message has been acknowledged.
+    std::function<void()> afterLast;
 
 private:
-    QWidget* owner_ = nullptr;
+    void showNext();
+
+    QWidget* owner_;
+    QPointer<QWidget> box_;
+    std::deque<std::string> waiting_;
 };
 
 // Asks the desktop to open a file or a folder. A page that no viewer on the desktop can show (no
 // opener, or the opener found no handler) is shown in a help window of the program instead.
 class DesktopShell : public Shell {
 public:
-    explicit DesktopShell(QString programDir) : programDir_(std::move(programDir)) {}
-    void setOwner(QWidget* owner) { owner_ = owner; }
+    // `owner` parents the help window; like the message sink's it is used only later.
+    DesktopShell(QString programDir, QWidget* owner) : programDir_(std::move(programDir)), owner_(owner) {}
     void open(const std::string& target) override;
 
     // The help window shown in place of a viewer, while it is open.
@@ -37,7 +52,7 @@ private:
     void showInWindow(const QString& path);
 
     QString programDir_;
-    QPointer<QWidget> owner_;
+    QWidget* owner_;
     QPointer<QWidget> help_;
 };
 

@@ -5,15 +5,57 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include "persist/bonus_screen_model.h"
 #include "ui/screens/about_box.h"
 #include "ui/screens/bonus_screen.h"
 #include "ui/screens/card_back_dialog.h"
 #include "ui/screens/settings_dialog.h"
 #include "ui/screens/statistics_dialog.h"
 
-#include "ui/screens/start_screen.h"
-
 namespace liorna {
+
+// Timers whose ticks are events like any other: a save error met in a tick reaches the message sink,
+// and the table is rendered after it.
+class QtScreens::DeliveringTimers : public Timers {
+public:
+    DeliveringTimers(Timers& timers, GameEngine& engine) : timers_(timers), engine_(engine) {}
+    TimerId create(std::function<void()> tick, int intervalMs) override
+    {
+        GameEngine& engine = engine_;
+        return timers_.create([&engine, tick = std::move(tick)] { engine.deliver(tick); }, intervalMs);
+    }
+    void start(TimerId id) override { timers_.start(id); }
+    void stop(TimerId id) override { timers_.stop(id); }
+    void destroy(TimerId id) override { timers_.destroy(id); }
+    void setInterval(TimerId id, int intervalMs) override { timers_.setInterval(id, intervalMs); }
+    int interval(TimerId id) const override { return timers_.interval(id); }
+    bool isActive(TimerId id) const override { return timers_.isActive(id); }
+    std::int64_t now() const override { return timers_.now(); }
+
+private:
+    Timers& timers_;
+    GameEngine& engine_;
+};
+
+QtScreens::QtScreens(QWidget* owner, GameEngine& engine, QtScreenPorts ports)
+    : owner_(owner), engine_(engine), ports_(ports),
+      timers_(std::make_unique<DeliveringTimers>(ports.timers, engine))
+{
+}
+
+QtScreens::~QtScreens() = default;
+
+EventBoundary QtScreens::boundary()
+{
+    GameEngine& engine = engine_;
+    return [&engine](const std::function<void()>& event) { engine.deliver(event); };
+}
+
+std::function<void(const std::string&)> QtScreens::reporter()
+{
+    MessageSink& messages = ports_.messages;
+    return [&messages](const std::string& text) { messages.showError(text); };
+}
 
 void QtScreens::openStart(StartScreenModel& model)
 {
@@ -24,9 +66,9 @@ void QtScreens::openStart(StartScreenModel& model)
 
 void QtScreens::openMatchStatus()
 {
-    GameEngine* engine = engine_;
+    GameEngine& engine = engine_;
     matchStatus_ = new MatchStatusScreen(
-        engine->matchStatus(), [engine] { engine->deliver([engine] { engine->clickMatchStatus(); }); },
+        engine.matchStatus(), [&engine] { engine.deliver([&engine] { engine.clickMatchStatus(); }); },
         owner_);
     matchStatus_->setAttribute(Qt::WA_DeleteOnClose);
     matchStatus_->open();
@@ -34,6 +76,7 @@ void QtScreens::openMatchStatus()
 
 void QtScreens::show(QDialog* dialog)
 {
+    dialog_ = dialog;
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->open();
@@ -41,75 +84,61 @@ void QtScreens::show(QDialog* dialog)
         dialog->move(s->geometry().center() - dialog->rect().center());
 }
 
-std::function<void(const std::string&)> QtScreens::reporter()
-{
-    MessageSink* messages = messages_;
-    return [messages](const std::string& text) { messages->showError(text); };
-}
-
 void QtScreens::openBonus(bool reveal)
 {
     std::optional<int> mode;
     if (reveal)
-        mode = engine_->matchMode;
-    // The previous screen is gone (it was modal); its reveal goes with it.
-    bonus_ = std::make_unique<BonusReveal>(*timers_, engine_->settings(), mode);
-    Shell* shell = shell_;
-    GameEngine* engine = engine_;
-    auto* screen = new BonusScreen(
-        *bonus_, engine_->programDir(), [shell](const std::string& folder) { shell->open(folder); },
-        reporter(), owner_);
+        mode = engine_.matchMode;
+    auto model =
+        std::make_unique<BonusScreenModel>(*timers_, engine_.settings(), mode, ports_.pictures, ports_.shell);
+    model->report = reporter();
+    auto* screen = new BonusScreen(std::move(model), boundary(), owner_);
     // A completed picture may have become a card back: the table's backs follow the file.
+    GameEngine& engine = engine_;
     QObject::connect(screen, &QDialog::finished, screen,
-                     [engine] { engine->deliver([engine] { engine->applySettings(); }); });
+                     [&engine] { engine.deliver([&engine] { engine.applySettings(); }); });
     show(screen);
 }
 
 void QtScreens::openCardBack()
 {
-    GameEngine* engine = engine_;
-    auto report = reporter();
-    auto* dialog = new CardBackDialog(
-        engine->cardBackChoice, engine->availableBackCount,
-        [engine, report](const std::string& chosen) {
-            try {
-                engine->chooseCardBack(chosen);
-            } catch (const UserError& error) {
-                report(error.what());
-                return false;
-            }
-            engine->deliver([] {});
-            return true;
-        },
-        engine->cardBackPicture, owner_);
-    show(dialog);
+    GameEngine& engine = engine_;
+    show(new CardBackDialog(
+        engine.cardBackChoice, engine.availableBackCount, boundary(),
+        [&engine](const std::string& chosen) { engine.chooseCardBack(chosen); }, engine.cardBackPicture,
+        owner_));
 }
 
 void QtScreens::openSettings()
 {
-    settings_ = std::make_unique<SettingsDialogModel>(engine_->settings());
-    GameEngine* engine = engine_;
-    auto* dialog = new SettingsDialog(
-        *settings_, [engine] { engine->deliver([engine] { engine->applySettings(); }); }, reporter(), owner_);
-    show(dialog);
+    GameEngine& engine = engine_;
+    show(new SettingsDialog(
+        std::make_unique<SettingsDialogModel>(engine.settings()), boundary(),
+        [&engine] { engine.applySettings(); }, owner_));
 }
 
 void QtScreens::openStatistics()
 {
-    statistics_ = std::make_unique<StatisticsModel>(engine_->settings());
-    QWidget* owner = owner_;
-    auto confirm = [owner] {
-        return QMessageBox::question(
-                   owner, QStringLiteral("Сброс данных"),
-                   QStringLiteral("Вы уверены что хотите сбросить все статистические данные?"),
-                   QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    // The question is window-modal over the dialog and answers through a callback: no nested loop.
+    auto ask = [](QWidget* dialog, std::function<void(bool)> answer) {
+        auto* box =
+            new QMessageBox(QMessageBox::Question, QStringLiteral("Сброс данных"),
+                            QStringLiteral("Вы уверены что хотите сбросить все статистические данные?"),
+                            QMessageBox::Ok | QMessageBox::Cancel, dialog);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::WindowModal);
+        QObject::connect(box, &QDialog::finished, box, [box, answer = std::move(answer)] {
+            answer(box->standardButton(box->clickedButton()) == QMessageBox::Ok);
+        });
+        box->open();
     };
-    show(new StatisticsDialog(*statistics_, confirm, reporter(), owner_));
+    show(
+        new StatisticsDialog(std::make_unique<StatisticsModel>(engine_.settings()), boundary(), ask, owner_));
 }
 
 void QtScreens::openAbout()
 {
-    show(new AboutBox(QDir(QString::fromStdString(engine_->programDir().string())).filePath("Orvel.avi"),
+    show(new AboutBox(QDir(QString::fromStdString(engine_.programDir().string())).filePath("Orvel.avi"),
                       reporter(), owner_));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The Screens port on Qt: each screen is opened window-modally with open(), never a nested loop.
+// The Screens port on Qt: each screen is opened with open(), never a nested loop, and owns its model;
+// every click and tick it hands to the core goes through the engine's deliver.
 
 #include <QDialog>
 #include <QPointer>
@@ -7,20 +8,29 @@
 #include <memory>
 
 #include "engine/game_engine.h"
-#include "persist/bonus_reveal.h"
-#include "persist/settings_model.h"
-#include "persist/statistics_model.h"
+#include "platform/picture_writer.h"
 #include "platform/ports.h"
 #include "platform/screens.h"
+#include "ui/event_boundary.h"
 #include "ui/screens/match_status_screen.h"
 #include "ui/screens/start_screen.h"
 
 namespace liorna {
 
+// The ports the screens use beside the engine's.
+struct QtScreenPorts {
+    Timers& timers;
+    MessageSink& messages;
+    Shell& shell;
+    PictureWriter& pictures;
+};
+
 class QtScreens : public Screens {
 public:
-    void setOwner(QWidget* owner) { owner_ = owner; }
-    void setEngine(GameEngine* engine) { engine_ = engine; }
+    // The engine and the screens need each other: `engine` and `owner` are only kept here and used
+    // once a screen opens, so both may still be under construction.
+    QtScreens(QWidget* owner, GameEngine& engine, QtScreenPorts ports);
+    ~QtScreens() override;
     void openStart(StartScreenModel& model) override;
     void openMatchStatus() override;
     void openBonus(bool reveal) override;
@@ -28,33 +38,31 @@ public:
     void openSettings() override;
     void openStatistics() override;
     void openAbout() override;
-    void setPorts(MessageSink* messages, Shell* shell, Timers* timers)
-    {
-        timers_ = timers;
-        messages_ = messages;
-        shell_ = shell;
-    }
     // Shows the state of the open screens after an event.
     void render();
     void close(ScreenId screen) override;
     void quit() override;
     StartScreen* startScreen() const { return start_; }
     MatchStatusScreen* matchStatusScreen() const { return matchStatus_; }
+    // The screen opened last by openBonus, openCardBack, openSettings, openStatistics or openAbout,
+    // while it is open.
+    QDialog* dialog() const { return dialog_; }
 
 private:
-    QWidget* owner_ = nullptr;
+    class DeliveringTimers;
+
+    void show(QDialog* dialog);
+    EventBoundary boundary();
+    std::function<void(const std::string&)> reporter();
+
+    QWidget* owner_;
+    GameEngine& engine_;
+    QtScreenPorts ports_;
+    // The screens' own timers (the bonus reveal) tick through the engine's deliver, like its own.
+    std::unique_ptr<DeliveringTimers> timers_;
     QPointer<StartScreen> start_;
     QPointer<MatchStatusScreen> matchStatus_;
-    GameEngine* engine_ = nullptr;
-    MessageSink* messages_ = nullptr;
-    Shell* shell_ = nullptr;
-    // The models of the open dialog; each opening starts from fresh ones.
-    std::unique_ptr<StatisticsModel> statistics_;
-    std::unique_ptr<SettingsDialogModel> settings_;
-    std::unique_ptr<BonusReveal> bonus_;
-    Timers* timers_ = nullptr;
-    void show(QDialog* dialog);
-    std::function<void(const std::string&)> reporter();
+    QPointer<QDialog> dialog_;
 };
 
 } // namespace liorna

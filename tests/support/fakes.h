@@ -7,7 +7,11 @@
 #include <string>
 #include <vector>
 
+#include <fstream>
+
 #include "engine/start_screen_model.h"
+#include "persist/settings_file.h"
+#include "platform/picture_writer.h"
 #include "platform/ports.h"
 #include "platform/screens.h"
 
@@ -39,6 +43,34 @@ class RecordingShell : public Shell {
 public:
     void open(const std::string& target) override { opened.push_back(target); }
     std::vector<std::string> opened;
+};
+
+// Writes a small stand-in file where the picture would go, so a story can see the file; like the
+// real writer it honours a read-only or missing folder.
+class RecordingPictureWriter : public PictureWriter {
+public:
+    explicit RecordingPictureWriter(std::filesystem::path programDir) : programDir_(std::move(programDir)) {}
+    void write(const Picture& picture, int scale, const std::string& relativePath) override
+    {
+        const auto target = programDir_ / relativePath;
+        const UserError failure("Cannot create file " + relativePath);
+        if (!canWrite(target.parent_path()) || (std::filesystem::exists(target) && !canWrite(target)))
+            throw failure;
+        std::ofstream out(target, std::ios::binary | std::ios::trunc);
+        out << describe(picture) << " x" << scale << "\n";
+        if (!out)
+            throw failure;
+        written.push_back({picture, scale, relativePath});
+    }
+    struct Write {
+        Picture picture;
+        int scale;
+        std::string path;
+    };
+    std::vector<Write> written;
+
+private:
+    std::filesystem::path programDir_;
 };
 
 class RecordingScreens : public Screens {

@@ -50,6 +50,7 @@ Harness::Harness()
     std::filesystem::remove_all(dir);
     writeProgramFolder(dir);
     cues = RecordingCues(dir);
+    pictures = RecordingPictureWriter(dir);
 }
 
 Harness::~Harness()

@@ -39,6 +39,7 @@ public:
     RecordingMessages messages;
     RecordingScreens screens;
     RecordingShell shell;
+    RecordingPictureWriter pictures{std::filesystem::path()};
     bool exited = false;
     // A screen the driver runs itself (the bonus reveal) that is still counting.
     std::function<bool()> screenPending;

@@ -3,11 +3,14 @@
 #include <QCheckBox>
 #include <QImageReader>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSlider>
 #include <QtTest>
 
 #include "harness.h"
+#include "ui/art/picture_art.h"
+#include "ui/jpeg_picture_writer.h"
 #include "ui/picture_label.h"
 #include "ui/qt_timers.h"
 #include "ui/screens/bonus_screen.h"
@@ -44,6 +47,23 @@ struct Program {
     void breakSaving() { std::filesystem::remove_all(h.dir / "Setting"); }
 };
 
+// The engine's boundary as the dialogs see it: a UserError is reported, not thrown on.
+struct Boundary {
+    std::vector<std::string> reports;
+    int events = 0;
+    EventBoundary deliver()
+    {
+        return [this](const std::function<void()>& event) {
+            ++events;
+            try {
+                event();
+            } catch (const UserError& error) {
+                reports.push_back(error.what());
+            }
+        };
+    }
+};
+
 void hover(QWidget* widget)
 {
     QEvent enter(QEvent::Enter);
@@ -60,9 +80,7 @@ void DialogsTest::statisticsLayoutAndCounts()
         p.file.setLine(5 + row, won[row]);
         p.file.setLine(11 + row, row == 1 ? "x" : "1");
     }
-    StatisticsModel model(p.file);
-    StatisticsDialog d(
-        model, [] { return false; }, [](const std::string&) {});
+    StatisticsDialog d(std::make_unique<StatisticsModel>(p.file), nullptr, nullptr);
     QCOMPARE(d.windowTitle(), QStringLiteral("Статистика"));
     QCOMPARE(d.size(), QSize(301, 403));
     QCOMPARE(d.minimumSize(), d.maximumSize());
@@ -91,9 +109,7 @@ void DialogsTest::statisticsShowsWideCountsWhole()
     p.file.setLine(5, "99999999999999999999");
     p.file.setLine(10, "9223372036854775807");
     p.file.setLine(16, "2147483648");
-    StatisticsModel model(p.file);
-    StatisticsDialog d(
-        model, [] { return false; }, [](const std::string&) {});
+    StatisticsDialog d(std::make_unique<StatisticsModel>(p.file), nullptr, nullptr);
     QCOMPARE(d.wonLabel(6)->text(), QStringLiteral("109223372036854775806"));
     for (std::size_t row = 0; row <= 6; ++row)
         for (QLabel* label : {d.wonLabel(row), d.lostLabel(row)}) {
@@ -109,34 +125,44 @@ void DialogsTest::statisticsResetAsksThenSavesAndCloses()
 {
     Program p;
     p.file.setLine(8, "4");
-    StatisticsModel model(p.file);
-    bool answer = false;
+    Boundary b;
+    // The question is answered later, as a box opened without a nested loop answers.
+    std::vector<std::function<void(bool)>> questions;
+    StatisticsDialog d(std::make_unique<StatisticsModel>(p.file), b.deliver(),
+                       [&](QWidget* over, std::function<void(bool)> answer) {
+                           QCOMPARE(over, static_cast<QWidget*>(&d));
+                           questions.push_back(std::move(answer));
+                       });
     int asked = 0;
-    std::vector<std::string> reports;
-    StatisticsDialog d(
-        model,
-        [&] {
-            ++asked;
-            return answer;
-        },
-        [&](const std::string& text) { reports.push_back(text); });
+    auto answer = [&](bool ok) {
+        QCOMPARE(questions.size(), std::size_t(1));
+        ++asked;
+        auto pending = std::move(questions.back());
+        questions.clear();
+        pending(ok);
+    };
     QSignalSpy accepted(&d, &QDialog::accepted);
 
+    // Nothing happens until the answer comes; Cancel keeps the counts.
     d.resetButton()->click();
-    QCOMPARE(asked, 1);
+    QCOMPARE(p.file.line(8), std::string("4"));
+    answer(false);
     QCOMPARE(p.file.line(8), std::string("4"));
     QCOMPARE(accepted.count(), 0);
+    QCOMPARE(b.events, 0);
 
-    // A failed save is reported and the dialog stays open.
-    answer = true;
+    // A failed save is reported through the boundary and the dialog stays open.
     p.breakSaving();
     d.resetButton()->click();
-    QCOMPARE(reports.size(), std::size_t(1));
-    QVERIFY(reports[0].find("Cannot create file") != std::string::npos);
+    answer(true);
+    QCOMPARE(b.reports, std::vector<std::string>{"Cannot create file Setting/XP.kvz"});
     QCOMPARE(accepted.count(), 0);
 
     writeProgramFolder(p.h.dir);
     d.resetButton()->click();
+    answer(true);
+    QCOMPARE(asked, 3);
+    QCOMPARE(b.events, 2);
     QCOMPARE(accepted.count(), 1);
     SettingsFile again(p.h.dir);
     again.load();
@@ -148,11 +174,9 @@ void DialogsTest::settingsLayoutAndSave()
 {
     Program p;
     p.file.setLine(3, "99");
-    SettingsDialogModel model(p.file);
     int applied = 0;
-    std::vector<std::string> reports;
-    SettingsDialog d(
-        model, [&] { ++applied; }, [&](const std::string& text) { reports.push_back(text); });
+    Boundary b;
+    SettingsDialog d(std::make_unique<SettingsDialogModel>(p.file), b.deliver(), [&] { ++applied; });
     QCOMPARE(d.windowTitle(), QStringLiteral("Настройки"));
     QCOMPARE(d.size(), QSize(274, 386));
     QCOMPARE(d.soundBox()->geometry(), r(16, 32, 209, 17));
@@ -212,7 +236,7 @@ void DialogsTest::settingsLayoutAndSave()
     d.speed2Bar()->setValue(2);
     p.breakSaving();
     d.saveButton()->click();
-    QCOMPARE(reports.size(), std::size_t(1));
+    QCOMPARE(b.reports, std::vector<std::string>{"Cannot create file Setting/XP.kvz"});
     QCOMPARE(applied, 0);
     QCOMPARE(accepted.count(), 0);
     // The file's lines keep their old value (the change is not saved later by anyone else); the
@@ -233,11 +257,13 @@ void DialogsTest::settingsLayoutAndSave()
 
 void DialogsTest::cardBackLayoutArrowsAndOk()
 {
-    bool okResult = false;
+    bool okFails = true;
     std::vector<std::string> chosen;
-    CardBackDialog d("14", "15", [&](const std::string& number) {
+    Boundary b;
+    CardBackDialog d("14", "15", b.deliver(), [&](const std::string& number) {
         chosen.push_back(number);
-        return okResult;
+        if (okFails)
+            throw UserError("Cannot create file Setting/XP.kvz");
     });
     QCOMPARE(d.windowTitle(), QStringLiteral("Рубашка колоды"));
     QCOMPARE(d.size(), QSize(319, 189));
@@ -266,34 +292,86 @@ void DialogsTest::cardBackLayoutArrowsAndOk()
     QTest::mouseClick(d.leftArrow(), Qt::LeftButton);
     QCOMPARE(d.preview()->picture(), Picture::back(15));
 
+    // Every step and hover ran in the core, through the boundary.
+    QCOMPARE(b.events, 5);
+
+    // A choice that cannot be saved is reported and the dialog stays open.
     QSignalSpy accepted(&d, &QDialog::accepted);
     d.okButton()->click();
+    QCOMPARE(b.reports, std::vector<std::string>{"Cannot create file Setting/XP.kvz"});
     QCOMPARE(accepted.count(), 0);
-    okResult = true;
+    okFails = false;
     d.okButton()->click();
     QCOMPARE(accepted.count(), 1);
     QCOMPARE(chosen, (std::vector<std::string>{"15", "15"}));
 
-    CardBackDialog cancelled("3", "15", [&](const std::string& number) {
-        chosen.push_back(number);
-        return true;
-    });
+    CardBackDialog cancelled("3", "15", b.deliver(),
+                             [&](const std::string& number) { chosen.push_back(number); });
     QSignalSpy rejected(&cancelled, &QDialog::rejected);
     cancelled.cancelButton()->click();
     QCOMPARE(rejected.count(), 1);
     QCOMPARE(chosen.size(), std::size_t(2));
 }
 
+namespace {
+
+// A bonus screen over the program's settings, exporting through the real JPEG writer.
+struct Bonus {
+    Program& p;
+    QtTimers timers;
+    JpegPictureWriter writer{p.h.dir};
+    RecordingShell shell;
+    std::vector<std::string> reports;
+    BonusScreen screen;
+    Bonus(Program& program, std::optional<int> revealMatchMode)
+        : p(program),
+          screen(std::make_unique<BonusScreenModel>(timers, p.file, revealMatchMode, writer, shell),
+                 [this](const std::function<void()>& event) {
+                     try {
+                         event();
+                     } catch (const UserError& error) {
+                         reports.push_back(error.what());
+                     }
+                 })
+    {
+    }
+};
+
+// Mean difference per channel of two images of one size.
+double meanDifference(const QImage& a, const QImage& b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb u = x.pixel(col, row);
+            const QRgb v = y.pixel(col, row);
+            sum +=
+                std::abs(qRed(u) - qRed(v)) + std::abs(qGreen(u) - qGreen(v)) + std::abs(qBlue(u) - qBlue(v));
+        }
+    return sum / (3.0 * x.width() * x.height());
+}
+
+// The picture on black, drawn at `ratio` and shown at 568 x 768.
+QImage onBlack(const Picture& picture, qreal ratio)
+{
+    QImage image(568, 768, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(image.rect()), art::render(picture, ratio));
+    return image;
+}
+
+} // namespace
+
 void DialogsTest::bonusGalleryLayoutAndExport()
 {
     Program p;
     p.file.setLine(0, "17");
-    QtTimers timers;
-    BonusReveal reveal(timers, p.file, std::nullopt);
-    std::vector<std::string> opened, reports;
-    BonusScreen s(
-        reveal, p.h.dir, [&](const std::string& folder) { opened.push_back(folder); },
-        [&](const std::string& text) { reports.push_back(text); });
+    Bonus b(p, std::nullopt);
+    BonusScreen& s = b.screen;
     QCOMPARE(s.windowTitle(), QStringLiteral("Бонус за победу"));
     QCOMPARE(s.size(), QSize(527, 401));
     QVERIFY(!s.galleryPanel()->isHidden());
@@ -316,18 +394,33 @@ void DialogsTest::bonusGalleryLayoutAndExport()
     QVERIFY(!s.saveButton()->isEnabled());
     QTest::mouseClick(s.thumbnail(2), Qt::LeftButton);
     QVERIFY(s.saveButton()->isEnabled());
+    QVERIFY(s.thumbnail(2)->selected());
     s.saveButton()->click();
-    QCOMPARE(reports, std::vector<std::string>{});
-    QCOMPARE(opened, std::vector<std::string>{"pictures"});
+    QCOMPARE(b.reports, std::vector<std::string>{});
+    QCOMPARE(b.shell.opened, std::vector<std::string>{"pictures"});
+
+    // A real JPEG of the picture drawn at eight times its size, not the small picture stretched.
     const auto file = p.h.dir / std::filesystem::path(BonusProgress::exportPath(2));
     QImageReader reader(QString::fromStdString(file.string()));
     QCOMPARE(reader.format(), QByteArray("jpeg"));
-    QCOMPARE(reader.size(), QSize(71, 96));
+    QCOMPARE(reader.size(), QSize(568, 768));
+    const QImage written = reader.read();
+    const double toArt = meanDifference(written, onBlack(Picture::bonus(2), 8));
+    const double toStretched = meanDifference(written, onBlack(Picture::bonus(2), 1));
+    QVERIFY2(toArt < 3, qPrintable(QString::number(toArt)));
+    QVERIFY2(toStretched > 2 * toArt, qPrintable(QStringLiteral("%1 %2").arg(toArt).arg(toStretched)));
 
+    // A folder that is missing or marked read-only: the message names the file, no folder opens.
+    const std::string expected = "Cannot create file pictures/Бонусная картинка_2.jpg";
+    std::filesystem::remove(file);
+    std::filesystem::permissions(p.h.dir / "pictures", std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    s.saveButton()->click();
     std::filesystem::remove_all(p.h.dir / "pictures");
     s.saveButton()->click();
-    QCOMPARE(reports, std::vector<std::string>{"Cannot create file pictures/Бонусная картинка_2.jpg"});
-    QCOMPARE(opened.size(), std::size_t(1));
+    QCOMPARE(b.reports, (std::vector<std::string>{expected, expected}));
+    QCOMPARE(b.shell.opened.size(), std::size_t(1));
+    QVERIFY(!std::filesystem::exists(file));
 }
 
 void DialogsTest::bonusRevealStepsCommitsAndShowsTheGallery()
@@ -336,10 +429,9 @@ void DialogsTest::bonusRevealStepsCommitsAndShowsTheGallery()
     p.file.setLine(0, "17");
     p.file.setLine(1, "17");
     p.file.setLine(19, "18");
-    QtTimers timers;
-    BonusReveal reveal(timers, p.file, 6);
-    BonusScreen s(
-        reveal, p.h.dir, [](const std::string&) {}, [](const std::string&) {});
+    Bonus b(p, 6);
+    BonusScreen& s = b.screen;
+    BonusReveal& reveal = s.model().reveal();
     QVERIFY(!s.revealPanel()->isHidden());
     QVERIFY(s.galleryPanel()->isHidden());
     QCOMPARE(s.revealPicture()->geometry(), r(224, 152, 71, 96));
@@ -348,14 +440,21 @@ void DialogsTest::bonusRevealStepsCommitsAndShowsTheGallery()
     QCOMPARE(s.revealPicture()->picture(), Picture::bonus(4));
     QCOMPARE(s.revealCover()->picture(), Picture::cover(0));
 
+    // The page buttons switch between the uncovering and the gallery while it runs.
+    s.galleryButton()->click();
+    QVERIFY(!s.galleryPanel()->isHidden());
+    QVERIFY(!s.backButton()->isHidden());
+    s.backButton()->click();
+    QVERIFY(!s.revealPanel()->isHidden());
+
     for (int step = 1; step <= 13; ++step) {
-        s.advanceReveal();
+        reveal.step();
         QCOMPARE(s.revealCover()->picture(), Picture::cover(std::min(step, 9)));
-        QVERIFY(!s.committed());
+        QVERIFY(!reveal.committed());
     }
     QCOMPARE(p.file.line(1), std::string("17"));
-    s.advanceReveal();
-    QVERIFY(s.committed());
+    reveal.step();
+    QVERIFY(reveal.committed());
     QVERIFY(!s.galleryPanel()->isHidden());
     QVERIFY(s.backButton()->isHidden());
     QCOMPARE(p.file.line(0), std::string("16"));
@@ -365,7 +464,7 @@ void DialogsTest::bonusRevealStepsCommitsAndShowsTheGallery()
     QVERIFY(!s.thumbnail(4)->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(s.thumbnail(4)->isEnabled(), 4000);
     // Further ticks after the commit change nothing.
-    s.advanceReveal();
+    reveal.step();
     QCOMPARE(p.file.line(1), std::string("20"));
 }
 
@@ -376,17 +475,15 @@ void DialogsTest::bonusWinWithAllCompleteOnlyShowsTheGallery()
     p.file.setLine(1, "24");
     p.file.setLine(19, "35");
     p.file.save();
-    QtTimers timers;
-    BonusReveal reveal(timers, p.file, 3);
-    BonusScreen s(
-        reveal, p.h.dir, [](const std::string&) {}, [](const std::string&) {});
+    Bonus b(p, 3);
+    BonusScreen& s = b.screen;
     QVERIFY(!s.galleryPanel()->isHidden());
     QVERIFY(s.backButton()->isHidden());
     for (int place = 1; place <= 20; ++place)
         QVERIFY(s.thumbnail(place)->isEnabled());
     s.show();
-    s.advanceReveal();
-    QVERIFY(!s.committed());
+    s.model().reveal().step();
+    QVERIFY(!s.model().reveal().committed());
     QCOMPARE(s.revealCover()->picture(), Picture::cover(0));
     SettingsFile again(p.h.dir);
     again.load();

@@ -55,7 +55,7 @@ private slots:
     void openerWithoutViewerFallsBackToTheWindow()
     {
         stageOpener(3); // what xdg-open answers in a bare X session: "no method available"
-        DesktopShell shell(program_.path());
+        DesktopShell shell(program_.path(), nullptr);
         shell.open("Help/index.htm");
         QTRY_VERIFY(shell.helpWindow() && shell.helpWindow()->isVisible());
         auto* window = qobject_cast<HelpWindow*>(shell.helpWindow());
@@ -74,7 +74,7 @@ private slots:
     void viewerThatOpensThePageLeavesNoWindow()
     {
         stageOpener(0);
-        DesktopShell shell(program_.path());
+        DesktopShell shell(program_.path(), nullptr);
         shell.open("Help/index.htm");
         QTRY_VERIFY(QFile::exists(marker()));
         QFile asked(marker());
@@ -87,7 +87,7 @@ private slots:
 
     void noOpenerAtAllFallsBackToTheWindow()
     {
-        DesktopShell shell(program_.path());
+        DesktopShell shell(program_.path(), nullptr);
         shell.open("Help/index.htm");
         QTRY_VERIFY(shell.helpWindow() && shell.helpWindow()->isVisible());
         delete shell.helpWindow();
@@ -96,7 +96,7 @@ private slots:
     void missingPageIsNotReported()
     {
         stageOpener(3);
-        DesktopShell shell(program_.path());
+        DesktopShell shell(program_.path(), nullptr);
         shell.open("Help/missing.htm");
         QTest::qWait(500);
         QVERIFY(!shell.helpWindow());
@@ -107,7 +107,7 @@ private slots:
     {
         // Nothing here can open it, as with the page above, yet a folder never becomes a help window.
         QDir(program_.path()).mkpath(QStringLiteral("pictures"));
-        DesktopShell shell(program_.path());
+        DesktopShell shell(program_.path(), nullptr);
         shell.open("pictures");
         QTest::qWait(300);
         QVERIFY(!shell.helpWindow());

@@ -1,10 +1,14 @@
-// The Qt screens open what the engine asks for: the match status screen after a deal, shown until
-// the engine closes it.
+// The Qt screens open what the engine asks for, and every window they open (a screen, a question, an
+// error) opens without a nested event loop: the calls return at once and the core keeps running.
 
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
 
 #include "harness.h"
+#include "ui/qt_ports.h"
 #include "ui/qt_screens.h"
+#include "ui/screens/statistics_dialog.h"
 
 using namespace liorna;
 
@@ -12,44 +16,157 @@ class QtScreensTest : public QObject {
     Q_OBJECT
 private slots:
     void matchStatusScreenOpensAndCloses();
+    void statisticsResetAsksWithoutNesting();
+    void cardBackChoiceRunsThroughTheEngine();
+    void errorsWaitTheirTurnWithoutNesting();
 };
+
+namespace {
+
+// The engine with the Qt screens over recording ports, built in the program's order.
+struct Parts {
+    std::filesystem::path dir;
+    VirtualTimers timers;
+    SeededRandom random{1};
+    RecordingCues cues{dir};
+    RecordingMessages messages;
+    RecordingShell shell;
+    RecordingPictureWriter pictures{dir};
+    QtScreens screens{&owner, engine, QtScreenPorts{timers, messages, shell, pictures}};
+    GameEngine engine{EnginePorts{timers, random, cues, messages, screens, shell, dir}};
+    // Last, so that the screens it owns go before the parts they use.
+    QWidget owner;
+
+    explicit Parts(const char* name)
+        : dir(std::filesystem::temp_directory_path() / (name + std::to_string(::getpid())))
+    {
+        writeProgramFolder(dir);
+        owner.show();
+        engine.onTableChanged = [this] { screens.render(); };
+        engine.create();
+        timers.advance(1);
+        engine.deliver([&] { engine.startScreen()->press("Не играть"); });
+        QCoreApplication::processEvents();
+    }
+    ~Parts() { std::filesystem::remove_all(dir); }
+};
+
+// The box shown over everything else, once it has opened.
+QMessageBox* openBox()
+{
+    QMessageBox* box = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible())
+            box = b;
+    return box;
+}
+
+QMessageBox* openBoxIn(QWidget* parent)
+{
+    const auto boxes = parent->findChildren<QMessageBox*>();
+    for (QMessageBox* b : boxes)
+        if (b->isVisible())
+            return b;
+    return nullptr;
+}
+
+} // namespace
 
 void QtScreensTest::matchStatusScreenOpensAndCloses()
 {
-    const auto dir =
-        std::filesystem::temp_directory_path() / ("liorna-qtscreens-" + std::to_string(::getpid()));
-    writeProgramFolder(dir);
-    VirtualTimers timers;
-    SeededRandom random(1);
-    RecordingCues cues(dir);
-    RecordingMessages messages;
-    RecordingShell shell;
-    QtScreens screens;
+    Parts p("liorna-qtscreens-status-");
+    QVERIFY(!p.screens.startScreen() || !p.screens.startScreen()->isVisible());
+    p.engine.humanTrickPoints = 20;
+    p.engine.computerTrickPoints = 100;
+    p.engine.deliver([&] { p.engine.scoreDeal(); });
+    QVERIFY(p.screens.matchStatusScreen());
+    QVERIFY(p.screens.matchStatusScreen()->isVisible());
+    p.timers.advance(450 * 20);
+    QVERIFY(p.screens.matchStatusScreen()->isVisible());
+    p.timers.advance(450 + 1000);
+    QCoreApplication::processEvents();
+    QVERIFY(!p.screens.matchStatusScreen() || !p.screens.matchStatusScreen()->isVisible());
+    QVERIFY(p.messages.shown.empty());
+}
+
+void QtScreensTest::statisticsResetAsksWithoutNesting()
+{
+    Parts p("liorna-qtscreens-stats-");
+    p.engine.settings().setLine(6, "2");
+    p.engine.deliver([&] { p.engine.runCommand(MenuCommand::Statistics); });
+    auto* dialog = qobject_cast<StatisticsDialog*>(p.screens.dialog());
+    QVERIFY(dialog && dialog->isVisible());
+
+    // The click returns with the question open; the virtual clock still runs the core meanwhile.
+    for (const bool ok : {false, true}) {
+        dialog->resetButton()->click();
+        QMessageBox* box = openBoxIn(dialog);
+        QVERIFY(box);
+        QCOMPARE(box->windowTitle(), QStringLiteral("Сброс данных"));
+        QCOMPARE(box->text(), QStringLiteral("Вы уверены что хотите сбросить все статистические данные?"));
+        QCOMPARE(box->windowModality(), Qt::WindowModal);
+        p.timers.advance(100);
+        QCOMPARE(p.engine.settings().line(6), std::string("2"));
+        box->button(ok ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+        QCoreApplication::processEvents();
+        QCOMPARE(p.engine.settings().line(6), std::string(ok ? "0" : "2"));
+    }
+    QTRY_VERIFY(!p.screens.dialog());
+    QVERIFY(p.messages.shown.empty());
+}
+
+void QtScreensTest::cardBackChoiceRunsThroughTheEngine()
+{
+    Parts p("liorna-qtscreens-back-");
+    int renders = 0;
+    p.engine.onTableChanged = [&] { ++renders; };
+    p.engine.deliver([&] { p.engine.runCommand(MenuCommand::CardBack); });
+    auto* dialog = p.screens.dialog();
+    QVERIFY(dialog);
+    auto* ok = dialog->findChild<QPushButton*>();
+    QVERIFY(ok);
+    QCOMPARE(ok->text(), QStringLiteral("OK"));
+
+    // A choice that cannot be saved reaches the message sink through the engine, which renders after it.
+    std::filesystem::permissions(p.dir / "Setting", std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    renders = 0;
+    ok->click();
+    QCOMPARE(p.messages.shown, std::vector<std::string>{"Cannot create file Setting/XP.kvz"});
+    QCOMPARE(renders, 1);
+    QVERIFY(dialog->isVisible());
+    std::filesystem::permissions(p.dir / "Setting", std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    ok->click();
+    QCOMPARE(renders, 2);
+    QTRY_VERIFY(!p.screens.dialog());
+}
+
+void QtScreensTest::errorsWaitTheirTurnWithoutNesting()
+{
     QWidget owner;
     owner.show();
-    screens.setOwner(&owner);
-    screens.setPorts(&messages, &shell, &timers);
-    GameEngine engine(EnginePorts{timers, random, cues, messages, screens, shell, dir});
-    screens.setEngine(&engine);
-    engine.onTableChanged = [&screens] { screens.render(); };
-    engine.create();
-    timers.advance(1);
-    QVERIFY(screens.startScreen());
-    engine.deliver([&] { engine.startScreen()->press("Не играть"); });
+    MessageBoxSink sink(&owner);
+    int acknowledged = 0;
+    sink.afterLast = [&] { ++acknowledged; };
+    // Each call returns at once: the first error shows, the second waits for it.
+    sink.showError("first");
+    sink.showError("second");
+    QMessageBox* box = openBox();
+    QVERIFY(box);
+    QCOMPARE(box->text(), QStringLiteral("first"));
+    QCOMPARE(box->windowTitle(), QString::fromUtf8(PRODUCT_TITLE));
+    QCOMPARE(box->parentWidget(), &owner);
+    box->button(QMessageBox::Ok)->click();
+    QCOMPARE(acknowledged, 0);
     QCoreApplication::processEvents();
-
-    engine.humanTrickPoints = 20;
-    engine.computerTrickPoints = 100;
-    engine.deliver([&] { engine.scoreDeal(); });
-    QVERIFY(screens.matchStatusScreen());
-    QVERIFY(screens.matchStatusScreen()->isVisible());
-    timers.advance(450 * 20);
-    QVERIFY(screens.matchStatusScreen()->isVisible());
-    timers.advance(450 + 1000);
+    box = openBox();
+    QVERIFY(box);
+    QCOMPARE(box->text(), QStringLiteral("second"));
+    box->button(QMessageBox::Ok)->click();
+    QCOMPARE(acknowledged, 1);
     QCoreApplication::processEvents();
-    QVERIFY(!screens.matchStatusScreen() || !screens.matchStatusScreen()->isVisible());
-    QVERIFY(messages.shown.empty());
-    std::filesystem::remove_all(dir);
+    QTRY_VERIFY(!openBox());
 }
 
 QTEST_MAIN(QtScreensTest)

@@ -94,6 +94,11 @@ void Runner::check(const Command& c)
         const auto& opened = h_->shell.opened;
         std::vector<std::string> got(opened.begin() + static_cast<std::ptrdiff_t>(openedSeen_), opened.end());
         openedSeen_ = opened.size();
+        if (w[2] == "none") {
+            if (!got.empty())
+                fail("nothing opened", inQuotes(got.front()));
+            return;
+        }
         if (std::find(got.begin(), got.end(), w[2]) == got.end())
             fail("opened " + inQuotes(w[2]), got.empty() ? "nothing" : inQuotes(got.front()));
         return;
@@ -273,10 +278,10 @@ std::string Runner::fieldValue(const std::string& name)
     if (name == "bonusFrame") {
         if (!bonus_)
             throw Failure{"bonusFrame needs the bonus screen"};
-        return std::to_string(bonus_->currentFrame());
+        return std::to_string(bonus_->reveal().currentFrame());
     }
     if (name == "selectedThumbnail")
-        return std::to_string(selectedThumbnail_);
+        return std::to_string(bonus_ ? bonus_->selected() : 0);
     if (name == "dealsScored")
         return std::to_string(e.dealsScored);
     if (name == "ledCount")

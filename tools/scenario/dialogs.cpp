@@ -127,9 +127,9 @@ bool Runner::dialogCommand(const Command& c)
         const int place = parseInt(w[2]);
         if (place < 1 || place > BONUS_PICTURES)
             throw Failure{"thumbnail is 1 to 20"};
-        // A locked place takes no click; an open one is chosen for the export.
-        if (bonus_->progress().unlocked(place))
-            selectedThumbnail_ = place;
+        if (!bonus_->galleryShown())
+            throw Failure{"'click thumbnail' needs the gallery shown"};
+        e.deliver([&] { bonus_->select(place); });
         return true;
     }
     if (w[0] == "check") {
@@ -188,11 +188,31 @@ bool Runner::dialogCommand(const Command& c)
         answerOk_ = true;
         if (ok)
             attempt([&] { statistics_->resetAll(); });
+    } else if (h_->screens.top(ScreenId::Bonus) && bonus_) {
+        pressOnBonusScreen(caption);
     } else {
         return false;
     }
     syncDialogModels();
     return true;
+}
+
+void Runner::pressOnBonusScreen(const std::string& caption)
+{
+    GameEngine& e = engine();
+    BonusScreenModel& bonus = *bonus_;
+    // Only the buttons of the page on show can be pressed, and a disabled one cannot.
+    if (caption == "Сохранить" && bonus.galleryShown()) {
+        if (!bonus.saveEnabled())
+            throw Failure{"\"Сохранить\" is disabled until a thumbnail is clicked"};
+        e.deliver([&] { bonus.exportSelected(); });
+    } else if (caption == "<< Назад" && bonus.galleryShown() && bonus.backShown()) {
+        e.deliver([&] { bonus.showReveal(); });
+    } else if (caption == "Открытые картинки" && !bonus.galleryShown()) {
+        e.deliver([&] { bonus.showGallery(); });
+    } else {
+        throw Failure{"the bonus screen shows no button \"" + caption + "\""};
+    }
 }
 
 } // namespace liorna::scenario

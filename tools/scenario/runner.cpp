@@ -78,9 +78,10 @@ void Runner::ensureStarted()
         if (reveal)
             mode = h_->engine().matchMode;
         bonus_.reset();
-        bonus_ = std::make_unique<BonusReveal>(h_->timers, h_->engine().settings(), mode);
+        bonus_ = std::make_unique<BonusScreenModel>(h_->timers, h_->engine().settings(), mode, h_->pictures,
+                                                    h_->shell);
         bonus_->report = [this](const std::string& text) { h_->messages.showError(text); };
-        bonus_->start();
+        bonus_->reveal().start();
     };
     h_->screenPending = [this] { return bonus_ && bonus_->pending(); };
     // The program starts with its table, the engine and the start screen, at virtual time 0.

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "harness.h"
-#include "persist/bonus_reveal.h"
+#include "persist/bonus_screen_model.h"
 #include "persist/card_back_model.h"
 #include "persist/settings_model.h"
 #include "persist/statistics_model.h"
@@ -33,6 +33,7 @@ private:
     bool timeCommand(const Command& c);
     void check(const Command& c);
     bool dialogCommand(const Command& c);
+    void pressOnBonusScreen(const std::string& caption);
     void syncDialogModels();
     void ensureStarted();
     void settlePhase();
@@ -62,8 +63,7 @@ private:
     std::unique_ptr<CardBackModel> cardBack_;
     std::unique_ptr<SettingsDialogModel> settingsModel_;
     std::unique_ptr<StatisticsModel> statistics_;
-    std::unique_ptr<BonusReveal> bonus_;
-    int selectedThumbnail_ = 0;
+    std::unique_ptr<BonusScreenModel> bonus_;
     std::uint32_t refusalSeen_ = 0;
 
 public:

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "platform/ports.h"
 #include "ui/art/picture_art.h"
 #include "ui/fonts.h"
 #include "ui/picture_label.h"
@@ -70,6 +69,8 @@ void BonusThumbnail::setPicture(const Picture& picture)
 
 void BonusThumbnail::setSelected(bool selected)
 {
+    if (selected == selected_)
+        return;
     selected_ = selected;
     update();
 }
@@ -113,28 +114,18 @@ void BonusThumbnail::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
 }
 
-BonusScreen::BonusScreen(BonusReveal& reveal, std::filesystem::path programDir,
-                         std::function<void(const std::string&)> openFolder,
-                         std::function<void(const std::string&)> report, QWidget* parent)
+BonusScreen::BonusScreen(std::unique_ptr<BonusScreenModel> model, EventBoundary deliver, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      reveal_(reveal), progress_(reveal.progress()), programDir_(std::move(programDir)),
-      openFolder_(std::move(openFolder)), report_(std::move(report)), revealMode_(reveal.revealMode())
+      model_(std::move(model)), deliver_(std::move(deliver))
 {
     setWindowTitle(QStringLiteral("Бонус за победу"));
     setFixedSize(527, 401);
-    reveal_.report = report_;
-    reveal_.onStep = [this] { cover_->setPicture(Picture::cover(reveal_.currentFrame())); };
-    reveal_.onCommit = [this] { committedNow(); };
-    reveal_.onGalleryRefresh = [this] { refreshGallery(); };
+    model_->changed = [this] { render(); };
 
     buildRevealPanel();
     buildGalleryPanel();
-
-    refreshGallery();
-    // With all twenty complete there is nothing to uncover: the gallery is what a win brings.
-    showGallery(!revealMode_ || plan().stepCount() == 0);
-    back_->setVisible(revealMode_ && plan().stepCount() > 0);
+    render();
 }
 
 void BonusScreen::buildRevealPanel()
@@ -143,11 +134,10 @@ void BonusScreen::buildRevealPanel()
     picture_ = new PictureLabel(revealPanel_);
     picture_->setGeometry(224, 152, 71, 96);
     picture_->setClickable(false);
-    picture_->setPicture(plan().picture);
+    picture_->setPicture(model_->reveal().plan().picture);
     cover_ = new PictureLabel(revealPanel_);
     cover_->setGeometry(224, 152, 71, 96);
     cover_->setClickable(false);
-    cover_->setPicture(Picture::cover(plan().frameAt(0)));
     whiteText(revealPanel_,
               QStringLiteral("Вы сможете установить эту и другие открытые картинки в качестве рубашки карт"),
               QRect(120, 64, 289, 65), true)
@@ -158,7 +148,8 @@ void BonusScreen::buildRevealPanel()
         QRect(120, 264, 287, 65), true)
         ->setAlignment(Qt::AlignCenter);
     galleryButton_ = button(revealPanel_, QStringLiteral("Открытые картинки"), QRect(400, 368, 113, 25));
-    connect(galleryButton_, &QPushButton::clicked, this, [this] { showGallery(true); });
+    connect(galleryButton_, &QPushButton::clicked, this,
+            [this] { handle([this] { model_->showGallery(); }); });
 }
 
 void BonusScreen::buildGalleryPanel()
@@ -167,8 +158,8 @@ void BonusScreen::buildGalleryPanel()
     for (int place = 1; place <= BONUS_PICTURES; ++place) {
         auto* thumb = new BonusThumbnail(galleryPanel_);
         thumb->move(COLUMNS[(place - 1) % 5], ROWS[(place - 1) / 5]);
-        thumb->setEnabled(false);
-        connect(thumb, &BonusThumbnail::clicked, this, [this, place] { select(place); });
+        connect(thumb, &BonusThumbnail::clicked, this,
+                [this, place] { handle([this, place] { model_->select(place); }); });
         thumbnails_[static_cast<std::size_t>(place - 1)] = thumb;
     }
     auto* note = whiteText(galleryPanel_,
@@ -176,80 +167,42 @@ void BonusScreen::buildGalleryPanel()
                            QRect(8, 352, 423, 16), false);
     note->setWordWrap(false);
     save_ = button(galleryPanel_, QStringLiteral("Сохранить"), QRect(416, 368, 105, 25));
-    save_->setEnabled(false);
-    connect(save_, &QPushButton::clicked, this, &BonusScreen::exportSelected);
+    connect(save_, &QPushButton::clicked, this, [this] { handle([this] { model_->exportSelected(); }); });
     back_ = button(galleryPanel_, QStringLiteral("<< Назад"), QRect(296, 368, 105, 25));
-    connect(back_, &QPushButton::clicked, this, [this] { showGallery(false); });
+    connect(back_, &QPushButton::clicked, this, [this] { handle([this] { model_->showReveal(); }); });
 }
 
-void BonusScreen::showGallery(bool gallery)
+void BonusScreen::handle(const std::function<void()>& event)
 {
-    galleryPanel_->setVisible(gallery);
-    revealPanel_->setVisible(!gallery);
+    if (deliver_)
+        deliver_(event);
+    else
+        event();
+    render();
+}
+
+void BonusScreen::render()
+{
+    galleryPanel_->setVisible(model_->galleryShown());
+    revealPanel_->setVisible(!model_->galleryShown());
+    back_->setVisible(model_->backShown());
+    cover_->setPicture(Picture::cover(model_->reveal().currentFrame()));
+    for (int place = 1; place <= BONUS_PICTURES; ++place) {
+        BonusThumbnail* thumb = thumbnail(place);
+        const bool open = model_->open(place);
+        thumb->setPicture(model_->thumbnail(place));
+        thumb->setEnabled(open);
+        thumb->setCursor(open ? Qt::PointingHandCursor : Qt::ArrowCursor);
+        thumb->setSelected(place == model_->selected());
+    }
+    save_->setEnabled(model_->saveEnabled());
 }
 
 void BonusScreen::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     // The uncovering runs once per opening, from the first time the screen shows.
-    reveal_.start();
-}
-
-void BonusScreen::advanceReveal()
-{
-    reveal_.step();
-}
-
-void BonusScreen::committedNow()
-{
-    if (plan().completesPicture) {
-        showGallery(true);
-        back_->hide();
-    }
-}
-
-void BonusScreen::refreshGallery()
-{
-    for (int place = 1; place <= BONUS_PICTURES; ++place) {
-        BonusThumbnail* thumb = thumbnail(place);
-        const bool open = progress_.unlocked(place);
-        thumb->setPicture(open ? Picture::bonus(place) : Picture::of(PictureKind::Locked));
-        thumb->setEnabled(open);
-        thumb->setCursor(open ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    }
-}
-
-void BonusScreen::select(int place)
-{
-    if (selected_ != 0)
-        thumbnail(selected_)->setSelected(false);
-    selected_ = place;
-    thumbnail(place)->setSelected(true);
-    save_->setEnabled(true);
-}
-
-bool BonusScreen::exportSelected()
-{
-    if (selected_ == 0)
-        return false;
-    const std::string relative = BonusProgress::exportPath(selected_);
-    // JPEG has no transparency: the picture is laid on black, as the gallery shows it.
-    QImage image(pictureSize(Picture::bonus(selected_)).width, pictureSize(Picture::bonus(selected_)).height,
-                 QImage::Format_RGB32);
-    image.fill(Qt::black);
-    {
-        QPainter p(&image);
-        p.drawImage(0, 0, art::render(Picture::bonus(selected_), 1.0));
-    }
-    const std::filesystem::path target = programDir_ / std::filesystem::path(relative);
-    if (!image.save(QString::fromStdString(target.string()), "JPG", 95)) {
-        if (report_)
-            report_("Cannot create file " + relative);
-        return false;
-    }
-    if (openFolder_)
-        openFolder_("pictures");
-    return true;
+    handle([this] { model_->reveal().start(); });
 }
 
 } // namespace liorna

@@ -1,16 +1,15 @@
 #pragma once
-// "Бонус за победу": the uncovering after a won match and the gallery of completed pictures, from
-// which one can be exported as a JPEG file.
+// "Бонус за победу": the view of the BonusScreenModel, the uncovering after a won match and the gallery
+// of completed pictures, from which one can be exported.
 
 #include <QDialog>
 #include <QImage>
 #include <array>
-#include <filesystem>
 #include <functional>
-#include <optional>
-#include <string>
+#include <memory>
 
-#include "persist/bonus_reveal.h"
+#include "persist/bonus_screen_model.h"
+#include "ui/event_boundary.h"
 
 class QLabel;
 class QPushButton;
@@ -49,24 +48,13 @@ private:
 class BonusScreen : public QDialog {
     Q_OBJECT
 public:
-    // `revealMatchMode` set: opened after a won match of that mode, the uncovering starts when the screen
-    // is first shown; unset: the gallery only. `openFolder` receives the folder to show after an export
-    // ("pictures", relative to the program folder); `report` shows an error text.
-    BonusScreen(BonusReveal& reveal, std::filesystem::path programDir,
-                std::function<void(const std::string&)> openFolder,
-                std::function<void(const std::string&)> report, QWidget* parent = nullptr);
+    // Shows `model` and hands every click to the core through `deliver`. In reveal mode the uncovering
+    // starts when the screen is first shown.
+    BonusScreen(std::unique_ptr<BonusScreenModel> model, EventBoundary deliver, QWidget* parent = nullptr);
 
-    // One step of the uncovering (the timer's tick); commits after the last. Public so that a clock
-    // other than this screen's timer may drive it.
-    void advanceReveal();
-    std::size_t revealStep() const { return reveal_.revealStep(); }
-    const RevealPlan& plan() const { return reveal_.plan(); }
-    bool committed() const { return reveal_.committed(); }
-
-    // Places 1..20 from line 0; run at opening and 2.5 s after a picture completes.
-    void refreshGallery();
-    // Writes the selected picture; false (and reported) when the file cannot be written.
-    bool exportSelected();
+    BonusScreenModel& model() { return *model_; }
+    // Shows the model's state; the model's `changed` runs it after each tick of its clock.
+    void render();
 
     QWidget* revealPanel() const { return revealPanel_; }
     QWidget* galleryPanel() const { return galleryPanel_; }
@@ -83,17 +71,11 @@ protected:
 private:
     void buildRevealPanel();
     void buildGalleryPanel();
-    void showGallery(bool gallery);
-    void select(int place);
-    void committedNow();
+    // Runs a click in the core, then shows what it changed.
+    void handle(const std::function<void()>& event);
 
-    BonusReveal& reveal_;
-    BonusProgress& progress_;
-    std::filesystem::path programDir_;
-    std::function<void(const std::string&)> openFolder_;
-    std::function<void(const std::string&)> report_;
-    bool revealMode_ = false;
-    int selected_ = 0; // place 1..20, 0 for none yet
+    std::unique_ptr<BonusScreenModel> model_;
+    EventBoundary deliver_;
 
     QWidget* revealPanel_ = nullptr;
     QWidget* galleryPanel_ = nullptr;

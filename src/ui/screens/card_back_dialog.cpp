@@ -15,10 +15,12 @@ constexpr int RIGHT = 1;
 } // namespace
 
 CardBackDialog::CardBackDialog(std::string cardBackChoice, std::string availableBackCount,
-                               std::function<bool(const std::string&)> ok, Picture shown, QWidget* parent)
+                               EventBoundary deliver, std::function<void(const std::string&)> choose,
+                               Picture shown, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      model_(std::move(cardBackChoice), std::move(availableBackCount)), ok_(std::move(ok))
+      model_(std::move(cardBackChoice), std::move(availableBackCount)), deliver_(std::move(deliver)),
+      choose_(std::move(choose))
 {
     setWindowTitle(QStringLiteral("Рубашка колоды"));
     setFixedSize(319, 189);
@@ -42,16 +44,12 @@ CardBackDialog::CardBackDialog(std::string cardBackChoice, std::string available
         arrow->installEventFilter(this);
     }
     connect(right_, &PictureLabel::clicked, this, [this](Qt::MouseButton button) {
-        if (button == Qt::LeftButton && model_.rightGreen()) {
-            model_.next();
-            showPreview();
-        }
+        if (button == Qt::LeftButton && model_.rightGreen())
+            handle([this] { model_.next(); });
     });
     connect(left_, &PictureLabel::clicked, this, [this](Qt::MouseButton button) {
-        if (button == Qt::LeftButton && model_.leftGreen()) {
-            model_.previous();
-            showPreview();
-        }
+        if (button == Qt::LeftButton && model_.leftGreen())
+            handle([this] { model_.previous(); });
     });
 
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
@@ -71,10 +69,9 @@ bool CardBackDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Enter) {
         if (watched == right_ && !model_.rightGreen())
-            model_.pointerOverRight();
+            handle([this] { model_.pointerOverRight(); });
         else if (watched == left_ && !model_.leftGreen())
-            model_.pointerOverLeft();
-        showArrows();
+            handle([this] { model_.pointerOverLeft(); });
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -92,9 +89,29 @@ void CardBackDialog::showPreview()
     preview_->setPicture(model_.preview(preview_->picture()));
 }
 
+void CardBackDialog::handle(const std::function<void()>& event)
+{
+    if (deliver_)
+        deliver_(event);
+    else
+        event();
+    showArrows();
+    showPreview();
+}
+
 void CardBackDialog::pressOk()
 {
-    if (!ok_ || ok_(model_.candidate()))
+    bool chosen = false;
+    const auto event = [&] {
+        if (choose_)
+            choose_(model_.candidate());
+        chosen = true;
+    };
+    if (deliver_)
+        deliver_(event);
+    else
+        event();
+    if (chosen)
         accept();
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "persist/card_back_model.h"
+#include "ui/event_boundary.h"
 
 class QPushButton;
 
@@ -16,10 +17,11 @@ class PictureLabel;
 class CardBackDialog : public QDialog {
     Q_OBJECT
 public:
-    // `ok` stores and applies the chosen number; it returns false when that failed (already reported)
-    // and the dialog is to stay open. `shown` is the back the preview starts from when line 17 names none.
-    CardBackDialog(std::string cardBackChoice, std::string availableBackCount,
-                   std::function<bool(const std::string& chosen)> ok, Picture shown = Picture::none(),
+    // Steps and hovers change the model, and OK runs `choose` (store and apply the chosen number), in
+    // the core through `deliver`; when `choose` throws, the boundary reports it and the dialog stays
+    // open. `shown` is the back the preview starts from when line 17 names none.
+    CardBackDialog(std::string cardBackChoice, std::string availableBackCount, EventBoundary deliver,
+                   std::function<void(const std::string& chosen)> choose, Picture shown = Picture::none(),
                    QWidget* parent = nullptr);
 
     const CardBackModel& model() const { return model_; }
@@ -36,9 +38,12 @@ private:
     void showArrows();
     void showPreview();
     void pressOk();
+    // Runs a change of the model in the core, then shows the arrows and the preview.
+    void handle(const std::function<void()>& event);
 
     CardBackModel model_;
-    std::function<bool(const std::string&)> ok_;
+    EventBoundary deliver_;
+    std::function<void(const std::string&)> choose_;
     PictureLabel* preview_ = nullptr;
     PictureLabel* right_ = nullptr;
     PictureLabel* left_ = nullptr;

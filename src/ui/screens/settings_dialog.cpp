@@ -6,8 +6,6 @@
 #include <QPushButton>
 #include <QSlider>
 
-#include "platform/ports.h"
-
 #include "ui/fonts.h"
 
 namespace liorna {
@@ -43,31 +41,31 @@ QSlider* speedBar(QWidget* parent, int y, int value, const QString& toolTip)
 
 } // namespace
 
-SettingsDialog::SettingsDialog(SettingsDialogModel& model, std::function<void()> applied,
-                               std::function<void(const std::string&)> report, QWidget* parent)
+SettingsDialog::SettingsDialog(std::unique_ptr<SettingsDialogModel> model, EventBoundary deliver,
+                               std::function<void()> applied, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      model_(model), applied_(std::move(applied)), report_(std::move(report))
+      model_(std::move(model)), deliver_(std::move(deliver)), applied_(std::move(applied))
 {
     setWindowTitle(QStringLiteral("Настройки"));
     setFixedSize(274, 386);
 
     sound_ = new QCheckBox(QStringLiteral("Использовать звуковые эффекты"), this);
     sound_->setGeometry(16, 32, 209, 17);
-    sound_->setChecked(model_.soundOn);
+    sound_->setChecked(model_->soundOn);
     fitWidth(sound_, 209);
 
     auto* caption1 = new QLabel(QStringLiteral("Скорость анимации 1"), this);
     caption1->move(8, 72);
     caption1->adjustSize();
     speed1_ = speedBar(
-        this, 96, model_.speed1,
+        this, 96, model_->speed1,
         QStringLiteral(
             "Пауза перед тем, как взятка уходит со стола и начинается следующий ход: от 300 мс до 3 с"));
     auto* caption2 = new QLabel(QStringLiteral("Скорость анимации 2"), this);
     caption2->move(8, 152);
     caption2->adjustSize();
-    speed2_ = speedBar(this, 176, model_.speed2,
+    speed2_ = speedBar(this, 176, model_->speed2,
                        QStringLiteral("Пауза перед ответом компьютера на ваш ход: от 200 мс до 2 с"));
 
     save_ = new QPushButton(QStringLiteral("Сохранить"), this);
@@ -82,20 +80,24 @@ SettingsDialog::SettingsDialog(SettingsDialogModel& model, std::function<void()>
 
 void SettingsDialog::pressSave()
 {
-    model_.soundOn = sound_->isChecked();
-    model_.speed1 = speed1_->value();
-    model_.speed2 = speed2_->value();
-    try {
-        model_.save();
-    } catch (const UserError& error) {
-        // The new values are in memory but not applied; the player may fix the folder and try again.
-        if (report_)
-            report_(error.what());
-        return;
-    }
-    if (applied_)
-        applied_();
-    accept();
+    bool saved = false;
+    const auto event = [&] {
+        model_->soundOn = sound_->isChecked();
+        model_->speed1 = speed1_->value();
+        model_->speed2 = speed2_->value();
+        // After a failed save the new values are in memory but not applied; the player may fix the
+        // folder and try again.
+        model_->save();
+        if (applied_)
+            applied_();
+        saved = true;
+    };
+    if (deliver_)
+        deliver_(event);
+    else
+        event();
+    if (saved)
+        accept();
 }
 
 } // namespace liorna

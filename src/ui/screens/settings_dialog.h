@@ -3,9 +3,10 @@
 
 #include <QDialog>
 #include <functional>
-#include <string>
+#include <memory>
 
 #include "persist/settings_model.h"
+#include "ui/event_boundary.h"
 
 class QCheckBox;
 class QPushButton;
@@ -16,10 +17,10 @@ namespace liorna {
 class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    // `applied` runs after a successful save (the program applies the file again); `report` shows a
-    // save error, after which the dialog stays open.
-    SettingsDialog(SettingsDialogModel& model, std::function<void()> applied,
-                   std::function<void(const std::string&)> report, QWidget* parent = nullptr);
+    // "Сохранить" saves in the core through `deliver`, then runs `applied` there (the program applies
+    // the file again); after a failed save, which the boundary reports, the dialog stays open.
+    SettingsDialog(std::unique_ptr<SettingsDialogModel> model, EventBoundary deliver,
+                   std::function<void()> applied, QWidget* parent = nullptr);
 
     QCheckBox* soundBox() const { return sound_; }
     QSlider* speed1Bar() const { return speed1_; }
@@ -30,9 +31,9 @@ public:
 private:
     void pressSave();
 
-    SettingsDialogModel& model_;
+    std::unique_ptr<SettingsDialogModel> model_;
+    EventBoundary deliver_;
     std::function<void()> applied_;
-    std::function<void(const std::string&)> report_;
     QCheckBox* sound_ = nullptr;
     QSlider* speed1_ = nullptr;
     QSlider* speed2_ = nullptr;

@@ -1,10 +1,10 @@
 #include "ui/screens/statistics_dialog.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <algorithm>
 
-#include "platform/ports.h"
 #include "ui/fonts.h"
 
 namespace liorna {
@@ -34,11 +34,11 @@ QLabel* textLabel(QWidget* parent, const QString& text, const QFont& font, const
 
 } // namespace
 
-StatisticsDialog::StatisticsDialog(StatisticsModel& model, std::function<bool()> confirm,
-                                   std::function<void(const std::string&)> report, QWidget* parent)
+StatisticsDialog::StatisticsDialog(std::unique_ptr<StatisticsModel> model, EventBoundary deliver,
+                                   AskReset ask, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      model_(model), confirm_(std::move(confirm)), report_(std::move(report))
+      model_(std::move(model)), deliver_(std::move(deliver)), ask_(std::move(ask))
 {
     setWindowTitle(QStringLiteral("Статистика"));
     setFixedSize(DIALOG_WIDTH, 403);
@@ -83,11 +83,11 @@ StatisticsDialog::StatisticsDialog(StatisticsModel& model, std::function<bool()>
 void StatisticsDialog::refresh()
 {
     for (std::size_t row = 0; row < STATISTICS_ROWS; ++row) {
-        won_[row]->setText(QString::fromStdString(model_.wonText(row)));
-        lost_[row]->setText(QString::fromStdString(model_.lostText(row)));
+        won_[row]->setText(QString::fromStdString(model_->wonText(row)));
+        lost_[row]->setText(QString::fromStdString(model_->lostText(row)));
     }
-    won_[STATISTICS_ROWS]->setText(QString::fromStdString(model_.wonTotal()));
-    lost_[STATISTICS_ROWS]->setText(QString::fromStdString(model_.lostTotal()));
+    won_[STATISTICS_ROWS]->setText(QString::fromStdString(model_->wonTotal()));
+    lost_[STATISTICS_ROWS]->setText(QString::fromStdString(model_->lostTotal()));
     fitColumns();
 }
 
@@ -114,18 +114,33 @@ void StatisticsDialog::fitColumns()
 
 void StatisticsDialog::pressReset()
 {
-    // Without a question to ask (a test) the reset goes ahead.
-    if (confirm_ && !confirm_())
-        return;
-    try {
-        model_.resetAll();
-    } catch (const UserError& error) {
-        // The zeros stay in memory; the dialog stays open so the player sees nothing was lost silently.
-        if (report_)
-            report_(error.what());
+    if (!ask_) {
+        reset();
         return;
     }
-    accept();
+    // The dialog may be gone by the time the answer comes.
+    QPointer<StatisticsDialog> self(this);
+    ask_(this, [self](bool ok) {
+        if (self && ok)
+            self->reset();
+    });
+}
+
+void StatisticsDialog::reset()
+{
+    bool done = false;
+    const auto event = [&] {
+        model_->resetAll();
+        done = true;
+    };
+    // A failed save is reported by the boundary; the zeros stay in memory and the dialog stays open,
+    // so the player sees nothing was lost silently.
+    if (deliver_)
+        deliver_(event);
+    else
+        event();
+    if (done)
+        accept();
 }
 
 } // namespace liorna

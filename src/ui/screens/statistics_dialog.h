@@ -4,9 +4,10 @@
 #include <QDialog>
 #include <array>
 #include <functional>
-#include <string>
+#include <memory>
 
 #include "persist/statistics_model.h"
+#include "ui/event_boundary.h"
 
 class QLabel;
 class QPushButton;
@@ -16,9 +17,14 @@ namespace liorna {
 class StatisticsDialog : public QDialog {
     Q_OBJECT
 public:
-    // `confirm` asks whether to reset (true = OK); `report` shows a save error.
-    StatisticsDialog(StatisticsModel& model, std::function<bool()> confirm,
-                     std::function<void(const std::string&)> report, QWidget* parent = nullptr);
+    // Asks, over `dialog`, whether to reset, and answers (true = OK) when the player has: at once or
+    // later, never inside a nested loop.
+    using AskReset = std::function<void(QWidget* dialog, std::function<void(bool ok)> answer)>;
+
+    // The reset runs in the core through `deliver`, which reports a failed save; without `ask` (a
+    // test) the reset goes ahead without a question.
+    StatisticsDialog(std::unique_ptr<StatisticsModel> model, EventBoundary deliver, AskReset ask,
+                     QWidget* parent = nullptr);
 
     // Reads the counts again; done on construction.
     void refresh();
@@ -30,11 +36,12 @@ public:
 
 private:
     void pressReset();
+    void reset();
     void fitColumns();
 
-    StatisticsModel& model_;
-    std::function<bool()> confirm_;
-    std::function<void(const std::string&)> report_;
+    std::unique_ptr<StatisticsModel> model_;
+    EventBoundary deliver_;
+    AskReset ask_;
     std::array<QLabel*, STATISTICS_ROWS + 1> won_{};
     std::array<QLabel*, STATISTICS_ROWS + 1> lost_{};
     std::array<QLabel*, STATISTICS_ROWS + 1> captions_{};
