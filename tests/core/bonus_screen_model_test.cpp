@@ -6,6 +6,7 @@
 
 #include "harness.h"
 #include "persist/bonus_screen_model.h"
+#include "platform/intervals.h"
 
 using namespace liorna;
 
@@ -101,7 +102,7 @@ TEST(BonusScreenModel, AWinOpensOnTheUncoveringAndACompletedPictureOnTheGallery)
 
     const int steps = static_cast<int>(s.model->reveal().plan().stepCount());
     s.model->reveal().start();
-    s.h.advance(steps * REVEAL_STEP_MS);
+    s.h.advance(steps * interval::REVEAL_STEP);
     EXPECT_TRUE(s.model->reveal().committed());
     EXPECT_EQ(s.changes, steps + 1); // each step and the commit
     EXPECT_TRUE(s.model->galleryShown());
@@ -111,7 +112,7 @@ TEST(BonusScreenModel, AWinOpensOnTheUncoveringAndACompletedPictureOnTheGallery)
     // The gallery still shows what it showed at opening; the refresh brings the new picture in.
     s.model->select(4);
     EXPECT_EQ(s.model->selected(), 0);
-    s.h.advance(GALLERY_REFRESH_MS);
+    s.h.advance(interval::GALLERY_REFRESH);
     EXPECT_EQ(s.changes, steps + 2);
     EXPECT_TRUE(s.model->open(4));
     s.model->select(4);
@@ -122,7 +123,7 @@ TEST(BonusScreenModel, AWinThatCompletesNothingKeepsTheUncoveringOnShow)
 {
     Screen s("20", "24", 2);
     s.model->reveal().start();
-    s.h.advance(3 * REVEAL_STEP_MS);
+    s.h.advance(3 * interval::REVEAL_STEP);
     EXPECT_TRUE(s.model->reveal().committed());
     EXPECT_FALSE(s.model->galleryShown());
     EXPECT_TRUE(s.model->backShown());

@@ -83,7 +83,7 @@ void Runner::ensureStarted()
         bonus_->report = [this](const std::string& text) { h_->messages.showError(text); };
         bonus_->reveal().start();
     };
-    h_->screenPending = [this] { return bonus_ && bonus_->pending(); };
+    h_->screenPending = [this] { return bonus_ && bonus_->reveal().pending(); };
     // The program starts with its table, the engine and the start screen, at virtual time 0.
     if (h_->start())
         h_->engine().deliver([this] { h_->engine().startUpTick(); });
