@@ -34,6 +34,9 @@ struct Card {
     static std::optional<Card> fromCode(const std::string& code);
 };
 
+// Who leads the current trick; the stored form is 1 for the human and 2 for the computer.
+enum class Seat : std::uint8_t { Human = 1, Computer = 2 };
+
 inline constexpr int DECK_SIZE = 36;
 inline constexpr int HAND_SIZE = 5;
 inline constexpr int DECK_POINTS = 120;

@@ -28,7 +28,7 @@ void GameEngine::newGame(int mode)
     computerPenalty = 0;
     matchTargetCode = length.targetCode;
     matchMode = length.mode;
-    playCue(1);
+    playCue(Cue::NewDeal);
     announceTrump();
 }
 
@@ -37,13 +37,13 @@ void GameEngine::newGameSameLength()
     endMatchStatus();
     matchOver_ = false;
     // Keeps the match target code and the mode, whatever they are.
-    table_.matchTarget = "Игра идёт до: " + std::to_string(matchTargetCode - 10);
+    table_.matchTarget = matchTargetLabel(matchTarget());
     table_.humanScore = "На Вас: 0";
     table_.computerScore = "На сопернике: 0";
     startNewDeal();
     humanPenalty = 0;
     computerPenalty = 0;
-    playCue(1);
+    playCue(Cue::NewDeal);
     announceTrump();
 }
 

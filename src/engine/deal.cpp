@@ -145,7 +145,7 @@ void GameEngine::resetDealFields()
     picked = Slot::empty();
     pickedSlot = 0;
     compactionPasses = 5;
-    leader = 1;
+    leader = Seat::Human;
     leadSuit.reset();
     computerLeadSuit.reset();
     redrawStage = 0;

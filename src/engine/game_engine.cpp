@@ -5,11 +5,6 @@
 
 namespace liorna {
 
-std::string cueFile(int cue)
-{
-    return "Melodies/A" + std::to_string(cue) + ".wav";
-}
-
 EngineTimer GameEngine::makeTimer(int intervalMs, void (GameEngine::*tick)())
 {
     return EngineTimer(timers_, intervalMs, [this, tick] { deliver([this, tick] { (this->*tick)(); }); });
@@ -28,13 +23,14 @@ GameEngine::GameEngine(EnginePorts ports)
       computerAnswerTimer_(makeTimer(1000, &GameEngine::beginComputerAnswer)),
       matchStatus_(
           ports.timers, [this](const std::function<void()>& tick) { deliver(tick); },
-          MatchStatus::Events{[this](bool humanWonDeal) { playCue(humanWonDeal ? 4 : 5); },
-                              [this] { return checkMatchEnd(); },
-                              [this](bool won) {
-                                  if (won)
-                                      screens_.openBonus(true);
-                                  screens_.close(ScreenId::MatchStatus);
-                              }})
+          MatchStatus::Events{
+              [this](bool humanWonDeal) { playCue(humanWonDeal ? Cue::DealWon : Cue::DealNotWon); },
+              [this] { return checkMatchEnd(); },
+              [this](bool won) {
+                  if (won)
+                      screens_.openBonus(true);
+                  screens_.close(ScreenId::MatchStatus);
+              }})
 {
     for (int i = 0; i < DECK_SIZE; ++i)
         deckList[static_cast<std::size_t>(i)] = Card::fromDeckIndex(i);
@@ -136,7 +132,7 @@ void GameEngine::applySettings()
         backgroundTile = Picture::tile(*background);
 }
 
-void GameEngine::playCue(int cue)
+void GameEngine::playCue(Cue cue)
 {
     if (!soundEnabled)
         return;
@@ -169,7 +165,7 @@ void GameEngine::startChosenMatch(int choice)
     // The engine is still in its creation state, which for the deal equals a fresh deal except that
     // the first redraw does not renew the pacing pool.
     scheduleDealStep();
-    playCue(1);
+    playCue(Cue::NewDeal);
     const MatchLength& length = MATCH_LENGTHS[static_cast<std::size_t>(choice - 1)];
     matchTargetCode = length.targetCode;
     matchMode = length.mode;

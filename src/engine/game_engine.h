@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/card.h"
+#include "engine/cue.h"
 #include "engine/digit_pool.h"
 #include "engine/free_running.h"
 #include "engine/menu_tree.h"
@@ -182,7 +183,7 @@ public:
 
     // --- Settings and cues ---
     void applySettings();
-    void playCue(int cue);
+    void playCue(Cue cue);
     SettingsFile& settings() { return settings_; }
 
     // --- State, named as the game names it ---
@@ -218,7 +219,7 @@ public:
     int pickedSlot = 0;
     int compactionPasses = 5;
 
-    int leader = 1;
+    Seat leader = Seat::Human;
     std::optional<Suit> leadSuit;
     // The redraw's countdown, 11 to 0.
     int redrawStage = 0;
@@ -236,6 +237,7 @@ public:
     int humanPenalty = 0;
     int computerPenalty = 0;
     int matchTargetCode = 22;
+    int matchTarget() const { return matchTargetOfCode(matchTargetCode); }
     int matchMode = 1;
 
     bool soundEnabled = true;
@@ -316,8 +318,5 @@ private:
         int stepsLeft = 0;
     } flight_;
 };
-
-// "Melodies/A1.wav" .. "Melodies/A10.wav"
-std::string cueFile(int cue);
 
 } // namespace liorna

@@ -42,9 +42,9 @@ void GameEngine::finishRedraw()
     }
     // A finished deal starts no further trick.
     if (phase != TurnPhase::DealOver) {
-        if (leader == 2 && computerLeadArmed)
+        if (leader == Seat::Computer && computerLeadArmed)
             tryComputerLead();
-        else if (leader == 1 && (phase == TurnPhase::NoTrick || phase == TurnPhase::Refilling))
+        else if (leader == Seat::Human && (phase == TurnPhase::NoTrick || phase == TurnPhase::Refilling))
             phase = TurnPhase::HumanLeading;
     }
     veilCountdown = 25;

@@ -23,6 +23,19 @@ inline constexpr std::array<MatchLength, 6> MATCH_LENGTHS{{
     {"Играть до: 12 (бонус 6/9 картинки)", 22, 6, "Игра идёт до: 12"},
 }};
 
+// The match target kept as its code, the target plus 10, as the statistics look it up: 11 is a
+// match of one deal, 14 .. 22 matches to 4 .. 12 points.
+inline constexpr int MATCH_TARGET_OFFSET = 10;
+inline int matchTargetOfCode(int code)
+{
+    return code - MATCH_TARGET_OFFSET;
+}
+// "Игра идёт до: 12"
+inline std::string matchTargetLabel(int target)
+{
+    return "Игра идёт до: " + std::to_string(target);
+}
+
 class StartScreenModel {
 public:
     struct Actions {

@@ -42,12 +42,12 @@ void GameEngine::settleNotBeaten()
     furtherFlights = k - 1;
     table_.flyingCard.shown = true;
     startCardFlight();
-    playCue(7);
+    playCue(Cue::ComputerGaveUp);
     humanTrickPoints += points;
     for (std::size_t j = 0; j < static_cast<std::size_t>(k); ++j)
         computerHand[j] = Slot::empty();
     restoreComputerHand();
-    leader = 1;
+    leader = Seat::Human;
     startAfterTrick();
 }
 
@@ -60,8 +60,8 @@ void GameEngine::settleBeaten(const std::vector<int>& slots)
         points += slotPoints(led[j]) + slotPoints(cover[j]);
     computerTrickPoints += points;
     restoreComputerHand();
-    playCue(10);
-    leader = 2;
+    playCue(Cue::ComputerTook);
+    leader = Seat::Computer;
     startAfterTrick();
 }
 

@@ -59,7 +59,7 @@ void GameEngine::layComputerLead(Suit suit)
     compactionPasses = 5;
     packComputerHand();
     phase = TurnPhase::HumanAnswering;
-    playCue(9);
+    playCue(Cue::ComputerLed);
 }
 
 } // namespace liorna

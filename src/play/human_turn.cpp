@@ -74,7 +74,7 @@ void GameEngine::inputDiscard()
 void GameEngine::clickHandCard(int k)
 {
     const Slot& slot = humanHand[at(k)];
-    if (leader == 1) {
+    if (leader == Seat::Human) {
         if (!checkLeadSuit(slot.card.suit)) {
             refuse(RefusalPlace::HandCard, k);
             return;
@@ -99,7 +99,7 @@ bool GameEngine::checkLeadSuit(Suit suit)
 {
     if (!leadSuit || *leadSuit == suit)
         return true;
-    playCue(2);
+    playCue(Cue::Refused);
     return false;
 }
 
@@ -117,7 +117,7 @@ void GameEngine::redrawHandFaces()
 
 void GameEngine::pressPlay()
 {
-    playCue(8);
+    playCue(Cue::Played);
     phase = TurnPhase::Playing;
     playStepCountdown_ = 6;
     playStepTimer_.start();
@@ -181,10 +181,10 @@ void GameEngine::layHumanLead()
 void GameEngine::coverLedCard(int k)
 {
     redrawHandFaces();
-    const bool accepted = leader == 2 && picked.holdsCard() && pickedSlot >= 1 &&
+    const bool accepted = leader == Seat::Computer && picked.holdsCard() && pickedSlot >= 1 &&
                           answerBeats(picked.card, led[at(k)].card, trumpSuit, true);
     if (!accepted) {
-        playCue(2);
+        playCue(Cue::Refused);
         refuse(RefusalPlace::LedCard, k);
         return;
     }
@@ -230,7 +230,7 @@ void GameEngine::pressDiscard()
     for (std::size_t k = 0; k < HAND_SIZE; ++k)
         committed += handCommitted[k] ? 1 : 0;
     if (committed != ledCount) {
-        playCue(2);
+        playCue(Cue::Refused);
         refuse(RefusalPlace::DiscardButton, 0);
         return;
     }
@@ -238,7 +238,7 @@ void GameEngine::pressDiscard()
     table_.playShown = false;
     table_.discardShown = false;
     table_.actionCaption.clear();
-    playCue(3);
+    playCue(Cue::HumanGaveUp);
 }
 
 void GameEngine::clearHandSelection()

@@ -31,8 +31,7 @@ void GameEngine::scoreDeal()
     table_.humanScore = "На Вас: " + std::to_string(humanPenalty);
     table_.computerScore = "На сопернике: " + std::to_string(computerPenalty);
 
-    matchStatus_.open(humanPenalty, computerPenalty, matchTargetCode - 10,
-                      computerDealPenalty > humanDealPenalty);
+    matchStatus_.open(humanPenalty, computerPenalty, matchTarget(), computerDealPenalty > humanDealPenalty);
     screens_.openMatchStatus();
 }
 
@@ -43,7 +42,7 @@ void GameEngine::clickMatchStatus()
 
 MatchDecision GameEngine::checkMatchEnd()
 {
-    const int target = matchTargetCode - 10;
+    const int target = matchTarget();
     const bool humanOver = humanPenalty >= target;
     const bool computerOver = computerPenalty >= target;
     if (humanOver || computerOver) {
@@ -66,7 +65,7 @@ MatchDecision GameEngine::checkMatchEnd()
     }
     startNewDeal();
     phase = TurnPhase::NoTrick;
-    playCue(1);
+    playCue(Cue::NewDeal);
     return {};
 }
 

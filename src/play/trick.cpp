@@ -9,7 +9,7 @@ void GameEngine::settleHumanCovered()
 {
     if (uncoveredCount != 0)
         return;
-    playCue(6);
+    playCue(Cue::HumanTook);
     int points = 0;
     for (std::size_t k = 0; k < HAND_SIZE; ++k)
         points += slotPoints(led[k]) + slotPoints(cover[k]);
@@ -24,7 +24,7 @@ void GameEngine::settleHumanCovered()
     }
     compactionPasses = 5;
     packHumanHand();
-    leader = 1;
+    leader = Seat::Human;
     startAfterTrick();
 }
 
@@ -45,7 +45,7 @@ void GameEngine::settleHumanGaveUp()
     packHumanHand();
     compactionPasses = 5;
     packComputerHand();
-    leader = 2;
+    leader = Seat::Computer;
     startAfterTrick();
 }
 
@@ -115,7 +115,7 @@ void GameEngine::clearTrick()
     handSelected = {};
     computerCardPictures = {};
 
-    if (leader == 1) {
+    if (leader == Seat::Human) {
         table_.playShown = true;
         table_.discardShown = false;
         table_.actionCaption = ACTION_PLAY;
@@ -124,7 +124,7 @@ void GameEngine::clearTrick()
         table_.playShown = false;
         table_.actionCaption = ACTION_DISCARD;
     }
-    phase = leader == 2 ? TurnPhase::AwaitingComputerLead : TurnPhase::Refilling;
+    phase = leader == Seat::Computer ? TurnPhase::AwaitingComputerLead : TurnPhase::Refilling;
     if (finished)
         scoreDeal();
 }

@@ -74,16 +74,16 @@ TEST_F(Redraw, VeilUncoversRefilledSlotsOnePieceEvery100Milliseconds)
 TEST_F(Redraw, ComputerLeadsAtTheEndOnlyWhenItLeadsAndIsArmed)
 {
     struct Case {
-        int leader;
+        Seat leader;
         bool armed;
         TurnPhase phase;
         bool leads;
     };
     const Case cases[] = {
-        {2, true, TurnPhase::AwaitingComputerLead, true},
-        {2, false, TurnPhase::HumanAnswering, false},
-        {1, true, TurnPhase::Refilling, false},
-        {2, true, TurnPhase::DealOver, false}, // a finished deal starts no further trick
+        {Seat::Computer, true, TurnPhase::AwaitingComputerLead, true},
+        {Seat::Computer, false, TurnPhase::HumanAnswering, false},
+        {Seat::Human, true, TurnPhase::Refilling, false},
+        {Seat::Computer, true, TurnPhase::DealOver, false}, // a finished deal starts no further trick
     };
     for (const Case c : cases) {
         e().computerHand = {held("p1"), held("p2"), held("p3"), held("b4"), Slot::empty()};
@@ -97,7 +97,7 @@ TEST_F(Redraw, ComputerLeadsAtTheEndOnlyWhenItLeadsAndIsArmed)
         e().phase = c.phase;
         e().redrawHands();
         ASSERT_TRUE(h.idle());
-        EXPECT_EQ(e().ledCount, c.leads ? 3 : 0) << c.leader << c.armed;
+        EXPECT_EQ(e().ledCount, c.leads ? 3 : 0) << static_cast<int>(c.leader) << c.armed;
         EXPECT_EQ(e().table().led[0].shown, c.leads);
         EXPECT_TRUE(e().computerLeadArmed);
     }

@@ -75,7 +75,7 @@ TEST_F(Trick, ComputerBeatsASingleCardAndTakesItsPoints)
     EXPECT_EQ(row(e().led), "b3 . . . . ");
     EXPECT_EQ(row(e().cover), "b7 . . . . ");
     EXPECT_EQ(cues(), (std::vector<std::string>{"A8", "A10"}));
-    EXPECT_EQ(e().leader, 2);
+    EXPECT_EQ(e().leader, Seat::Computer);
     EXPECT_EQ(e().computerTrickPoints, 4);
     EXPECT_EQ(row(e().computerHand), "p5 h2 b4 k9 . ");
     EXPECT_EQ(e().table().humanPile.count, "0");
@@ -93,7 +93,7 @@ TEST_F(Trick, ComputerGivesUpSlotsOneToKAndTheirBacksFly)
     deliver([&] { e().inputPlay(); });
     h.advance(60 + 1000);
     EXPECT_EQ(e().humanTrickPoints, 11 + 10 + 11 + 4);
-    EXPECT_EQ(e().leader, 1);
+    EXPECT_EQ(e().leader, Seat::Human);
     EXPECT_EQ(row(e().computerHand), "b9 b8 p1 . . ");
     EXPECT_TRUE(e().table().flyingCard.shown);
     EXPECT_EQ(e().furtherFlights, 1);
@@ -182,7 +182,7 @@ TEST_F(Trick, ComputerLeadsItsLongSuitOrTheFirstHeldSuitOnTheCycle)
         e().ledCount = 0;
         e().uncoveredCount = 0;
         e().suitCycle.show(*suitFromLetter(t.cycle), e().now());
-        e().leader = 2;
+        e().leader = Seat::Computer;
         e().phase = TurnPhase::AwaitingComputerLead;
         deliver([&] { e().tryComputerLead(); });
         EXPECT_EQ(row(e().led), t.led) << t.hand[0];
@@ -201,7 +201,7 @@ TEST_F(Trick, HumanCoversEveryLedCardOrGivesUpExactlyAsManyCards)
         e().ledCount = 0;
         e().tableForSetup().discardShown = true;
         position({"p9", "h1", "b1", "k6", "p2"}, {"p7", "p8", "b4", "k5", "k7"}, Suit::Hearts);
-        e().leader = 2;
+        e().leader = Seat::Computer;
         e().phase = TurnPhase::AwaitingComputerLead;
         e().suitCycle.show(Suit::Spades, e().now());
         deliver([&] { e().tryComputerLead(); });

@@ -35,8 +35,8 @@ void writeProgramFolder(const std::filesystem::path& dir)
     for (const auto& line : freshSettingsLines())
         settings += line + "\r\n";
     writeFile(dir / SETTINGS_PATH, settings);
-    for (int cue = 1; cue <= 10; ++cue)
-        writeFile(dir / cueFile(cue), tinyWave());
+    for (int cue = 1; cue <= CUE_COUNT; ++cue)
+        writeFile(dir / cueFile(static_cast<Cue>(cue)), tinyWave());
     writeFile(dir / "Help/index.htm", "<!doctype html><title>help</title>");
     writeFile(dir / "Orvel.avi", "RIFF");
     std::filesystem::create_directories(dir / "pictures");

@@ -158,7 +158,7 @@ private:
         }
         const auto now = present();
         const auto vanished = previous_ & ~now;
-        const int taker = e_.leader == 1 ? 0 : 1;
+        const int taker = e_.leader == Seat::Human ? 0 : 1;
         taken_[static_cast<std::size_t>(taker)] |= vanished;
         if ((now & (taken_[0] | taken_[1])).any())
             throw Broken{"a taken card came back"};

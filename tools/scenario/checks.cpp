@@ -243,7 +243,7 @@ std::string Runner::fieldValue(const std::string& name)
     const auto t = e.now();
     auto suit = [](std::optional<Suit> s) { return s ? std::string(1, suitLetter(*s)) : std::string(); };
     if (name == "leader")
-        return std::to_string(e.leader);
+        return std::to_string(static_cast<int>(e.leader));
     if (name == "trumpSuit")
         return suit(e.trumpSuit);
     if (name == "cycledSuit")

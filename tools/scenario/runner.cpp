@@ -248,9 +248,12 @@ bool Runner::setupCommand(const Command& c)
         GameEngine& e = engine();
         const std::string& name = w[1];
         const std::string& v = w[2];
-        if (name == "leader")
-            e.leader = parseInt(v);
-        else if (name == "trumpSuit")
+        if (name == "leader") {
+            const int seat = parseInt(v);
+            if (seat != 1 && seat != 2)
+                throw Failure{"leader is 1 or 2"};
+            e.leader = static_cast<Seat>(seat);
+        } else if (name == "trumpSuit")
             e.trumpSuit = parseSuit(v);
         else if (name == "stockCount")
             e.stockCount = parseInt(v);
@@ -298,7 +301,7 @@ void Runner::settlePhase()
     if (e.ledCount != 0 || e.phase == TurnPhase::DealOver)
         return;
     auto& t = e.tableForSetup();
-    if (e.leader == 1) {
+    if (e.leader == Seat::Human) {
         e.phase = TurnPhase::HumanLeading;
         t.playShown = true;
         t.discardShown = false;
