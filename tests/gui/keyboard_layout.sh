@@ -3,18 +3,12 @@
 # xdotool as a Russian keyboard sends them. Usage: keyboard_layout.sh BUILD_BIN_DIR
 set -euo pipefail
 bin=$1
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+source "$(dirname "$0")/xvfb.sh"
 game=
+xvfb=
 trap 'kill $game $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-folder=$(mktemp -d)
-cp -r "$bin"/. "$folder"/
-rm -f "$folder/Setting/XP.kvz"
-cp "$(dirname "$0")/../../data/Setting/XP.kvz" "$folder/Setting/XP.kvz"
+start_screen 1280x800
+fresh_program_folder "$bin"
 
 # White pixels of the trump announcement, which a new game shows over the table's middle.
 announced() {

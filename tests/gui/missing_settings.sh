@@ -4,15 +4,12 @@
 # status. Usage: missing_settings.sh BUILD_BIN_DIR
 set -euo pipefail
 bin=$1
-display=:$((200 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-folder=$(mktemp -d)
+source "$(dirname "$0")/xvfb.sh"
+xvfb=
+folder=
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$folder"' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-cp -r "$bin"/. "$folder"/
+start_screen 1024x768
+fresh_program_folder "$bin"
 rm -f "$folder/Setting/XP.kvz"
 QT_QPA_PLATFORM=xcb "$folder/liorna" >/dev/null 2>&1 &
 game=$!

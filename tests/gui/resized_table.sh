@@ -5,18 +5,12 @@ set -euo pipefail
 bin=$1
 out=$2
 mkdir -p "$out"
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+source "$(dirname "$0")/xvfb.sh"
 game=
+xvfb=
 trap 'kill $game $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-folder=$(mktemp -d)
-cp -r "$bin"/. "$folder"/
-rm -f "$folder/Setting/XP.kvz"
-cp "$(dirname "$0")/../../data/Setting/XP.kvz" "$folder/Setting/XP.kvz"
+start_screen 2560x1600
+fresh_program_folder "$bin"
 
 QT_QPA_PLATFORM=xcb "$folder/liorna" >/dev/null 2>&1 &
 game=$!

@@ -6,19 +6,13 @@ bin=$1
 out=$2
 scale=${3:-1}
 mkdir -p "$out"
-display=:$((90 + RANDOM % 100))
-# A screen of 1280 x 800 logical pixels at the given pixel ratio.
-Xvfb "$display" -screen 0 $((1280 * scale))x$((800 * scale))x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+source "$(dirname "$0")/xvfb.sh"
+game=
+xvfb=
 trap 'kill $game $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-# A fresh program folder, so the player's own settings are never touched.
-folder=$(mktemp -d)
-cp -r "$bin"/. "$folder"/
-rm -f "$folder/Setting/XP.kvz"
-cp "$(dirname "$0")/../../data/Setting/XP.kvz" "$folder/Setting/XP.kvz"
+# A screen of 1280 x 800 logical pixels at the given pixel ratio.
+start_screen $((1280 * scale))x$((800 * scale))
+fresh_program_folder "$bin"
 
 QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=xcb "$folder/liorna" &
 game=$!
