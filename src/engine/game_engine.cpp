@@ -64,7 +64,9 @@ void GameEngine::afterEvent()
             messages_.showError(text);
     }
     updateHint();
-    keepFocusOnTheTable();
+    // A hidden focus is put right when a key next shows it.
+    if (table_.focus.shown)
+        keepFocusOnTheTable();
     if (onTableChanged)
         onTableChanged();
 }

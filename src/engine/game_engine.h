@@ -273,6 +273,9 @@ private:
     void refuse(RefusalPlace place, int slot);
     // The last match has been decided and no new one started: the hint says so.
     bool matchOver_ = false;
+    // The phase the hint line was last written for.
+    TurnPhase hintPhase_ = TurnPhase::NoTrick;
+    bool hintMatchOver_ = false;
     void cancelPendingChains();
     void putDrawnCard(int step);
     void updateStockPile();

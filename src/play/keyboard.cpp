@@ -51,6 +51,7 @@ void GameEngine::keepFocusOnTheTable()
 
 void GameEngine::inputKey(TableKey key)
 {
+    keepFocusOnTheTable();
     KeyboardFocus& f = table_.focus;
     const auto& row = f.row == FocusRow::Hand ? table_.humanHand : table_.led;
     switch (key) {
@@ -107,7 +108,12 @@ void GameEngine::refuse(RefusalPlace place, int slot)
 
 void GameEngine::updateHint()
 {
-    // One line saying whose turn it is; it changes only with the turn phase.
+    // One line saying whose turn it is; it changes only with the turn phase. Every event ends here, so
+    // the line is looked at again only when the phase has moved.
+    if (phase == hintPhase_ && matchOver_ == hintMatchOver_)
+        return;
+    hintPhase_ = phase;
+    hintMatchOver_ = matchOver_;
     switch (phase) {
     case TurnPhase::HumanLeading:
     case TurnPhase::Playing: table_.hint = HINT_LEAD; break;
