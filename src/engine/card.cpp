@@ -1,4 +1,5 @@
 #include "engine/card.h"
+#include "platform/texts.h"
 
 namespace liorna {
 
@@ -20,7 +21,8 @@ std::optional<Suit> suitFromLetter(char letter)
 
 const char* suitName(Suit suit)
 {
-    static constexpr const char* names[] = {"черви", "буби", "пики", "крести"};
+    static constexpr const char* names[] = {text::SUIT_HEARTS, text::SUIT_DIAMONDS, text::SUIT_SPADES,
+                                            text::SUIT_CLUBS};
     return names[static_cast<int>(suit)];
 }
 

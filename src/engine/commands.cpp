@@ -2,6 +2,7 @@
 
 #include "engine/game_engine.h"
 #include "persist/settings_schema.h"
+#include "platform/texts.h"
 
 namespace liorna {
 
@@ -21,8 +22,8 @@ void GameEngine::newGame(int mode)
     matchOver_ = false;
     const MatchLength& length = MATCH_LENGTHS[static_cast<std::size_t>(mode - 1)];
     table_.matchTarget = length.label;
-    table_.humanScore = "На Вас: 0";
-    table_.computerScore = "На сопернике: 0";
+    table_.humanScore = text::HUMAN_SCORE_ZERO;
+    table_.computerScore = text::COMPUTER_SCORE_ZERO;
     startNewDeal();
     humanPenalty = 0;
     computerPenalty = 0;
@@ -38,8 +39,8 @@ void GameEngine::newGameSameLength()
     matchOver_ = false;
     // Keeps the match target code and the mode, whatever they are.
     table_.matchTarget = matchTargetLabel(matchTarget());
-    table_.humanScore = "На Вас: 0";
-    table_.computerScore = "На сопернике: 0";
+    table_.humanScore = text::HUMAN_SCORE_ZERO;
+    table_.computerScore = text::COMPUTER_SCORE_ZERO;
     startNewDeal();
     humanPenalty = 0;
     computerPenalty = 0;

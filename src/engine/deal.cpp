@@ -1,6 +1,7 @@
 // The deck in fixed order, the time-driven draw, the paced deal and refill, and the new deal.
 
 #include "engine/game_engine.h"
+#include "platform/texts.h"
 
 namespace liorna {
 
@@ -20,7 +21,8 @@ StepSlot slotOfStep(int step)
 
 const char* announcementFor(Suit suit)
 {
-    static constexpr const char* texts[] = {"Козырь черви", "Козырь буби", "Козырь пики", "Козырь крести"};
+    static constexpr const char* texts[] = {text::TRUMP_HEARTS, text::TRUMP_DIAMONDS, text::TRUMP_SPADES,
+                                            text::TRUMP_CLUBS};
     return texts[static_cast<int>(suit)];
 }
 

@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/texts.h"
+
 namespace liorna {
 
 struct MatchLength {
@@ -15,12 +17,12 @@ struct MatchLength {
 };
 
 inline constexpr std::array<MatchLength, 6> MATCH_LENGTHS{{
-    {"Одиночная игра (бонус 1/9 картинки)", 11, 1, "Игра идёт до: 1"},
-    {"Играть до: 4 (бонус 2/9 картинки)", 14, 2, "Игра идёт до: 4"},
-    {"Играть до: 6 (бонус 3/9 картинки)", 16, 3, "Игра идёт до: 6"},
-    {"Играть до: 8 (бонус 4/9 картинки)", 18, 4, "Игра идёт до: 8"},
-    {"Играть до: 10 (бонус 5/9 картинки)", 20, 5, "Игра идёт до: 10"},
-    {"Играть до: 12 (бонус 6/9 картинки)", 22, 6, "Игра идёт до: 12"},
+    {text::LENGTH_SINGLE, 11, 1, text::TARGET_1},
+    {text::LENGTH_4, 14, 2, text::TARGET_4},
+    {text::LENGTH_6, 16, 3, text::TARGET_6},
+    {text::LENGTH_8, 18, 4, text::TARGET_8},
+    {text::LENGTH_10, 20, 5, text::TARGET_10},
+    {text::LENGTH_12, 22, 6, text::TARGET_12},
 }};
 
 // The match target kept as its code, the target plus 10, as the statistics look it up: 11 is a
@@ -33,7 +35,7 @@ inline int matchTargetOfCode(int code)
 // "Игра идёт до: 12"
 inline std::string matchTargetLabel(int target)
 {
-    return "Игра идёт до: " + std::to_string(target);
+    return text::MATCH_TARGET + std::to_string(target);
 }
 
 class StartScreenModel {
@@ -47,12 +49,12 @@ public:
 
     explicit StartScreenModel(Actions actions) : actions_(std::move(actions)) {}
 
-    static constexpr const char* TITLE = "Загрузка";
-    static constexpr const char* PLAY = "Играть";
-    static constexpr const char* BONUSES = "Бонусы";
-    static constexpr const char* NO_PLAY = "Не играть";
-    static constexpr const char* QUIT = "Выйти";
-    static constexpr const char* CREDIT = "Лиорна — игра для двоих: вы против компьютера";
+    static constexpr const char* TITLE = text::START_TITLE;
+    static constexpr const char* PLAY = text::START_PLAY;
+    static constexpr const char* BONUSES = text::START_BONUSES;
+    static constexpr const char* NO_PLAY = text::START_NO_PLAY;
+    static constexpr const char* QUIT = text::START_QUIT;
+    static constexpr const char* CREDIT = text::START_CREDIT;
 
     // Choices are numbered 1..6; the last is selected when the screen opens.
     int choice() const { return choice_; }

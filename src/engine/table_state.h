@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/picture.h"
+#include "platform/texts.h"
 
 namespace liorna {
 
@@ -78,13 +79,13 @@ struct RefusalSign {
     friend bool operator==(const RefusalSign&, const RefusalSign&) = default;
 };
 
-inline constexpr const char* HINT_LEAD = "Ваш ход: выберите карты одной масти и нажмите «Пойти»";
-inline constexpr const char* HINT_THINKING = "Соперник думает…";
-inline constexpr const char* HINT_ANSWER = "Покройте карты соперника или сбросьте столько же карт";
-inline constexpr const char* HINT_MATCH_OVER = "Партия окончена. Новая игра — F2";
+inline constexpr const char* HINT_LEAD = text::HINT_LEAD;
+inline constexpr const char* HINT_THINKING = text::HINT_THINKING;
+inline constexpr const char* HINT_ANSWER = text::HINT_ANSWER;
+inline constexpr const char* HINT_MATCH_OVER = text::HINT_MATCH_OVER;
 
-inline constexpr const char* ACTION_PLAY = "Пойти";
-inline constexpr const char* ACTION_DISCARD = "Сбросить";
+inline constexpr const char* ACTION_PLAY = text::ACTION_PLAY;
+inline constexpr const char* ACTION_DISCARD = text::ACTION_DISCARD;
 
 struct TableState {
     std::array<CardView, 5> humanHand{};
@@ -104,14 +105,14 @@ struct TableState {
 
     Picture trumpSymbol;
     bool trumpAnnouncementShown = false;
-    std::string trumpAnnouncement = "Козырь черви";
+    std::string trumpAnnouncement = text::TRUMP_HEARTS;
 
     bool menusShown = true;
     bool menuButtonShown = false;
 
-    std::string humanScore = "На Вас: 0";
-    std::string computerScore = "На сопернике: 0";
-    std::string matchTarget = "Игра идёт до:";
+    std::string humanScore = text::HUMAN_SCORE_ZERO;
+    std::string computerScore = text::COMPUTER_SCORE_ZERO;
+    std::string matchTarget = text::MATCH_TARGET_UNSET;
 
     FlyingCard flyingCard;
 

@@ -1,4 +1,5 @@
 #include "persist/bonus_progress.h"
+#include "platform/texts.h"
 
 #include <algorithm>
 
@@ -100,7 +101,7 @@ void BonusProgress::commit(const RevealPlan& plan)
 
 std::string BonusProgress::exportName(int n)
 {
-    return "Бонусная картинка_" + std::to_string(n) + ".jpg";
+    return text::BONUS_FILE + std::to_string(n) + ".jpg";
 }
 
 std::string BonusProgress::exportPath(int n)

@@ -1,4 +1,5 @@
 #include "persist/statistics_model.h"
+#include "platform/texts.h"
 
 #include "persist/settings_schema.h"
 #include "persist/statistics.h"
@@ -8,12 +9,7 @@ namespace liorna {
 const std::array<std::string, STATISTICS_ROWS>& StatisticsModel::captions()
 {
     static const std::array<std::string, STATISTICS_ROWS> texts = {
-        "Одна игра",
-        "Игра до четырёх очков",
-        "Игра до шести очков",
-        "Игра до восьми очков",
-        "Игра до десяти очков",
-        "Игра до двенадцати...",
+        text::ROW_SINGLE, text::ROW_4, text::ROW_6, text::ROW_8, text::ROW_10, text::ROW_12,
     };
     return texts;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "persist/settings_schema.h"
+#include "platform/texts.h"
 
 namespace liorna {
 
@@ -17,7 +18,7 @@ public:
 
     // Row captions, one deal first, then to 4, 6, 8, 10 and 12 points.
     static const std::array<std::string, STATISTICS_ROWS>& captions();
-    static const char* totalCaption() { return "Общий результат"; }
+    static const char* totalCaption() { return text::STATISTICS_TOTAL; }
 
     // The counts as their lines stand, odd texts included: the dialog shows what the file says.
     std::string wonText(std::size_t row) const;

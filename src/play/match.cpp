@@ -1,6 +1,7 @@
 // Deal scoring, the match status screen's countdown, and the end of a match.
 
 #include "engine/game_engine.h"
+#include "platform/texts.h"
 #include "play/scoring.h"
 
 namespace liorna {
@@ -28,8 +29,8 @@ void GameEngine::scoreDeal()
     humanDealPenalty = penaltyForPoints(humanTrickPoints);
     computerPenalty += computerDealPenalty;
     humanPenalty += humanDealPenalty;
-    table_.humanScore = "На Вас: " + std::to_string(humanPenalty);
-    table_.computerScore = "На сопернике: " + std::to_string(computerPenalty);
+    table_.humanScore = text::HUMAN_SCORE + std::to_string(humanPenalty);
+    table_.computerScore = text::COMPUTER_SCORE + std::to_string(computerPenalty);
 
     matchStatus_.open(humanPenalty, computerPenalty, matchTarget(), computerDealPenalty > humanDealPenalty);
     screens_.openMatchStatus();

@@ -8,11 +8,12 @@
 
 #include "platform/engine_timer.h"
 #include "platform/picture.h"
+#include "platform/texts.h"
 
 namespace liorna {
 
-inline constexpr const char* MATCH_WON_TEXT = "Вы победили";
-inline constexpr const char* MATCH_LOST_TEXT = "К сожалению Вы проиграли";
+inline constexpr const char* MATCH_WON_TEXT = text::MATCH_WON;
+inline constexpr const char* MATCH_LOST_TEXT = text::MATCH_LOST;
 
 // What the match status screen shows.
 struct MatchStatusState {

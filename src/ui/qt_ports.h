@@ -10,10 +10,11 @@
 #include <memory>
 
 #include "platform/ports.h"
+#include "platform/texts.h"
 
 namespace liorna {
 
-inline constexpr const char* PRODUCT_TITLE = "Лиорна";
+inline constexpr const char* PRODUCT_TITLE = text::PRODUCT_TITLE;
 
 // Error messages, one box at a time. A box is opened without a nested event loop, so the core and its
 // timers never run inside one; errors that arrive while a box is shown wait their turn.

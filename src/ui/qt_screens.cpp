@@ -1,4 +1,5 @@
 #include "ui/qt_screens.h"
+#include "platform/texts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -121,10 +122,9 @@ void QtScreens::openStatistics()
 {
     // The question is window-modal over the dialog and answers through a callback: no nested loop.
     auto ask = [](QWidget* dialog, std::function<void(bool)> answer) {
-        auto* box =
-            new QMessageBox(QMessageBox::Question, QStringLiteral("Сброс данных"),
-                            QStringLiteral("Вы уверены что хотите сбросить все статистические данные?"),
-                            QMessageBox::Ok | QMessageBox::Cancel, dialog);
+        auto* box = new QMessageBox(QMessageBox::Question, QString::fromUtf8(text::RESET_QUESTION_TITLE),
+                                    QString::fromUtf8(text::RESET_QUESTION),
+                                    QMessageBox::Ok | QMessageBox::Cancel, dialog);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setWindowModality(Qt::WindowModal);
         QObject::connect(box, &QDialog::finished, box, [box, answer = std::move(answer)] {

@@ -1,4 +1,5 @@
 #include "ui/table_marks.h"
+#include "platform/texts.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -105,7 +106,7 @@ void menuButton(QPainter& p, const QWidget* widget, bool pressed)
     QStyleOptionButton option;
     option.initFrom(widget);
     option.rect = rectF(layout::MENU_BUTTON).toRect();
-    option.text = QStringLiteral("Меню");
+    option.text = QString::fromUtf8(text::MENU_BUTTON);
     option.state = QStyle::State_Enabled | (pressed ? QStyle::State_Sunken : QStyle::State_Raised);
     const QFont font = sansFont(11, true);
     option.fontMetrics = QFontMetrics(font);

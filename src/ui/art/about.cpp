@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "platform/texts.h"
 #include "ui/art/art_internal.h"
 
 namespace liorna::art::detail {
@@ -82,11 +83,11 @@ void studioCard(QPainter& p)
     star.closeSubpath();
     p.fillPath(star, QColor(255, 240, 190));
 
-    p.fillPath(
-        textPath(QStringLiteral("ЛИОРНА"), serifFont(20, true), QRectF(10, 64, 51, 9), Qt::AlignHCenter),
-        GOLD);
-    p.fillPath(textPath(QStringLiteral("студия"), serifFont(14, false, true), QRectF(18, 76, 35, 8),
+    p.fillPath(textPath(QString::fromUtf8(text::PICTURE_MAKER), serifFont(20, true), QRectF(10, 64, 51, 9),
                         Qt::AlignHCenter),
+               GOLD);
+    p.fillPath(textPath(QString::fromUtf8(text::PICTURE_STUDIO), serifFont(14, false, true),
+                        QRectF(18, 76, 35, 8), Qt::AlignHCenter),
                QColor(200, 210, 240));
     cardEdge(p, r, QColor(10, 10, 20));
 }
@@ -106,12 +107,12 @@ void cardGameCard(QPainter& p)
         drawPip(p, s, corners[s], 7, s >= 2);
     for (int s = 0; s < 4; ++s)
         drawPip(p, s, QPointF(19 + s * 12.3, 50), 8);
-    p.fillPath(
-        textPath(QStringLiteral("Карточная"), serifFont(24, true), QRectF(9, 26, 57, 13), Qt::AlignHCenter),
-        QColor(30, 30, 40));
-    p.fillPath(
-        textPath(QStringLiteral("игра"), serifFont(24, true, true), QRectF(14, 61, 47, 14), Qt::AlignHCenter),
-        QColor(184, 14, 30));
+    p.fillPath(textPath(QString::fromUtf8(text::PICTURE_CARD), serifFont(24, true), QRectF(9, 26, 57, 13),
+                        Qt::AlignHCenter),
+               QColor(30, 30, 40));
+    p.fillPath(textPath(QString::fromUtf8(text::PICTURE_GAME), serifFont(24, true, true),
+                        QRectF(14, 61, 47, 14), Qt::AlignHCenter),
+               QColor(184, 14, 30));
     cardEdge(p, r, QColor(40, 40, 44));
 }
 
@@ -149,8 +150,8 @@ void fanCard(QPainter& p)
         miniCard(p, (i + 1) % 4, QString::fromUtf16(ranks[i]));
         p.restore();
     }
-    QPainterPath title =
-        textPath(QStringLiteral("Лиорна"), serifFont(30, true, true), QRectF(8, 8, 63, 17), Qt::AlignHCenter);
+    QPainterPath title = textPath(QString::fromUtf8(text::PRODUCT_TITLE), serifFont(30, true, true),
+                                  QRectF(8, 8, 63, 17), Qt::AlignHCenter);
     p.save();
     p.translate(0.8, 0.8);
     p.fillPath(title, QColor(0, 0, 0, 120));
@@ -164,7 +165,7 @@ void fanCard(QPainter& p)
 
 void title(QPainter& p)
 {
-    const QPainterPath text = textPath(QStringLiteral("Лиорна"), serifFont(60, true, true),
+    const QPainterPath text = textPath(QString::fromUtf8(text::PRODUCT_TITLE), serifFont(60, true, true),
                                        QRectF(4, 2, 202, 33), Qt::AlignHCenter);
     p.save();
     p.translate(1.2, 1.4);
@@ -186,8 +187,8 @@ void credits(QPainter& p)
     const QColor ink(28, 28, 36);
     const QFont body = sansFont(14);
     const QFont strong = sansFont(14, true);
-    const QString lines[3] = {QStringLiteral("Лиорна — карточная игра для двоих: вы против компьютера."),
-                              QStringLiteral("Автор: команда Лиорны"), QStringLiteral("2026")};
+    const QString lines[3] = {QString::fromUtf8(text::PICTURE_CREDIT),
+                              QString::fromUtf8(text::PICTURE_AUTHOR), QStringLiteral("2026")};
     const QFont* fonts[3] = {&strong, &body, &body};
     // Measure first so the block sits in the middle of the picture.
     qreal heights[3];

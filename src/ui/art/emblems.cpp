@@ -1,4 +1,5 @@
 // Small table pieces: the blank card, suit symbols, slot outline, button emblems, arrows, locked plate.
+#include "platform/texts.h"
 #include "ui/art/art_internal.h"
 
 #include <QLinearGradient>
@@ -127,8 +128,8 @@ void drawLocked(QPainter& p)
     p.drawEllipse(QPointF(48.5, 28.5), 1.8, 1.8);
     p.drawRect(QRectF(47.8, 29, 1.4, 5));
 
-    const QPainterPath words =
-        textPath(QStringLiteral("НЕТ ДОСТУПА"), sansFont(24, true), QRectF(6, 49, 85, 11), Qt::AlignHCenter);
+    const QPainterPath words = textPath(QString::fromUtf8(text::PICTURE_LOCKED), sansFont(24, true),
+                                        QRectF(6, 49, 85, 11), Qt::AlignHCenter);
     p.fillPath(words, red);
     p.setPen(QPen(withAlpha(red, 160), 1.0));
     p.drawLine(QPointF(6, 44.5), QPointF(91, 44.5));

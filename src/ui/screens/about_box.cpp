@@ -1,4 +1,5 @@
 #include "ui/screens/about_box.h"
+#include "platform/texts.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -33,7 +34,7 @@ AboutBox::AboutBox(const QString& clipPath, std::function<void(const std::string
                           Qt::MSWindowsFixedSizeDialogHint),
       clipPath_(clipPath), report_(std::move(report))
 {
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(QString::fromUtf8(text::ABOUT_TITLE));
     setFixedSize(362, 370);
     setAutoFillBackground(true);
     QPalette silver = palette();

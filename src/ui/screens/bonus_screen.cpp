@@ -1,4 +1,5 @@
 #include "ui/screens/bonus_screen.h"
+#include "platform/texts.h"
 
 #include <QFontInfo>
 #include <QLabel>
@@ -119,7 +120,7 @@ BonusScreen::BonusScreen(std::unique_ptr<BonusScreenModel> model, EventBoundary 
                           Qt::WindowCloseButtonHint),
       model_(std::move(model)), deliver_(std::move(deliver))
 {
-    setWindowTitle(QStringLiteral("Бонус за победу"));
+    setWindowTitle(QString::fromUtf8(text::BONUS_TITLE));
     setFixedSize(527, 401);
     model_->changed = [this] { render(); };
 
@@ -138,16 +139,11 @@ void BonusScreen::buildRevealPanel()
     cover_ = new PictureLabel(revealPanel_);
     cover_->setGeometry(224, 152, 71, 96);
     cover_->setClickable(false);
-    whiteText(revealPanel_,
-              QStringLiteral("Вы сможете установить эту и другие открытые картинки в качестве рубашки карт"),
-              QRect(120, 64, 289, 65), true)
+    whiteText(revealPanel_, QString::fromUtf8(text::BONUS_AS_BACKS), QRect(120, 64, 289, 65), true)
         ->setAlignment(Qt::AlignCenter);
-    whiteText(
-        revealPanel_,
-        QStringLiteral("Открытые картинки будут появляться по мере их открытия в меню выбора рубашки карт"),
-        QRect(120, 264, 287, 65), true)
+    whiteText(revealPanel_, QString::fromUtf8(text::BONUS_WILL_APPEAR), QRect(120, 264, 287, 65), true)
         ->setAlignment(Qt::AlignCenter);
-    galleryButton_ = button(revealPanel_, QStringLiteral("Открытые картинки"), QRect(400, 368, 113, 25));
+    galleryButton_ = button(revealPanel_, QString::fromUtf8(text::BONUS_GALLERY), QRect(400, 368, 113, 25));
     connect(galleryButton_, &QPushButton::clicked, this,
             [this] { handle([this] { model_->showGallery(); }); });
 }
@@ -162,13 +158,12 @@ void BonusScreen::buildGalleryPanel()
                 [this, place] { handle([this, place] { model_->select(place); }); });
         thumbnails_[static_cast<std::size_t>(place - 1)] = thumb;
     }
-    auto* note = whiteText(galleryPanel_,
-                           QStringLiteral("Все открытые картинки доступны в меню выбора \"рубашки\" карт"),
-                           QRect(8, 352, 423, 16), false);
+    auto* note =
+        whiteText(galleryPanel_, QString::fromUtf8(text::BONUS_ALL_AS_BACKS), QRect(8, 352, 423, 16), false);
     note->setWordWrap(false);
-    save_ = button(galleryPanel_, QStringLiteral("Сохранить"), QRect(416, 368, 105, 25));
+    save_ = button(galleryPanel_, QString::fromUtf8(text::SAVE), QRect(416, 368, 105, 25));
     connect(save_, &QPushButton::clicked, this, [this] { handle([this] { model_->exportSelected(); }); });
-    back_ = button(galleryPanel_, QStringLiteral("<< Назад"), QRect(296, 368, 105, 25));
+    back_ = button(galleryPanel_, QString::fromUtf8(text::BONUS_BACK), QRect(296, 368, 105, 25));
     connect(back_, &QPushButton::clicked, this, [this] { handle([this] { model_->showReveal(); }); });
 }
 

@@ -1,4 +1,5 @@
 #include "ui/screens/card_back_dialog.h"
+#include "platform/texts.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -22,7 +23,7 @@ CardBackDialog::CardBackDialog(std::string cardBackChoice, std::string available
       model_(std::move(cardBackChoice), std::move(availableBackCount)), deliver_(std::move(deliver)),
       choose_(std::move(choose))
 {
-    setWindowTitle(QStringLiteral("Рубашка колоды"));
+    setWindowTitle(QString::fromUtf8(text::CARD_BACK_TITLE));
     setFixedSize(319, 189);
     setAutoFillBackground(true);
     QPalette silver = palette();
@@ -56,7 +57,7 @@ CardBackDialog::CardBackDialog(std::string cardBackChoice, std::string available
     okButton_->setGeometry(16, 160, 73, 25);
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &CardBackDialog::pressOk);
-    cancelButton_ = new QPushButton(QStringLiteral("Отмена"), this);
+    cancelButton_ = new QPushButton(QString::fromUtf8(text::CANCEL), this);
     cancelButton_->setGeometry(96, 160, 73, 25);
     cancelButton_->setAutoDefault(false);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);

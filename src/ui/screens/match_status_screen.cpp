@@ -1,4 +1,5 @@
 #include "ui/screens/match_status_screen.h"
+#include "platform/texts.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -37,7 +38,7 @@ MatchStatusScreen::MatchStatusScreen(const MatchStatusState& state, std::functio
     setFixedSize(361, 289);
     setModal(true);
     // Never shown (the screen has no border), but lets the desktop and its tools name the window.
-    setWindowTitle(QStringLiteral("Итог сдачи"));
+    setWindowTitle(QString::fromUtf8(text::STATUS_TITLE));
     auto* panel = new QFrame(this);
     panel->setGeometry(0, 0, 361, 289);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -48,9 +49,9 @@ MatchStatusScreen::MatchStatusScreen(const MatchStatusState& state, std::functio
     panel->setPalette(pal);
     panel->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    statusLabel(this, QStringLiteral("На Вас повесили"), 16, {24, 40});
-    statusLabel(this, QStringLiteral("Весит на сопернике"), 16, {24, 80});
-    statusLabel(this, QStringLiteral("Игра идёт до"), 16, {24, 152});
+    statusLabel(this, QString::fromUtf8(text::STATUS_ON_HUMAN), 16, {24, 40});
+    statusLabel(this, QString::fromUtf8(text::STATUS_ON_COMPUTER), 16, {24, 80});
+    statusLabel(this, QString::fromUtf8(text::STATUS_TARGET), 16, {24, 152});
     result_ = statusLabel(this, QString::fromUtf8(MATCH_LOST_TEXT), 21, {16, 216});
     humanTotal_ = statusLabel(this, QStringLiteral("00"), 27, {192, 32});
     computerTotal_ = statusLabel(this, QStringLiteral("00"), 27, {200, 72});

@@ -1,4 +1,5 @@
 #include "ui/screens/settings_dialog.h"
+#include "platform/texts.h"
 
 #include <QCheckBox>
 #include <QFontInfo>
@@ -27,11 +28,11 @@ QSlider* speedBar(QWidget* parent, int y, int value, const QString& toolTip)
     // What the ends mean, under them: a higher position is a longer pause.
     const QFont small = sansFont(11, false);
     const int top = y + SPEED_BAR.height() + 1;
-    auto* fast = new QLabel(QStringLiteral("быстрее"), parent);
+    auto* fast = new QLabel(QString::fromUtf8(text::SETTINGS_FASTER), parent);
     fast->setFont(small);
     fast->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     fast->setGeometry(SPEED_BAR.left(), top, SPEED_BAR.width() / 2, 16);
-    auto* slow = new QLabel(QStringLiteral("медленнее"), parent);
+    auto* slow = new QLabel(QString::fromUtf8(text::SETTINGS_SLOWER), parent);
     slow->setFont(small);
     slow->setAlignment(Qt::AlignRight | Qt::AlignTop);
     slow->setGeometry(SPEED_BAR.left() + SPEED_BAR.width() / 2, top,
@@ -47,32 +48,28 @@ SettingsDialog::SettingsDialog(std::unique_ptr<SettingsDialogModel> model, Event
                           Qt::WindowCloseButtonHint),
       model_(std::move(model)), deliver_(std::move(deliver)), applied_(std::move(applied))
 {
-    setWindowTitle(QStringLiteral("Настройки"));
+    setWindowTitle(QString::fromUtf8(text::SETTINGS_TITLE));
     setFixedSize(274, 386);
 
-    sound_ = new QCheckBox(QStringLiteral("Использовать звуковые эффекты"), this);
+    sound_ = new QCheckBox(QString::fromUtf8(text::SETTINGS_SOUND), this);
     sound_->setGeometry(16, 32, 209, 17);
     sound_->setChecked(model_->soundOn);
     fitWidth(sound_, 209);
 
-    auto* caption1 = new QLabel(QStringLiteral("Скорость анимации 1"), this);
+    auto* caption1 = new QLabel(QString::fromUtf8(text::SETTINGS_SPEED_1), this);
     caption1->move(8, 72);
     caption1->adjustSize();
-    speed1_ = speedBar(
-        this, 96, model_->speed1,
-        QStringLiteral(
-            "Пауза перед тем, как взятка уходит со стола и начинается следующий ход: от 300 мс до 3 с"));
-    auto* caption2 = new QLabel(QStringLiteral("Скорость анимации 2"), this);
+    speed1_ = speedBar(this, 96, model_->speed1, QString::fromUtf8(text::SETTINGS_SPEED_1_TIP));
+    auto* caption2 = new QLabel(QString::fromUtf8(text::SETTINGS_SPEED_2), this);
     caption2->move(8, 152);
     caption2->adjustSize();
-    speed2_ = speedBar(this, 176, model_->speed2,
-                       QStringLiteral("Пауза перед ответом компьютера на ваш ход: от 200 мс до 2 с"));
+    speed2_ = speedBar(this, 176, model_->speed2, QString::fromUtf8(text::SETTINGS_SPEED_2_TIP));
 
-    save_ = new QPushButton(QStringLiteral("Сохранить"), this);
+    save_ = new QPushButton(QString::fromUtf8(text::SAVE), this);
     save_->setGeometry(64, 352, 97, 25);
     save_->setDefault(true);
     connect(save_, &QPushButton::clicked, this, &SettingsDialog::pressSave);
-    cancel_ = new QPushButton(QStringLiteral("Отмена"), this);
+    cancel_ = new QPushButton(QString::fromUtf8(text::CANCEL), this);
     cancel_->setGeometry(168, 352, 97, 25);
     cancel_->setAutoDefault(false);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);

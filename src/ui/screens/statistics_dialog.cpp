@@ -1,4 +1,5 @@
 #include "ui/screens/statistics_dialog.h"
+#include "platform/texts.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -40,12 +41,14 @@ StatisticsDialog::StatisticsDialog(std::unique_ptr<StatisticsModel> model, Event
                           Qt::WindowCloseButtonHint),
       model_(std::move(model)), deliver_(std::move(deliver)), ask_(std::move(ask))
 {
-    setWindowTitle(QStringLiteral("Статистика"));
+    setWindowTitle(QString::fromUtf8(text::STATISTICS_TITLE));
     setFixedSize(DIALOG_WIDTH, 403);
 
-    auto* wonHeading = textLabel(this, QStringLiteral("Побед"), sansFont(11, true), WON_COLOUR);
+    auto* wonHeading =
+        textLabel(this, QString::fromUtf8(text::STATISTICS_WON), sansFont(11, true), WON_COLOUR);
     wonHeading->move(192, 40);
-    auto* lostHeading = textLabel(this, QStringLiteral("Поражений"), sansFont(11, true), LOST_COLOUR);
+    auto* lostHeading =
+        textLabel(this, QString::fromUtf8(text::STATISTICS_LOST), sansFont(11, true), LOST_COLOUR);
     lostHeading->move(LOST_HEADING_X, 40);
     wonHeading->adjustSize();
     lostHeading->adjustSize();
@@ -72,7 +75,7 @@ StatisticsDialog::StatisticsDialog(std::unique_ptr<StatisticsModel> model, Event
         lost_[row]->setGeometry(LOST_X, rowY[row], LOST_WIDTH, 20);
     }
 
-    reset_ = new QPushButton(QStringLiteral("Сброс"), this);
+    reset_ = new QPushButton(QString::fromUtf8(text::STATISTICS_RESET), this);
     reset_->setGeometry(192, 368, 97, 25);
     reset_->setAutoDefault(false);
     connect(reset_, &QPushButton::clicked, this, &StatisticsDialog::pressReset);

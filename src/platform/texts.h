@@ -1,0 +1,138 @@
+#pragma once
+// Every text the program shows, in one table: the table's labels, the menus, the screens and their
+// buttons. The texts are the program's own, as its players know them; equal texts stay equal here.
+
+namespace liorna::text {
+
+// The program.
+inline constexpr const char* PRODUCT_TITLE = "Лиорна";
+
+// The table.
+inline constexpr const char* ACTION_PLAY = "Пойти";
+inline constexpr const char* ACTION_DISCARD = "Сбросить";
+inline constexpr const char* MENU_BUTTON = "Меню";
+inline constexpr const char* HUMAN_SCORE = "На Вас: ";
+inline constexpr const char* COMPUTER_SCORE = "На сопернике: ";
+inline constexpr const char* HUMAN_SCORE_ZERO = "На Вас: 0";
+inline constexpr const char* COMPUTER_SCORE_ZERO = "На сопернике: 0";
+inline constexpr const char* MATCH_TARGET = "Игра идёт до: ";
+inline constexpr const char* MATCH_TARGET_UNSET = "Игра идёт до:";
+inline constexpr const char* TRUMP_HEARTS = "Козырь черви";
+inline constexpr const char* TRUMP_DIAMONDS = "Козырь буби";
+inline constexpr const char* TRUMP_SPADES = "Козырь пики";
+inline constexpr const char* TRUMP_CLUBS = "Козырь крести";
+inline constexpr const char* HINT_LEAD = "Ваш ход: выберите карты одной масти и нажмите «Пойти»";
+inline constexpr const char* HINT_THINKING = "Соперник думает…";
+inline constexpr const char* HINT_ANSWER = "Покройте карты соперника или сбросьте столько же карт";
+inline constexpr const char* HINT_MATCH_OVER = "Партия окончена. Новая игра — F2";
+
+// The suits, as the game names them.
+inline constexpr const char* SUIT_HEARTS = "черви";
+inline constexpr const char* SUIT_DIAMONDS = "буби";
+inline constexpr const char* SUIT_SPADES = "пики";
+inline constexpr const char* SUIT_CLUBS = "крести";
+
+// The menus.
+inline constexpr const char* MENU_GAME = "Игра";
+inline constexpr const char* MENU_NEW_GAME = "Новая игра";
+inline constexpr const char* MENU_NEW_GAME_TO = "Новая игра до...";
+inline constexpr const char* MENU_TO_END_OF_DECK = "... конца колоды";
+inline constexpr const char* MENU_TO_4 = "... четырёх баллов";
+inline constexpr const char* MENU_TO_6 = "... шести баллов";
+inline constexpr const char* MENU_TO_8 = "... восьми баллов";
+inline constexpr const char* MENU_TO_10 = "... десяти баллов";
+inline constexpr const char* MENU_TO_12 = "... двенадцати баллов";
+inline constexpr const char* MENU_HIDE = "Спрятать меню";
+inline constexpr const char* MENU_CARD_BACK = "Рубашка колоды";
+inline constexpr const char* MENU_BACKGROUND = "Фон";
+inline constexpr const char* MENU_GREEN = "Зелёный";
+inline constexpr const char* MENU_BLUE = "Синий";
+inline constexpr const char* MENU_RED = "Красный";
+inline constexpr const char* MENU_GRASS = "Трава";
+inline constexpr const char* MENU_OPTIONS = "Параметры";
+inline constexpr const char* MENU_SETTINGS = "Настройки";
+inline constexpr const char* MENU_BONUSES = "Просмотр бонусов";
+inline constexpr const char* MENU_STATISTICS = "Статистика игр";
+inline constexpr const char* MENU_HELP = "Справка";
+inline constexpr const char* MENU_SHOW_HELP = "Показать справку";
+inline constexpr const char* MENU_ABOUT = "О программе...";
+
+// The start screen.
+inline constexpr const char* START_TITLE = "Загрузка";
+inline constexpr const char* START_CREDIT = "Лиорна — игра для двоих: вы против компьютера";
+inline constexpr const char* START_PLAY = "Играть";
+inline constexpr const char* START_BONUSES = "Бонусы";
+inline constexpr const char* START_NO_PLAY = "Не играть";
+inline constexpr const char* START_QUIT = "Выйти";
+inline constexpr const char* LENGTH_SINGLE = "Одиночная игра (бонус 1/9 картинки)";
+inline constexpr const char* LENGTH_4 = "Играть до: 4 (бонус 2/9 картинки)";
+inline constexpr const char* LENGTH_6 = "Играть до: 6 (бонус 3/9 картинки)";
+inline constexpr const char* LENGTH_8 = "Играть до: 8 (бонус 4/9 картинки)";
+inline constexpr const char* LENGTH_10 = "Играть до: 10 (бонус 5/9 картинки)";
+inline constexpr const char* LENGTH_12 = "Играть до: 12 (бонус 6/9 картинки)";
+inline constexpr const char* TARGET_1 = "Игра идёт до: 1";
+inline constexpr const char* TARGET_4 = "Игра идёт до: 4";
+inline constexpr const char* TARGET_6 = "Игра идёт до: 6";
+inline constexpr const char* TARGET_8 = "Игра идёт до: 8";
+inline constexpr const char* TARGET_10 = "Игра идёт до: 10";
+inline constexpr const char* TARGET_12 = "Игра идёт до: 12";
+
+// The match status screen.
+inline constexpr const char* STATUS_TITLE = "Итог сдачи";
+inline constexpr const char* STATUS_ON_HUMAN = "На Вас повесили";
+inline constexpr const char* STATUS_ON_COMPUTER = "Весит на сопернике";
+inline constexpr const char* STATUS_TARGET = "Игра идёт до";
+inline constexpr const char* MATCH_WON = "Вы победили";
+inline constexpr const char* MATCH_LOST = "К сожалению Вы проиграли";
+
+// The bonus screen.
+inline constexpr const char* BONUS_TITLE = "Бонус за победу";
+inline constexpr const char* BONUS_AS_BACKS =
+    "Вы сможете установить эту и другие открытые картинки в качестве рубашки карт";
+inline constexpr const char* BONUS_WILL_APPEAR =
+    "Открытые картинки будут появляться по мере их открытия в меню выбора рубашки карт";
+inline constexpr const char* BONUS_GALLERY = "Открытые картинки";
+inline constexpr const char* BONUS_ALL_AS_BACKS =
+    "Все открытые картинки доступны в меню выбора \"рубашки\" карт";
+inline constexpr const char* BONUS_BACK = "<< Назад";
+inline constexpr const char* BONUS_FILE = "Бонусная картинка_"; // followed by the picture's number and ".jpg"
+
+// The dialogs.
+inline constexpr const char* SAVE = "Сохранить";
+inline constexpr const char* CANCEL = "Отмена";
+inline constexpr const char* CARD_BACK_TITLE = "Рубашка колоды";
+inline constexpr const char* SETTINGS_TITLE = "Настройки";
+inline constexpr const char* SETTINGS_SOUND = "Использовать звуковые эффекты";
+inline constexpr const char* SETTINGS_SPEED_1 = "Скорость анимации 1";
+inline constexpr const char* SETTINGS_SPEED_2 = "Скорость анимации 2";
+inline constexpr const char* SETTINGS_FASTER = "быстрее";
+inline constexpr const char* SETTINGS_SLOWER = "медленнее";
+inline constexpr const char* SETTINGS_SPEED_1_TIP =
+    "Пауза перед тем, как взятка уходит со стола и начинается следующий ход: от 300 мс до 3 с";
+inline constexpr const char* SETTINGS_SPEED_2_TIP =
+    "Пауза перед ответом компьютера на ваш ход: от 200 мс до 2 с";
+inline constexpr const char* STATISTICS_TITLE = "Статистика";
+inline constexpr const char* STATISTICS_WON = "Побед";
+inline constexpr const char* STATISTICS_LOST = "Поражений";
+inline constexpr const char* STATISTICS_RESET = "Сброс";
+inline constexpr const char* STATISTICS_TOTAL = "Общий результат";
+inline constexpr const char* ROW_SINGLE = "Одна игра";
+inline constexpr const char* ROW_4 = "Игра до четырёх очков";
+inline constexpr const char* ROW_6 = "Игра до шести очков";
+inline constexpr const char* ROW_8 = "Игра до восьми очков";
+inline constexpr const char* ROW_10 = "Игра до десяти очков";
+inline constexpr const char* ROW_12 = "Игра до двенадцати...";
+inline constexpr const char* RESET_QUESTION_TITLE = "Сброс данных";
+inline constexpr const char* RESET_QUESTION = "Вы уверены что хотите сбросить все статистические данные?";
+inline constexpr const char* ABOUT_TITLE = "О программе";
+
+// Words drawn into the pictures.
+inline constexpr const char* PICTURE_LOCKED = "НЕТ ДОСТУПА";
+inline constexpr const char* PICTURE_MAKER = "ЛИОРНА";
+inline constexpr const char* PICTURE_STUDIO = "студия";
+inline constexpr const char* PICTURE_CARD = "Карточная";
+inline constexpr const char* PICTURE_GAME = "игра";
+inline constexpr const char* PICTURE_CREDIT = "Лиорна — карточная игра для двоих: вы против компьютера.";
+inline constexpr const char* PICTURE_AUTHOR = "Автор: команда Лиорны";
+
+} // namespace liorna::text
