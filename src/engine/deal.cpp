@@ -146,7 +146,6 @@ void GameEngine::resetDealFields()
     pickCount = 0;
     picked = Slot::empty();
     pickedSlot = 0;
-    compactionPasses = 5;
     leader = Seat::Human;
     leadSuit.reset();
     computerLeadSuit.reset();

@@ -217,7 +217,6 @@ public:
     int pickCount = 0;
     Slot picked;
     int pickedSlot = 0;
-    int compactionPasses = 5;
 
     Seat leader = Seat::Human;
     std::optional<Suit> leadSuit;

@@ -89,59 +89,48 @@ bool packPass(std::array<CardView, HAND_SIZE>& views, Move move)
 
 } // namespace
 
+// Packing repeats its passes until one moves nothing: with the pairs examined from the right a card can
+// travel several places in one pass, so a row of five is packed after a few passes at most.
+template <typename Move>
+void packRow(std::array<CardView, HAND_SIZE>& views, Move move)
+{
+    while (packPass(views, move)) {}
+}
+
 void GameEngine::packHumanHand()
 {
-    for (;;) {
-        const bool moved = packPass(table_.humanHand, [this](std::size_t k) {
-            // The card takes its look with it: a placed cover's see-through state belongs to that card,
-            // not to the place it leaves.
-            auto& here = table_.humanHand[k];
-            auto& next = table_.humanHand[k + 1];
-            here.picture = next.picture;
-            here.seeThrough = next.seeThrough;
-            here.clickable = next.clickable;
-            next.seeThrough = false;
-            next.clickable = true;
-            humanHand[k] = humanHand[k + 1];
-            humanHand[k + 1] = Slot::empty();
-        });
-        if (moved)
-            compactionPasses = 5;
-        if (compactionPasses < 1)
-            return;
-        --compactionPasses;
-    }
+    packRow(table_.humanHand, [this](std::size_t k) {
+        // The card takes its look with it: a placed cover's see-through state belongs to that card, not
+        // to the place it leaves.
+        auto& here = table_.humanHand[k];
+        auto& next = table_.humanHand[k + 1];
+        here.picture = next.picture;
+        here.seeThrough = next.seeThrough;
+        here.clickable = next.clickable;
+        next.seeThrough = false;
+        next.clickable = true;
+        humanHand[k] = humanHand[k + 1];
+        humanHand[k + 1] = Slot::empty();
+    });
 }
 
 void GameEngine::packComputerHand()
 {
-    for (;;) {
-        // The computer's slots all show the back; only the cards move.
-        const bool moved = packPass(table_.computerHand, [this](std::size_t k) {
-            computerHand[k] = computerHand[k + 1];
-            computerHand[k + 1] = Slot::empty();
-        });
-        if (moved)
-            compactionPasses = 5;
-        if (compactionPasses < 1)
-            return;
-        --compactionPasses;
-    }
+    // The computer's slots all show the back; only the cards move.
+    packRow(table_.computerHand, [this](std::size_t k) {
+        computerHand[k] = computerHand[k + 1];
+        computerHand[k + 1] = Slot::empty();
+    });
 }
 
 void GameEngine::packLedCards()
 {
-    // Four passes close every gap in a row of five; covers are laid after packing and stay put.
-    for (;;) {
-        --compactionPasses;
-        packPass(table_.led, [this](std::size_t k) {
-            table_.led[k].picture = table_.led[k + 1].picture;
-            led[k] = led[k + 1];
-            led[k + 1] = Slot::empty();
-        });
-        if (compactionPasses <= 1)
-            return;
-    }
+    // Covers are laid after packing and stay put.
+    packRow(table_.led, [this](std::size_t k) {
+        table_.led[k].picture = table_.led[k + 1].picture;
+        led[k] = led[k + 1];
+        led[k + 1] = Slot::empty();
+    });
 }
 
 } // namespace liorna

@@ -74,7 +74,6 @@ void GameEngine::restoreComputerHand()
         else
             computerHand[i] = savedComputerHand[i];
     }
-    compactionPasses = 5;
     packComputerHand();
 }
 

@@ -54,9 +54,7 @@ void GameEngine::layComputerLead(Suit suit)
         ++uncoveredCount;
     }
     ledCount = uncoveredCount;
-    compactionPasses = 5;
     packLedCards();
-    compactionPasses = 5;
     packComputerHand();
     phase = TurnPhase::HumanAnswering;
     playCue(Cue::ComputerLed);

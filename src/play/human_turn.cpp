@@ -170,9 +170,7 @@ void GameEngine::layHumanLead()
         ++ledCount;
     }
     handSelected = {};
-    compactionPasses = 5;
     packLedCards();
-    compactionPasses = 5;
     packHumanHand();
     phase = TurnPhase::AwaitingAnswer;
     startComputerAnswer();

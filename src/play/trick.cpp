@@ -22,7 +22,6 @@ void GameEngine::settleHumanCovered()
         humanHand[slot] = Slot::empty();
         table_.humanHand[slot].shown = false;
     }
-    compactionPasses = 5;
     packHumanHand();
     leader = Seat::Human;
     startAfterTrick();
@@ -41,9 +40,7 @@ void GameEngine::settleHumanGaveUp()
         table_.humanHand[k].shown = false;
     }
     computerTrickPoints += points;
-    compactionPasses = 5;
     packHumanHand();
-    compactionPasses = 5;
     packComputerHand();
     leader = Seat::Computer;
     startAfterTrick();

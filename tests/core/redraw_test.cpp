@@ -132,11 +132,8 @@ TEST(Packing, MovesShownCardsLeftKeepingTheirOrder)
             if (shown)
                 order.push_back(s.code());
         }
-        e.compactionPasses = 5;
         e.packHumanHand();
-        e.compactionPasses = 5;
         e.packComputerHand();
-        e.compactionPasses = 5;
         e.packLedCards();
         for (auto* row : {&e.humanHand, &e.computerHand, &e.led}) {
             std::vector<std::string> got;
@@ -157,19 +154,6 @@ TEST(Packing, MovesShownCardsLeftKeepingTheirOrder)
             }
         }
     }
-}
-
-TEST(Packing, PassCountsFollowTheirRules)
-{
-    Harness h;
-    h.startToEmptyTable();
-    auto& e = h.engine();
-    e.compactionPasses = 5;
-    e.packLedCards();
-    EXPECT_EQ(e.compactionPasses, 1); // four passes from 5
-    e.compactionPasses = 5;
-    e.packHumanHand();
-    EXPECT_EQ(e.compactionPasses, 0); // six passes when nothing moves
 }
 
 TEST(CardFlight, ThreeFlightsRunDownTheLeftEdgeInTenStepsEach)
