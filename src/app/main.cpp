@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <random>
 
-#include "engine/game_engine.h"
+#include "game/game_engine.h"
 #include "persist/program_folder.h"
 #include "ui/jpeg_picture_writer.h"
 #include "ui/qt_ports.h"

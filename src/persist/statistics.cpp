@@ -1,11 +1,8 @@
-// Won and lost matches per match length, kept in lines 5..10 and 11..16 of the settings file.
+// The row of a match length in the statistics, and counts as decimal texts that never overflow.
 
 #include "persist/statistics.h"
 
 #include <algorithm>
-
-#include "engine/game_engine.h"
-#include "persist/settings_schema.h"
 
 namespace liorna {
 
@@ -64,23 +61,6 @@ std::string sumCounts(const std::vector<std::string>& texts)
         if (isCount(text))
             reversed = addReversed(reversed, std::string(text.rbegin(), text.rend()));
     return normalised(std::string(reversed.rbegin(), reversed.rend()));
-}
-
-void GameEngine::recordMatchWon()
-{
-    // A result whose save fails stays pending and is written by the next save that succeeds.
-    settings_.commitResult([this] {
-        if (const auto row = statisticsRow(matchTargetCode))
-            SettingsSchema(settings_).incrementCount(MatchResult::Won, *row);
-    });
-}
-
-void GameEngine::recordMatchLost()
-{
-    settings_.commitResult([this] {
-        if (const auto row = statisticsRow(matchTargetCode))
-            SettingsSchema(settings_).incrementCount(MatchResult::Lost, *row);
-    });
 }
 
 } // namespace liorna

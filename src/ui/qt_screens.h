@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "engine/game_engine.h"
+#include "game/game_engine.h"
 #include "platform/picture_writer.h"
 #include "platform/ports.h"
 #include "platform/screens.h"

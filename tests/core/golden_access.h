@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "engine/game_engine.h"
+#include "game/game_engine.h"
 
 namespace liorna::golden {
 

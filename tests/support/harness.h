@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "engine/game_engine.h"
 #include "fakes.h"
+#include "game/game_engine.h"
 #include "virtual_timers.h"
 
 namespace liorna {

@@ -6,7 +6,7 @@
 #include <array>
 #include <functional>
 
-#include "engine/game_engine.h"
+#include "game/game_engine.h"
 
 class QLabel;
 

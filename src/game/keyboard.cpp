@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "engine/game_engine.h"
+#include "game/game_engine.h"
 
 namespace liorna {
 

@@ -1,7 +1,7 @@
 // The computer answers the human's lead after its pause, and the trick is settled: beaten, the
 // computer takes it with its covers on the table; not beaten, it gives up as many cards face down.
 
-#include "engine/game_engine.h"
+#include "game/game_engine.h"
 #include "opponent/answer_search.h"
 
 namespace liorna {

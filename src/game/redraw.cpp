@@ -1,7 +1,7 @@
 // Keeping the table's pictures in step with the hands: the slot-by-slot redraw, the veil over
 // refilled cards, and packing cards to the left over empty places.
 
-#include "engine/game_engine.h"
+#include "game/game_engine.h"
 
 namespace liorna {
 

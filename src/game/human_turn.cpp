@@ -1,7 +1,7 @@
 // The human's turn: selecting a lead of one suit and playing it, or answering the computer's lead by
 // picking cards and covering the led cards they beat, taking covers back, or giving the trick up.
 
-#include "engine/game_engine.h"
+#include "game/game_engine.h"
 #include "opponent/answer_search.h"
 
 namespace liorna {

@@ -1,4 +1,4 @@
-#include "engine/game_engine.h"
+#include "game/game_engine.h"
 
 #include "persist/bonus_progress.h"
 #include "persist/settings_schema.h"

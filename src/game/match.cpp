@@ -1,21 +1,12 @@
-// Deal scoring, the match status screen's countdown, and the end of a match.
+// Deal scoring, the match status screen's countdown, the end of a match and its result.
 
-#include "engine/game_engine.h"
+#include "game/game_engine.h"
+#include "persist/settings_schema.h"
+#include "persist/statistics.h"
 #include "platform/texts.h"
 #include "play/scoring.h"
 
 namespace liorna {
-
-int penaltyForPoints(int points)
-{
-    if (points == 0)
-        return 6;
-    if (points < 32)
-        return 4;
-    if (points < 60)
-        return 2;
-    return 0;
-}
 
 void GameEngine::scoreDeal()
 {
@@ -68,6 +59,23 @@ MatchDecision GameEngine::checkMatchEnd()
     phase = TurnPhase::NoTrick;
     playCue(Cue::NewDeal);
     return {};
+}
+
+void GameEngine::recordMatchWon()
+{
+    // A result whose save fails stays pending and is written by the next save that succeeds.
+    settings_.commitResult([this] {
+        if (const auto row = statisticsRow(matchTargetCode))
+            SettingsSchema(settings_).incrementCount(MatchResult::Won, *row);
+    });
+}
+
+void GameEngine::recordMatchLost()
+{
+    settings_.commitResult([this] {
+        if (const auto row = statisticsRow(matchTargetCode))
+            SettingsSchema(settings_).incrementCount(MatchResult::Lost, *row);
+    });
 }
 
 } // namespace liorna

@@ -1,7 +1,7 @@
 // Settling the tricks the human answers, and the after-trick step every trick ends with: a pause with
 // the trick on the table, then the clean-up, the refill or redraw, and the end-of-deal test.
 
-#include "engine/game_engine.h"
+#include "game/game_engine.h"
 
 namespace liorna {
 

@@ -1,6 +1,6 @@
 // The deck in fixed order, the time-driven draw, the paced deal and refill, and the new deal.
 
-#include "engine/game_engine.h"
+#include "game/game_engine.h"
 #include "platform/texts.h"
 
 namespace liorna {

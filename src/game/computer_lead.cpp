@@ -1,7 +1,7 @@
 // The computer leads every card of its long suit (three or more), or else of the first suit it holds
 // on the suit cycle; the first time it falls back on the cycle, the cycle's timer stops for good.
 
-#include "engine/game_engine.h"
+#include "game/game_engine.h"
 
 namespace liorna {
 

@@ -1,7 +1,7 @@
 // The flying card back: given-up cards fly from the top-left corner into the human's pile, one after
 // another, in ten 30 ms steps each.
 
-#include "engine/game_engine.h"
+#include "game/game_engine.h"
 
 namespace liorna {
 

@@ -1,6 +1,6 @@
 // The new-game commands: a match of a chosen length, or of the current one.
 
-#include "engine/game_engine.h"
+#include "game/game_engine.h"
 #include "persist/settings_schema.h"
 #include "platform/texts.h"
 
