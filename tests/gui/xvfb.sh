@@ -1,16 +1,16 @@
 # Sourced by the Xvfb tests: a screen of their own and a fresh copy of the program folder, so the
 # player's own settings are never touched. The caller's EXIT trap ends $xvfb and $game.
 
-# start_screen WIDTHxHEIGHT: an X server on a free display; DISPLAY points at it.
+# start_screen WIDTHxHEIGHT: an X server on a display it picks free itself; DISPLAY points at it once
+# it is ready.
 start_screen() {
-    local display
-    for _ in $(seq 20); do
-        display=:$((90 + RANDOM % 400))
-        [ -e "/tmp/.X${display#:}-lock" ] || break
-    done
-    Xvfb "$display" -screen 0 "$1x24" -nolisten tcp >/dev/null 2>&1 &
+    local ready
+    ready=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
     xvfb=$!
-    export DISPLAY=$display
+    for _ in $(seq 100); do [ -s "$ready" ] && break; sleep 0.1; done
+    export DISPLAY=:$(head -1 "$ready")
+    rm -f "$ready"
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 }
 
