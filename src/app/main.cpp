@@ -8,6 +8,7 @@
 
 #include "game/game_engine.h"
 #include "persist/program_folder.h"
+#include "platform/texts.h"
 #include "ui/jpeg_picture_writer.h"
 #include "ui/qt_ports.h"
 #include "ui/qt_screens.h"
@@ -61,7 +62,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     installQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("liorna"));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(PRODUCT_TITLE));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(text::PRODUCT_TITLE));
     QGuiApplication::setDesktopFileName(QStringLiteral(LIORNA_APP_ID));
     // Relative paths are taken from the program folder: the build tree's own, or the player's when installed.
     const ProgramFolder folder = prepareProgramFolder(QApplication::applicationDirPath().toStdString());

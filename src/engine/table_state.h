@@ -79,14 +79,6 @@ struct RefusalSign {
     friend bool operator==(const RefusalSign&, const RefusalSign&) = default;
 };
 
-inline constexpr const char* HINT_LEAD = text::HINT_LEAD;
-inline constexpr const char* HINT_THINKING = text::HINT_THINKING;
-inline constexpr const char* HINT_ANSWER = text::HINT_ANSWER;
-inline constexpr const char* HINT_MATCH_OVER = text::HINT_MATCH_OVER;
-
-inline constexpr const char* ACTION_PLAY = text::ACTION_PLAY;
-inline constexpr const char* ACTION_DISCARD = text::ACTION_DISCARD;
-
 struct TableState {
     std::array<CardView, 5> humanHand{};
     std::array<CardView, 5> computerHand{};
@@ -101,7 +93,7 @@ struct TableState {
 
     bool playShown = true;
     bool discardShown = false;
-    std::string actionCaption = ACTION_PLAY;
+    std::string actionCaption = text::ACTION_PLAY;
 
     Picture trumpSymbol;
     bool trumpAnnouncementShown = false;

@@ -181,7 +181,7 @@ void GameEngine::startNewDeal()
     table_.discardShown = false;
 
     table_.stock.count = "0";
-    table_.actionCaption = ACTION_PLAY;
+    table_.actionCaption = text::ACTION_PLAY;
     table_.humanPile.count = "0";
     table_.computerPile.count = "0";
     table_.humanPile.countShown = true;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "game/game_engine.h"
+#include "platform/texts.h"
 
 namespace liorna {
 
@@ -116,11 +117,11 @@ void GameEngine::updateHint()
     hintMatchOver_ = matchOver_;
     switch (phase) {
     case TurnPhase::HumanLeading:
-    case TurnPhase::Playing: table_.hint = HINT_LEAD; break;
+    case TurnPhase::Playing: table_.hint = text::HINT_LEAD; break;
     case TurnPhase::AwaitingAnswer:
-    case TurnPhase::AwaitingComputerLead: table_.hint = HINT_THINKING; break;
-    case TurnPhase::HumanAnswering: table_.hint = HINT_ANSWER; break;
-    case TurnPhase::NoTrick: table_.hint = matchOver_ ? HINT_MATCH_OVER : ""; break;
+    case TurnPhase::AwaitingComputerLead: table_.hint = text::HINT_THINKING; break;
+    case TurnPhase::HumanAnswering: table_.hint = text::HINT_ANSWER; break;
+    case TurnPhase::NoTrick: table_.hint = matchOver_ ? text::HINT_MATCH_OVER : ""; break;
     case TurnPhase::AfterTrick:
     case TurnPhase::Refilling:
     case TurnPhase::DealOver: break;

@@ -2,6 +2,7 @@
 // the trick on the table, then the clean-up, the refill or redraw, and the end-of-deal test.
 
 #include "game/game_engine.h"
+#include "platform/texts.h"
 
 namespace liorna {
 
@@ -115,11 +116,11 @@ void GameEngine::clearTrick()
     if (leader == Seat::Human) {
         table_.playShown = true;
         table_.discardShown = false;
-        table_.actionCaption = ACTION_PLAY;
+        table_.actionCaption = text::ACTION_PLAY;
     } else {
         table_.discardShown = true;
         table_.playShown = false;
-        table_.actionCaption = ACTION_DISCARD;
+        table_.actionCaption = text::ACTION_DISCARD;
     }
     phase = leader == Seat::Computer ? TurnPhase::AwaitingComputerLead : TurnPhase::Refilling;
     if (finished)

@@ -1,4 +1,5 @@
 #include "play/match_status.h"
+#include "platform/texts.h"
 
 #include "platform/intervals.h"
 
@@ -60,7 +61,7 @@ void MatchStatus::step()
             s.matchOver = true;
             s.matchWon = decision.won;
             s.resultShown = true;
-            s.result = decision.won ? MATCH_WON_TEXT : MATCH_LOST_TEXT;
+            s.result = decision.won ? text::MATCH_WON : text::MATCH_LOST;
         }
     }
     if (n == 4)

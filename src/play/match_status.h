@@ -12,9 +12,6 @@
 
 namespace liorna {
 
-inline constexpr const char* MATCH_WON_TEXT = text::MATCH_WON;
-inline constexpr const char* MATCH_LOST_TEXT = text::MATCH_LOST;
-
 // What the match status screen shows.
 struct MatchStatusState {
     bool open = false;
@@ -30,7 +27,7 @@ struct MatchStatusState {
     std::string humanTotal = "0";
     std::string computerTotal = "0";
     std::string target = "0";
-    std::string result = MATCH_WON_TEXT;
+    std::string result = text::MATCH_WON;
 };
 
 // How the match stands once the countdown decides it.

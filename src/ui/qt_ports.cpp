@@ -1,4 +1,5 @@
 #include "ui/qt_ports.h"
+#include "platform/texts.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -35,7 +36,7 @@ void MessageBoxSink::showNext()
             afterLast();
         return;
     }
-    auto* box = new QMessageBox(QMessageBox::Critical, PRODUCT_TITLE,
+    auto* box = new QMessageBox(QMessageBox::Critical, text::PRODUCT_TITLE,
                                 QString::fromStdString(waiting_.front()), QMessageBox::Ok, owner_);
     waiting_.pop_front();
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -14,8 +14,6 @@
 
 namespace liorna {
 
-inline constexpr const char* PRODUCT_TITLE = text::PRODUCT_TITLE;
-
 // Error messages, one box at a time. A box is opened without a nested event loop, so the core and its
 // timers never run inside one; errors that arrive while a box is shown wait their turn.
 class MessageBoxSink : public MessageSink {

@@ -1,4 +1,5 @@
 #include "ui/table_window.h"
+#include "platform/texts.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -50,7 +51,7 @@ int latinKey(int key)
 
 TableWindow::TableWindow(const TableState& state, QWidget* parent) : QMainWindow(parent), state_(state)
 {
-    setWindowTitle(QString::fromUtf8(PRODUCT_TITLE));
+    setWindowTitle(QString::fromUtf8(text::PRODUCT_TITLE));
     view_ = new TableView(input, this);
     setCentralWidget(view_);
     setFocusProxy(view_);

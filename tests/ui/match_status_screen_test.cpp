@@ -5,6 +5,7 @@
 
 #include <QLabel>
 
+#include "platform/texts.h"
 #include "ui/picture_label.h"
 #include "ui/screens/match_status_screen.h"
 
@@ -37,7 +38,7 @@ void MatchStatusScreenTest::showsTheStateItIsGiven()
     state.computerTotal = "6";
     state.target = "4";
     state.resultShown = true;
-    state.result = MATCH_WON_TEXT;
+    state.result = text::MATCH_WON;
     screen.render();
     QVERIFY(!screen.tile(7)->isVisible());
     QVERIFY(screen.resultLabel()->isVisible());

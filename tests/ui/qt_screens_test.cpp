@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "harness.h"
+#include "platform/texts.h"
 #include "ui/qt_ports.h"
 #include "ui/qt_screens.h"
 #include "ui/screens/statistics_dialog.h"
@@ -155,7 +156,7 @@ void QtScreensTest::errorsWaitTheirTurnWithoutNesting()
     QMessageBox* box = openBox();
     QVERIFY(box);
     QCOMPARE(box->text(), QStringLiteral("first"));
-    QCOMPARE(box->windowTitle(), QString::fromUtf8(PRODUCT_TITLE));
+    QCOMPARE(box->windowTitle(), QString::fromUtf8(text::PRODUCT_TITLE));
     QCOMPARE(box->parentWidget(), &owner);
     box->button(QMessageBox::Ok)->click();
     QCOMPARE(acknowledged, 0);

@@ -1,4 +1,5 @@
 #include "runner.h"
+#include "platform/texts.h"
 
 #include <sys/stat.h>
 
@@ -305,12 +306,12 @@ void Runner::settlePhase()
         e.phase = TurnPhase::HumanLeading;
         t.playShown = true;
         t.discardShown = false;
-        t.actionCaption = ACTION_PLAY;
+        t.actionCaption = text::ACTION_PLAY;
     } else {
         e.phase = TurnPhase::AwaitingComputerLead;
         t.playShown = false;
         t.discardShown = true;
-        t.actionCaption = ACTION_DISCARD;
+        t.actionCaption = text::ACTION_DISCARD;
     }
     // What the table derives from the phase (the hint) follows, as after any event.
     e.deliver([] {});

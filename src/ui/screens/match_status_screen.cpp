@@ -52,7 +52,7 @@ MatchStatusScreen::MatchStatusScreen(const MatchStatusState& state, std::functio
     statusLabel(this, QString::fromUtf8(text::STATUS_ON_HUMAN), 16, {24, 40});
     statusLabel(this, QString::fromUtf8(text::STATUS_ON_COMPUTER), 16, {24, 80});
     statusLabel(this, QString::fromUtf8(text::STATUS_TARGET), 16, {24, 152});
-    result_ = statusLabel(this, QString::fromUtf8(MATCH_LOST_TEXT), 21, {16, 216});
+    result_ = statusLabel(this, QString::fromUtf8(text::MATCH_LOST), 21, {16, 216});
     humanTotal_ = statusLabel(this, QStringLiteral("00"), 27, {192, 32});
     computerTotal_ = statusLabel(this, QStringLiteral("00"), 27, {200, 72});
     target_ = statusLabel(this, QStringLiteral("00"), 27, {160, 144});
