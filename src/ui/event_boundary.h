@@ -8,4 +8,13 @@ namespace liorna {
 
 using EventBoundary = std::function<void(const std::function<void()>& event)>;
 
+// Runs the event through the boundary, or directly when there is none (a view under test).
+inline void runEvent(const EventBoundary& deliver, const std::function<void()>& event)
+{
+    if (deliver)
+        deliver(event);
+    else
+        event();
+}
+
 } // namespace liorna

@@ -169,10 +169,7 @@ void BonusScreen::buildGalleryPanel()
 
 void BonusScreen::handle(const std::function<void()>& event)
 {
-    if (deliver_)
-        deliver_(event);
-    else
-        event();
+    runEvent(deliver_, event);
     render();
 }
 

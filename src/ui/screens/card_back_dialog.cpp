@@ -92,10 +92,7 @@ void CardBackDialog::showPreview()
 
 void CardBackDialog::handle(const std::function<void()>& event)
 {
-    if (deliver_)
-        deliver_(event);
-    else
-        event();
+    runEvent(deliver_, event);
     showArrows();
     showPreview();
 }
@@ -108,10 +105,7 @@ void CardBackDialog::pressOk()
             choose_(model_.candidate());
         chosen = true;
     };
-    if (deliver_)
-        deliver_(event);
-    else
-        event();
+    runEvent(deliver_, event);
     if (chosen)
         accept();
 }

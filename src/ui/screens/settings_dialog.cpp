@@ -89,10 +89,7 @@ void SettingsDialog::pressSave()
             applied_();
         saved = true;
     };
-    if (deliver_)
-        deliver_(event);
-    else
-        event();
+    runEvent(deliver_, event);
     if (saved)
         accept();
 }

@@ -138,10 +138,7 @@ void StatisticsDialog::reset()
     };
     // A failed save is reported by the boundary; the zeros stay in memory and the dialog stays open,
     // so the player sees nothing was lost silently.
-    if (deliver_)
-        deliver_(event);
-    else
-        event();
+    runEvent(deliver_, event);
     if (done)
         accept();
 }
