@@ -1,6 +1,7 @@
 #include "game/game_engine.h"
 
 #include "persist/bonus_progress.h"
+#include "persist/card_back_model.h"
 #include "persist/settings_schema.h"
 
 namespace liorna {
@@ -96,15 +97,6 @@ void GameEngine::setShuffleCounter(int value)
 
 // --- Settings and cues ---
 
-Picture GameEngine::backForChoice(const std::string& choice) const
-{
-    const int n = lineNumber(choice, 0);
-    // Only the exact texts "1".."35" name a back.
-    if (std::to_string(n) != choice || n < 1 || n > 35)
-        return cardBackPicture;
-    return n <= 15 ? Picture::back(n) : Picture::bonus(n - 15);
-}
-
 void GameEngine::setCardBacks(const Picture& back)
 {
     for (auto& slot : table_.computerHand)
@@ -124,9 +116,11 @@ void GameEngine::applySettings()
     afterTrickTimer_.setInterval(schema.speed(Speed::AfterTrick) * 300);
     computerAnswerTimer_.setInterval(schema.speed(Speed::Answer) * 200);
     cardBackChoice = schema.cardBackChoice();
-    cardBackPicture = backForChoice(cardBackChoice);
-    // A back number that names no back would leave the hands and the stock as bare outlines.
-    if (cardBackPicture.kind == PictureKind::None)
+    // A number that names no back keeps the back there is; with none yet the hands and the stock would
+    // be bare outlines, so back 1 stands in.
+    if (const Picture chosen = backOfNumber(cardBackChoice); chosen.kind != PictureKind::None)
+        cardBackPicture = chosen;
+    else if (cardBackPicture.kind == PictureKind::None)
         cardBackPicture = Picture::back(1);
     setCardBacks(cardBackPicture);
     availableBackCount = schema.availableBackCount();

@@ -278,7 +278,6 @@ private:
     void cancelPendingChains();
     void putDrawnCard(int step);
     void updateStockPile();
-    Picture backForChoice(const std::string& choice) const;
     void setCardBacks(const Picture& back);
     EngineTimer makeTimer(int intervalMs, void (GameEngine::*tick)());
 

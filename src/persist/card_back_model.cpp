@@ -2,14 +2,14 @@
 
 #include <charconv>
 
-#include "persist/settings_file.h"
+#include "persist/settings_schema.h"
 
 namespace liorna {
 
 namespace {
 
-// A fresh file's count, used when line 19 is not a number.
-constexpr int FRESH_AVAILABLE = 15;
+// A fresh file's count (the built-in backs only), used when line 19 is not a number.
+constexpr int FRESH_AVAILABLE = BUILT_IN_BACKS;
 
 // Wide, signed arithmetic on a number text: a stored value above the available count keeps counting
 // up, and a text that is not a number counts as 0.
