@@ -121,6 +121,12 @@ struct TableState {
     friend bool operator==(const TableState&, const TableState&) = default;
 };
 
+// A refused action: the view gives a short sign at its place.
+inline void refuse(TableState& table, RefusalPlace place, int slot)
+{
+    table.refusal = {place, slot, table.refusal.serial + 1};
+}
+
 inline TableState::TableState()
 {
     stock.count = "36";

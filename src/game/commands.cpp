@@ -1,55 +1,65 @@
-// The new-game commands: a match of a chosen length, or of the current one.
+#include "game/commands.h"
 
-#include "game/game_engine.h"
-#include "persist/settings_schema.h"
-#include "platform/texts.h"
+#include "platform/intervals.h"
 
 namespace liorna {
 
-void GameEngine::endMatchStatus()
+Commands::Commands(Parts parts, Timers& timers, Events events)
+    : parts_(parts), events_(std::move(events)),
+      startUpTimer_(timers, interval::START_UP, [this] { startUpTick(); })
 {
-    // A new game ends the match status screen's countdown where it stands, or its decision would
-    // deal a second time behind the new game's first deal.
-    if (!matchStatus_.state().open)
-        return;
-    matchStatus_.cancel();
-    screens_.close(ScreenId::MatchStatus);
 }
 
-void GameEngine::newGame(int mode)
+// --- Start-up and the start screen ---
+
+void Commands::startUpTick()
 {
-    endMatchStatus();
-    matchOver_ = false;
-    const MatchLength& length = MATCH_LENGTHS[static_cast<std::size_t>(mode - 1)];
-    table_.matchTarget = length.label;
-    table_.humanScore = text::HUMAN_SCORE_ZERO;
-    table_.computerScore = text::COMPUTER_SCORE_ZERO;
-    startNewDeal();
-    humanPenalty = 0;
-    computerPenalty = 0;
-    matchTargetCode = length.targetCode;
-    matchMode = length.mode;
-    playCue(Cue::NewDeal);
-    announceTrump();
+    startUpTimer_.stop();
+    paintPileBackgrounds();
+    parts_.table.canvas = parts_.profile.background();
+    StartScreenModel::Actions actions;
+    actions.play = [this](int choice) { events_.deliver([this, choice] { startChosenMatch(choice); }); };
+    actions.noPlay = [this] { events_.deliver([this] { parts_.screens.close(ScreenId::Start); }); };
+    actions.bonuses = [this] { events_.deliver([this] { parts_.screens.openBonus(false); }); };
+    actions.quit = events_.quit;
+    startScreen_ = std::make_unique<StartScreenModel>(std::move(actions));
+    parts_.screens.openStart(*startScreen_);
 }
 
-void GameEngine::newGameSameLength()
+void Commands::startChosenMatch(int choice)
 {
-    endMatchStatus();
-    matchOver_ = false;
-    // Keeps the match target code and the mode, whatever they are.
-    table_.matchTarget = matchTargetLabel(matchTarget());
-    table_.humanScore = text::HUMAN_SCORE_ZERO;
-    table_.computerScore = text::COMPUTER_SCORE_ZERO;
-    startNewDeal();
-    humanPenalty = 0;
-    computerPenalty = 0;
-    playCue(Cue::NewDeal);
-    announceTrump();
+    // The engine is still in its creation state, which for the deal equals a fresh deal except that
+    // the first redraw does not renew the pacing pool.
+    parts_.deal.scheduleDealStep();
+    events_.cue(Cue::NewDeal);
+    parts_.match.choose(MATCH_LENGTHS[static_cast<std::size_t>(choice - 1)]);
+    parts_.deal.announceTrump();
+    parts_.screens.close(ScreenId::Start);
 }
 
-void GameEngine::runCommand(MenuCommand command)
+// --- New games ---
+
+void Commands::newGame(int mode)
 {
+    parts_.match.begin(MATCH_LENGTHS[static_cast<std::size_t>(mode - 1)]);
+    events_.newDeal();
+    events_.cue(Cue::NewDeal);
+    parts_.deal.announceTrump();
+}
+
+void Commands::newGameSameLength()
+{
+    parts_.match.beginSameLength();
+    events_.newDeal();
+    events_.cue(Cue::NewDeal);
+    parts_.deal.announceTrump();
+}
+
+// --- The menus ---
+
+void Commands::runCommand(MenuCommand command)
+{
+    Screens& screens = parts_.screens;
     switch (command) {
     case MenuCommand::None: return;
     case MenuCommand::NewGame: newGameSameLength(); return;
@@ -60,51 +70,56 @@ void GameEngine::runCommand(MenuCommand command)
     case MenuCommand::NewGameTo10: newGame(5); return;
     case MenuCommand::NewGameTo12: newGame(6); return;
     case MenuCommand::HideMenus: toggleMenus(); return;
-    case MenuCommand::CardBack: openCardBackDialog(); return;
+    case MenuCommand::CardBack: screens.openCardBack(); return;
     case MenuCommand::BackgroundGreen: chooseBackground(1); return;
     case MenuCommand::BackgroundBlue: chooseBackground(2); return;
     case MenuCommand::BackgroundRed: chooseBackground(3); return;
     case MenuCommand::BackgroundGrass: chooseBackground(4); return;
-    case MenuCommand::Settings: openSettingsDialog(); return;
-    case MenuCommand::Bonuses: openBonusGallery(); return;
-    case MenuCommand::Statistics: openStatisticsDialog(); return;
+    case MenuCommand::Settings: screens.openSettings(); return;
+    case MenuCommand::Bonuses: screens.openBonus(false); return;
+    case MenuCommand::Statistics: screens.openStatistics(); return;
     case MenuCommand::Help: showHelp(); return;
-    case MenuCommand::About: openAboutBox(); return;
+    case MenuCommand::About: screens.openAbout(); return;
     }
 }
 
-void GameEngine::toggleMenus()
+void Commands::toggleMenus()
 {
-    const bool show = !table_.menusShown;
-    table_.menusShown = show;
-    table_.menuButtonShown = !show;
+    const bool show = !parts_.table.menusShown;
+    parts_.table.menusShown = show;
+    parts_.table.menuButtonShown = !show;
 }
 
-void GameEngine::showMenus()
+void Commands::showMenus()
 {
-    table_.menusShown = true;
-    table_.menuButtonShown = false;
+    parts_.table.menusShown = true;
+    parts_.table.menuButtonShown = false;
 }
 
-void GameEngine::chooseBackground(int n)
+void Commands::chooseBackground(int n)
 {
-    // A background that cannot be saved is not painted either, and stays out of later saves.
-    settings_.commitChange([&] { SettingsSchema(settings_).setBackground(n); });
-    table_.canvas = Picture::tile(n);
-    backgroundTile = Picture::tile(n);
+    // A background that cannot be saved is not painted either.
+    parts_.profile.chooseBackground(n);
+    parts_.table.canvas = parts_.profile.background();
     paintPileBackgrounds();
 }
 
-void GameEngine::chooseCardBack(const std::string& number)
+void Commands::chooseCardBack(const std::string& number)
 {
-    settings_.commitChange([&] { SettingsSchema(settings_).setCardBackChoice(number); });
-    cardBackChoice = number;
-    applySettings();
+    parts_.profile.chooseCardBack(number);
+    events_.applySettings();
 }
 
-void GameEngine::showHelp()
+void Commands::showHelp()
 {
-    shell_.open("Help/index.htm");
+    parts_.shell.open("Help/index.htm");
+}
+
+void Commands::paintPileBackgrounds()
+{
+    TableState& t = parts_.table;
+    for (PileView* pile : {&t.stock, &t.humanPile, &t.computerPile})
+        pile->background = parts_.profile.background();
 }
 
 } // namespace liorna

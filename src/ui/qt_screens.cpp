@@ -15,32 +15,10 @@
 
 namespace liorna {
 
-// Timers whose ticks are events like any other: a save error met in a tick reaches the message sink,
-// and the table is rendered after it.
-class QtScreens::DeliveringTimers : public Timers {
-public:
-    DeliveringTimers(Timers& timers, GameEngine& engine) : timers_(timers), engine_(engine) {}
-    TimerId create(std::function<void()> tick, int intervalMs) override
-    {
-        GameEngine& engine = engine_;
-        return timers_.create([&engine, tick = std::move(tick)] { engine.deliver(tick); }, intervalMs);
-    }
-    void start(TimerId id) override { timers_.start(id); }
-    void stop(TimerId id) override { timers_.stop(id); }
-    void destroy(TimerId id) override { timers_.destroy(id); }
-    void setInterval(TimerId id, int intervalMs) override { timers_.setInterval(id, intervalMs); }
-    int interval(TimerId id) const override { return timers_.interval(id); }
-    bool isActive(TimerId id) const override { return timers_.isActive(id); }
-    std::int64_t now() const override { return timers_.now(); }
-
-private:
-    Timers& timers_;
-    GameEngine& engine_;
-};
-
 QtScreens::QtScreens(QWidget* owner, GameEngine& engine, QtScreenPorts ports)
     : owner_(owner), engine_(engine), ports_(ports),
-      timers_(std::make_unique<DeliveringTimers>(ports.timers, engine))
+      timers_(std::make_unique<DeliveringTimers>(
+          ports.timers, [&engine](const std::function<void()>& tick) { engine.deliver(tick); }))
 {
 }
 
@@ -89,7 +67,7 @@ void QtScreens::openBonus(bool reveal)
 {
     std::optional<int> mode;
     if (reveal)
-        mode = engine_.matchMode;
+        mode = engine_.match().matchMode();
     auto model =
         std::make_unique<BonusScreenModel>(*timers_, engine_.settings(), mode, ports_.pictures, ports_.shell);
     model->report = reporter();
@@ -105,8 +83,8 @@ void QtScreens::openCardBack()
 {
     GameEngine& engine = engine_;
     show(new CardBackDialog(
-        engine.cardBackChoice, engine.availableBackCount, boundary(),
-        [&engine](const std::string& chosen) { engine.chooseCardBack(chosen); }, engine.cardBackPicture,
+        engine.profile().cardBackChoice(), engine.profile().availableBackCount(), boundary(),
+        [&engine](const std::string& chosen) { engine.chooseCardBack(chosen); }, engine.profile().cardBack(),
         owner_));
 }
 

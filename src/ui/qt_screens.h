@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "game/game_engine.h"
+#include "platform/delivering_timers.h"
 #include "platform/picture_writer.h"
 #include "platform/ports.h"
 #include "platform/screens.h"
@@ -49,8 +50,6 @@ public:
     QDialog* dialog() const { return dialog_; }
 
 private:
-    class DeliveringTimers;
-
     void show(QDialog* dialog);
     EventBoundary boundary();
     std::function<void(const std::string&)> reporter();

@@ -27,35 +27,36 @@ inline std::string join(const std::array<std::string, 5>& row)
 
 inline std::array<std::string, 5> human(const GameEngine& e)
 {
-    return codes(e.humanHand);
+    return codes(e.cards().row(Row::Human));
 }
 inline std::array<std::string, 5> computer(const GameEngine& e)
 {
-    return codes(e.computerHand);
+    return codes(e.cards().row(Row::Computer));
 }
 inline std::array<std::string, 5> led(const GameEngine& e)
 {
-    return codes(e.led);
+    return codes(e.cards().row(Row::Led));
 }
 inline int ledCount(const GameEngine& e)
 {
-    return e.ledCount;
+    return e.trick().ledCount();
 }
 inline int stockCount(const GameEngine& e)
 {
-    return e.stockCount;
+    return e.deal().stockCount();
 }
 inline char trump(const GameEngine& e)
 {
-    return suitLetter(e.trumpSuit);
+    return suitLetter(e.deal().trumpSuit());
 }
 inline std::string points(const GameEngine& e)
 {
-    return std::to_string(e.humanTrickPoints) + "/" + std::to_string(e.computerTrickPoints);
+    return std::to_string(e.trick().humanTrickPoints()) + "/" +
+           std::to_string(e.trick().computerTrickPoints());
 }
 inline std::string penalties(const GameEngine& e)
 {
-    return std::to_string(e.humanPenalty) + "/" + std::to_string(e.computerPenalty);
+    return std::to_string(e.match().humanPenalty()) + "/" + std::to_string(e.match().computerPenalty());
 }
 // A pacing step or chain of the deal is still to come.
 inline bool busy(const GameEngine& e)
@@ -64,11 +65,11 @@ inline bool busy(const GameEngine& e)
 }
 inline bool phaseIsHumanLeading(const GameEngine& e)
 {
-    return e.phase == TurnPhase::HumanLeading;
+    return e.trick().phase() == TurnPhase::HumanLeading;
 }
 inline bool phaseIsHumanAnswering(const GameEngine& e)
 {
-    return e.phase == TurnPhase::HumanAnswering;
+    return e.trick().phase() == TurnPhase::HumanAnswering;
 }
 inline bool covered(const GameEngine& e, int pair)
 {
@@ -78,7 +79,8 @@ inline bool covered(const GameEngine& e, int pair)
 inline bool freeCard(const GameEngine& e, int k)
 {
     const auto i = static_cast<std::size_t>(k - 1);
-    return e.humanHand[i].holdsCard() && e.table().humanHand[i].shown && !e.table().humanHand[i].seeThrough;
+    return e.cards().slot(Row::Human, i).holdsCard() && e.table().humanHand[i].shown &&
+           !e.table().humanHand[i].seeThrough;
 }
 inline int placedCount(const GameEngine& e)
 {

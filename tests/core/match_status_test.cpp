@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "game/game_setup.h"
 #include "harness.h"
 
 using namespace liorna;
@@ -15,23 +16,15 @@ void lastTrickOfAnUndecidedDeal(Harness& h)
 {
     h.startToEmptyTable();
     GameEngine& e = h.engine();
-    e.matchTargetCode = 18;
-    for (auto& line : e.deckList)
-        line.reset();
-    e.stockCount = -1;
-    auto& t = e.tableForSetup();
-    e.humanHand = {Slot::held(*Card::fromCode("k9")), Slot::exhausted(), {}, {}, {}};
-    e.computerHand = {Slot::held(*Card::fromCode("k1")), {}, {}, {}, {}};
-    for (std::size_t k = 0; k < 2; ++k) {
-        t.humanHand[k].shown = true;
-        t.humanHand[k].picture = lookUpCardPicture(e.humanHand[k]);
-    }
-    t.computerHand[0].shown = true;
-    e.computerCardPictures[0] = lookUpCardPicture(e.computerHand[0]);
-    e.humanTrickPoints = 70;
-    e.computerTrickPoints = 39;
-    e.trumpSuit = Suit::Spades;
-    e.phase = TurnPhase::HumanLeading;
+    e.setup()
+        .matchTargetCode(18)
+        .stockExhausted()
+        .hand(Seat::Human, {Slot::held(*Card::fromCode("k9")), Slot::exhausted(), {}, {}, {}})
+        .hand(Seat::Computer, {Slot::held(*Card::fromCode("k1")), {}, {}, {}, {}})
+        .humanTrickPoints(70)
+        .computerTrickPoints(39)
+        .trump(Suit::Spades)
+        .phase(TurnPhase::HumanLeading);
     e.deliver([&] { e.inputHandCard(1, false); });
     e.deliver([&] { e.inputPlay(); });
     h.advance(2560);
@@ -47,14 +40,14 @@ TEST(MatchStatus, ANewGameEndsTheCountdownSoNoSecondDealFollows)
     ASSERT_TRUE(h.screens.top(ScreenId::MatchStatus));
     ASSERT_TRUE(e.matchStatus().open);
     h.advance(2000); // the covers are coming down; the decision is still to come
-    const int dealsBefore = e.dealsStarted;
-    e.deliver([&] { e.newGame(6); });
+    const int dealsBefore = e.dealsStarted();
+    e.deliver([&] { e.commands().newGame(6); });
     EXPECT_FALSE(e.matchStatus().open);
     EXPECT_FALSE(h.screens.top(ScreenId::MatchStatus));
     h.advance(15000);
-    EXPECT_EQ(e.dealsStarted, dealsBefore + 1);
-    EXPECT_EQ(e.humanPenalty, 0);
-    EXPECT_EQ(e.computerPenalty, 0);
+    EXPECT_EQ(e.dealsStarted(), dealsBefore + 1);
+    EXPECT_EQ(e.match().humanPenalty(), 0);
+    EXPECT_EQ(e.match().computerPenalty(), 0);
 }
 
 TEST(MatchStatus, NothingIsPendingUntilTheScreenHasClosed)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "game/game_setup.h"
 #include "harness.h"
 
 using namespace liorna;
@@ -22,9 +23,10 @@ Slot held(const char* code)
 
 TEST_F(Redraw, PaintsHumanSlotsLeftToRightThenTheComputersThenShowsTheHands)
 {
-    e().humanHand = {held("h1"), held("b5"), Slot::exhausted(), held("k9"), Slot::empty()};
-    e().computerHand = {held("p1"), held("p2"), held("p3"), Slot::empty(), Slot::empty()};
-    e().redrawHands();
+    e().setup()
+        .dealtHand(Seat::Human, {held("h1"), held("b5"), Slot::exhausted(), held("k9"), Slot::empty()})
+        .dealtHand(Seat::Computer, {held("p1"), held("p2"), held("p3"), Slot::empty(), Slot::empty()});
+    e().cards().redrawHands();
     std::vector<Picture> human;
     for (int tick = 0; tick < 5; ++tick) {
         h.advance(1);
@@ -36,11 +38,11 @@ TEST_F(Redraw, PaintsHumanSlotsLeftToRightThenTheComputersThenShowsTheHands)
     EXPECT_EQ(human, (std::vector<Picture>{Picture::face(0), Picture::face(13), Picture::blank(),
                                            Picture::face(35), Picture::blank()}));
     h.advance(5);
-    EXPECT_EQ(e().computerCardPictures[2], Picture::face(20));
-    EXPECT_EQ(e().computerCardPictures[3], Picture::blank());
+    EXPECT_EQ(e().cards().computerFace(2), Picture::face(20));
+    EXPECT_EQ(e().cards().computerFace(3), Picture::blank());
     EXPECT_FALSE(e().table().humanHand[0].shown); // shown only by the end tick
     h.advance(1);
-    EXPECT_EQ(e().redrawStage, 0);
+    EXPECT_EQ(e().cards().redrawStage(), 0);
     for (int k = 0; k < 5; ++k) {
         EXPECT_TRUE(e().table().humanHand[k].shown) << k;
         EXPECT_EQ(e().table().computerHand[k].shown, k < 3) << k;
@@ -49,18 +51,18 @@ TEST_F(Redraw, PaintsHumanSlotsLeftToRightThenTheComputersThenShowsTheHands)
 
 TEST_F(Redraw, VeilUncoversRefilledSlotsOnePieceEvery100Milliseconds)
 {
-    e().stockCount = 20;
-    e().ledCount = 2;
-    e().humanHand = {held("h1"), held("h2"), held("h3"), Slot::empty(), Slot::empty()};
-    e().computerHand = {held("p1"), held("p2"), held("p3"), Slot::empty(), Slot::empty()};
-    e().refillHands();
-    while (e().dealTimer().active() || e().renderTimer().active()) {
+    e().setup()
+        .stockCount(20)
+        .dealtHand(Seat::Human, {held("h1"), held("h2"), held("h3"), Slot::empty(), Slot::empty()})
+        .dealtHand(Seat::Computer, {held("p1"), held("p2"), held("p3"), Slot::empty(), Slot::empty()});
+    e().deal().refillHands(2);
+    while (e().deal().dealTimer().active() || e().cards().renderTimer().active()) {
         EXPECT_TRUE(e().table().overlay[3].shown);
         EXPECT_TRUE(e().table().overlay[4].shown);
         EXPECT_FALSE(e().table().overlay[2].shown);
         h.advance(1);
     }
-    ASSERT_TRUE(e().veilTimer().active());
+    ASSERT_TRUE(e().cards().veilTimer().active());
     for (int frame = 2; frame <= 10; ++frame) {
         EXPECT_TRUE(e().table().overlay[4].shown) << frame;
         h.advance(100);
@@ -68,7 +70,7 @@ TEST_F(Redraw, VeilUncoversRefilledSlotsOnePieceEvery100Milliseconds)
     }
     EXPECT_FALSE(e().table().overlay[3].shown);
     EXPECT_FALSE(e().table().overlay[4].shown);
-    EXPECT_FALSE(e().veilTimer().active());
+    EXPECT_FALSE(e().cards().veilTimer().active());
 }
 
 TEST_F(Redraw, ComputerLeadsAtTheEndOnlyWhenItLeadsAndIsArmed)
@@ -86,20 +88,17 @@ TEST_F(Redraw, ComputerLeadsAtTheEndOnlyWhenItLeadsAndIsArmed)
         {Seat::Computer, true, TurnPhase::DealOver, false}, // a finished deal starts no further trick
     };
     for (const Case c : cases) {
-        e().computerHand = {held("p1"), held("p2"), held("p3"), held("b4"), Slot::empty()};
-        e().led = {};
-        e().ledCount = 0;
-        e().uncoveredCount = 0;
-        for (auto& v : e().tableForSetup().led)
-            v.shown = false;
-        e().leader = c.leader;
-        e().computerLeadArmed = c.armed;
-        e().phase = c.phase;
-        e().redrawHands();
+        e().setup()
+            .dealtHand(Seat::Computer, {held("p1"), held("p2"), held("p3"), held("b4"), Slot::empty()})
+            .noTrick()
+            .leader(c.leader)
+            .computerLeadArmed(c.armed)
+            .phase(c.phase);
+        e().cards().redrawHands();
         ASSERT_TRUE(h.idle());
-        EXPECT_EQ(e().ledCount, c.leads ? 3 : 0) << static_cast<int>(c.leader) << c.armed;
+        EXPECT_EQ(e().trick().ledCount(), c.leads ? 3 : 0) << static_cast<int>(c.leader) << c.armed;
         EXPECT_EQ(e().table().led[0].shown, c.leads);
-        EXPECT_TRUE(e().computerLeadArmed);
+        EXPECT_TRUE(e().trick().computerLeadArmed());
     }
 }
 
@@ -118,24 +117,19 @@ TEST(Packing, MovesShownCardsLeftKeepingTheirOrder)
         h.startToEmptyTable();
         auto& e = h.engine();
         std::vector<std::string> order;
-        for (int k = 0; k < 5; ++k) {
-            const bool shown = c.shown[k] == '1';
-            e.tableForSetup().humanHand[k].shown = shown;
-            e.tableForSetup().computerHand[k].shown = shown;
-            e.tableForSetup().led[k].shown = shown;
-            const Slot s = shown ? Slot::held(Card::fromDeckIndex(k)) : Slot::empty();
-            e.humanHand[k] = s;
-            e.computerHand[k] = s;
-            e.led[k] = s;
-            e.tableForSetup().humanHand[k].picture = lookUpCardPicture(s);
-            e.tableForSetup().led[k].picture = lookUpCardPicture(s);
-            if (shown)
-                order.push_back(s.code());
+        for (std::size_t k = 0; k < 5; ++k) {
+            if (c.shown[k] != '1')
+                continue;
+            const Slot s = Slot::held(Card::fromDeckIndex(static_cast<int>(k)));
+            for (Row r : {Row::Human, Row::Computer, Row::Led})
+                e.setup().card(r, k, s);
+            order.push_back(s.code());
         }
-        e.packHumanHand();
-        e.packComputerHand();
-        e.packLedCards();
-        for (auto* row : {&e.humanHand, &e.computerHand, &e.led}) {
+        e.cards().packHumanHand();
+        e.cards().packComputerHand();
+        e.cards().packLedCards();
+        for (const SlotRow* row :
+             {&e.cards().row(Row::Human), &e.cards().row(Row::Computer), &e.cards().row(Row::Led)}) {
             std::vector<std::string> got;
             for (int k = 0; k < 5; ++k) {
                 if (c.expected[k] == '1')
@@ -149,8 +143,8 @@ TEST(Packing, MovesShownCardsLeftKeepingTheirOrder)
             EXPECT_EQ(e.table().humanHand[k].shown, c.expected[k] == '1') << c.shown;
             EXPECT_EQ(e.table().led[k].shown, c.expected[k] == '1') << c.shown;
             if (c.expected[k] == '1') {
-                EXPECT_EQ(e.table().humanHand[k].picture, lookUpCardPicture(e.humanHand[k]));
-                EXPECT_EQ(e.table().led[k].picture, lookUpCardPicture(e.led[k]));
+                EXPECT_EQ(e.table().humanHand[k].picture, lookUpCardPicture(e.cards().slot(Row::Human, k)));
+                EXPECT_EQ(e.table().led[k].picture, lookUpCardPicture(e.cards().slot(Row::Led, k)));
             }
         }
     }
@@ -161,9 +155,7 @@ TEST(CardFlight, ThreeFlightsRunDownTheLeftEdgeInTenStepsEach)
     Harness h;
     h.startToEmptyTable();
     auto& e = h.engine();
-    e.furtherFlights = 2;
-    e.tableForSetup().flyingCard.shown = true;
-    e.startCardFlight();
+    e.cards().startFlights(3);
     for (int flight = 0; flight < 3; ++flight) {
         for (int step = 1; step <= 10; ++step) {
             h.advance(30);
@@ -175,5 +167,5 @@ TEST(CardFlight, ThreeFlightsRunDownTheLeftEdgeInTenStepsEach)
         }
         EXPECT_EQ(e.table().flyingCard.shown, flight < 2) << flight;
     }
-    EXPECT_FALSE(e.cardFlightTimer().active());
+    EXPECT_FALSE(e.cards().cardFlightTimer().active());
 }

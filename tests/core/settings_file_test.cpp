@@ -44,13 +44,13 @@ TEST(SettingsFile, FreshFileAppliesSoundOnSpeedsAndBacks)
     Harness h;
     ASSERT_TRUE(h.start());
     auto& e = h.engine();
-    EXPECT_TRUE(e.soundEnabled);
-    EXPECT_EQ(e.afterTrickTimer().interval(), 1500);
-    EXPECT_EQ(e.computerAnswerTimer().interval(), 1000);
-    EXPECT_EQ(e.cardBackChoice, "1");
-    EXPECT_EQ(e.availableBackCount, "15");
-    EXPECT_EQ(e.cardBackPicture, Picture::back(1));
-    EXPECT_EQ(e.backgroundTile, Picture::tile(1));
+    EXPECT_TRUE(e.profile().soundOn());
+    EXPECT_EQ(e.trick().afterTrickTimer().interval(), 1500);
+    EXPECT_EQ(e.trick().computerAnswerTimer().interval(), 1000);
+    EXPECT_EQ(e.profile().cardBackChoice(), "1");
+    EXPECT_EQ(e.profile().availableBackCount(), "15");
+    EXPECT_EQ(e.profile().cardBack(), Picture::back(1));
+    EXPECT_EQ(e.profile().background(), Picture::tile(1));
     EXPECT_EQ(e.table().computerHand[0].picture, Picture::back(1));
     EXPECT_EQ(e.table().flyingCard.picture, Picture::back(1));
     EXPECT_EQ(e.settings().lines(), freshSettingsLines());
@@ -99,11 +99,11 @@ TEST(SettingsFile, OddLinesFallBackOrLeaveTheirValueAlone)
         writeAll(h.dir / SETTINGS_PATH, text);
         ASSERT_TRUE(h.start());
         auto& e = h.engine();
-        EXPECT_EQ(e.soundEnabled, c.sound) << text;
-        EXPECT_EQ(e.afterTrickTimer().interval(), c.afterTrick) << text;
-        EXPECT_EQ(e.computerAnswerTimer().interval(), c.answer) << text;
-        EXPECT_EQ(e.cardBackPicture, c.back) << text;
-        EXPECT_EQ(e.backgroundTile, c.tile) << text;
+        EXPECT_EQ(e.profile().soundOn(), c.sound) << text;
+        EXPECT_EQ(e.trick().afterTrickTimer().interval(), c.afterTrick) << text;
+        EXPECT_EQ(e.trick().computerAnswerTimer().interval(), c.answer) << text;
+        EXPECT_EQ(e.profile().cardBack(), c.back) << text;
+        EXPECT_EQ(e.profile().background(), c.tile) << text;
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "game/game_setup.h"
 #include "harness.h"
 #include "play/scoring.h"
 
@@ -19,29 +20,28 @@ Slot held(const char* code)
     return Slot::held(*Card::fromCode(code));
 }
 
-class Trick : public ::testing::Test {
+class TrickPlay : public ::testing::Test {
 protected:
     void SetUp() override
     {
         h.startToEmptyTable();
-        e().soundEnabled = true;
+        e().setup().sound(true);
     }
     GameEngine& e() { return h.engine(); }
     // A position as play would leave it, waiting for the human's lead.
     void position(std::array<const char*, 5> human, std::array<const char*, 5> computer, Suit trump)
     {
-        auto& t = e().tableForSetup();
+        SlotRow humanSlots, computerSlots;
         for (std::size_t k = 0; k < 5; ++k) {
-            e().humanHand[k] = held(human[k]);
-            e().computerHand[k] = held(computer[k]);
-            e().computerCardPictures[k] = lookUpCardPicture(e().computerHand[k]);
-            t.humanHand[k].shown = !e().humanHand[k].isEmpty();
-            t.humanHand[k].picture = lookUpCardPicture(e().humanHand[k]);
-            t.computerHand[k].shown = !e().computerHand[k].isEmpty();
+            humanSlots[k] = held(human[k]);
+            computerSlots[k] = held(computer[k]);
         }
-        e().trumpSuit = trump;
-        e().stockCount = 20;
-        e().phase = TurnPhase::HumanLeading;
+        e().setup()
+            .hand(Seat::Human, humanSlots)
+            .hand(Seat::Computer, computerSlots)
+            .trump(trump)
+            .stockCount(20)
+            .phase(TurnPhase::HumanLeading);
     }
     void deliver(auto&& f) { e().deliver(f); }
     std::vector<std::string> cues()
@@ -52,8 +52,9 @@ protected:
         h.cues.played.clear();
         return out;
     }
-    std::string row(const std::array<Slot, 5>& slots)
+    std::string row(Row which)
     {
+        const SlotRow& slots = e().cards().row(which);
         std::string s;
         for (const auto& slot : slots)
             s += slot.code() + " ";
@@ -64,27 +65,27 @@ protected:
 
 } // namespace
 
-TEST_F(Trick, ComputerBeatsASingleCardAndTakesItsPoints)
+TEST_F(TrickPlay, ComputerBeatsASingleCardAndTakesItsPoints)
 {
     position({"b3", "h5", "h6", "p1", "p2"}, {"p5", "h2", "b7", "b4", "k9"}, Suit::Hearts);
-    e().trumpPhase.set(2, e().now());
+    e().setup().trumpPhase(2);
     deliver([&] { e().inputHandCard(1, false); });
     EXPECT_EQ(e().table().humanHand[0].picture, Picture::selectedFace(Card{Suit::Diamonds, 3}.deckIndex()));
     deliver([&] { e().inputPlay(); });
     h.advance(60 + 1000);
-    EXPECT_EQ(row(e().led), "b3 . . . . ");
-    EXPECT_EQ(row(e().cover), "b7 . . . . ");
+    EXPECT_EQ(row(Row::Led), "b3 . . . . ");
+    EXPECT_EQ(row(Row::Cover), "b7 . . . . ");
     EXPECT_EQ(cues(), (std::vector<std::string>{"A8", "A10"}));
-    EXPECT_EQ(e().leader, Seat::Computer);
-    EXPECT_EQ(e().computerTrickPoints, 4);
-    EXPECT_EQ(row(e().computerHand), "p5 h2 b4 k9 . ");
+    EXPECT_EQ(e().trick().leader(), Seat::Computer);
+    EXPECT_EQ(e().trick().computerTrickPoints(), 4);
+    EXPECT_EQ(row(Row::Computer), "p5 h2 b4 k9 . ");
     EXPECT_EQ(e().table().humanPile.count, "0");
     h.advance(1500); // the pause, then the piles count the points
     EXPECT_EQ(e().table().computerPile.count, "4");
     EXPECT_EQ(e().table().actionCaption, "Сбросить");
 }
 
-TEST_F(Trick, ComputerGivesUpSlotsOneToKAndTheirBacksFly)
+TEST_F(TrickPlay, ComputerGivesUpSlotsOneToKAndTheirBacksFly)
 {
     // Nothing beats the ace and ten of spades (trump clubs, no clubs held): slots 1 and 2 are given.
     position({"p9", "p8", "b1", "b2", "b3"}, {"h9", "h7", "b9", "b8", "p1"}, Suit::Clubs);
@@ -92,51 +93,51 @@ TEST_F(Trick, ComputerGivesUpSlotsOneToKAndTheirBacksFly)
     deliver([&] { e().inputHandCard(2, false); });
     deliver([&] { e().inputPlay(); });
     h.advance(60 + 1000);
-    EXPECT_EQ(e().humanTrickPoints, 11 + 10 + 11 + 4);
-    EXPECT_EQ(e().leader, Seat::Human);
-    EXPECT_EQ(row(e().computerHand), "b9 b8 p1 . . ");
+    EXPECT_EQ(e().trick().humanTrickPoints(), 11 + 10 + 11 + 4);
+    EXPECT_EQ(e().trick().leader(), Seat::Human);
+    EXPECT_EQ(row(Row::Computer), "b9 b8 p1 . . ");
     EXPECT_TRUE(e().table().flyingCard.shown);
-    EXPECT_EQ(e().furtherFlights, 1);
+    EXPECT_EQ(e().cards().furtherFlights(), 1);
     EXPECT_EQ(cues(), (std::vector<std::string>{"A8", "A7"}));
     h.advance(600);
     EXPECT_FALSE(e().table().flyingCard.shown);
 }
 
-TEST_F(Trick, BeatenWithATrumpJackCountsItsTwoPoints)
+TEST_F(TrickPlay, BeatenWithATrumpJackCountsItsTwoPoints)
 {
     position({"b1", "p1", "p2", "p3", "p4"}, {"h5", "k1", "k2", "k3", "k4"}, Suit::Hearts);
-    e().trumpPhase.set(1, e().now());
+    e().setup().trumpPhase(1);
     deliver([&] { e().inputHandCard(1, false); });
     deliver([&] { e().inputPlay(); });
     h.advance(1060);
-    EXPECT_EQ(row(e().cover), "h5 . . . . ");
-    EXPECT_EQ(e().computerTrickPoints, 2);
-    EXPECT_EQ(row(e().computerHand), "k1 k2 k3 k4 . ");
+    EXPECT_EQ(row(Row::Cover), "h5 . . . . ");
+    EXPECT_EQ(e().trick().computerTrickPoints(), 2);
+    EXPECT_EQ(row(Row::Computer), "k1 k2 k3 k4 . ");
 }
 
-TEST_F(Trick, RefusedLeadsAndAnEmptyPlayChangeNothing)
+TEST_F(TrickPlay, RefusedLeadsAndAnEmptyPlayChangeNothing)
 {
     position({"h1", "b2", "h5", "+", "."}, {"p5", "p6", "p7", "p8", "."}, Suit::Spades);
     deliver([&] { e().inputPlay(); }); // nothing selected: the cue and the repaint only
     h.advance(100);
-    EXPECT_EQ(e().phase, TurnPhase::HumanLeading);
-    EXPECT_EQ(e().ledCount, 0);
+    EXPECT_EQ(e().trick().phase(), TurnPhase::HumanLeading);
+    EXPECT_EQ(e().trick().ledCount(), 0);
     deliver([&] { e().inputHandCard(1, false); });
     deliver([&] { e().inputHandCard(2, false); }); // another suit
     deliver([&] { e().inputHandCard(4, false); }); // the exhausted slot takes no part
     deliver([&] { e().inputLedCard(1); });         // nothing to cover while leading
     EXPECT_EQ(cues(), (std::vector<std::string>{"A8", "A2"}));
-    EXPECT_TRUE(e().handSelected[0]);
-    EXPECT_FALSE(e().handSelected[1]);
-    EXPECT_FALSE(e().handSelected[3]);
+    EXPECT_TRUE(e().trick().handSelected(1));
+    EXPECT_FALSE(e().trick().handSelected(2));
+    EXPECT_FALSE(e().trick().handSelected(4));
     deliver([&] { e().inputHandCard(3, true); }); // right click clears it all
-    EXPECT_FALSE(e().handSelected[0]);
-    EXPECT_FALSE(e().computerLeadArmed);
+    EXPECT_FALSE(e().trick().handSelected(1));
+    EXPECT_FALSE(e().trick().computerLeadArmed());
     h.idle();
-    EXPECT_TRUE(e().computerLeadArmed);
+    EXPECT_TRUE(e().trick().computerLeadArmed());
 }
 
-TEST_F(Trick, InputDuringTheComputersPauseAndTheAfterTrickPauseIsIgnored)
+TEST_F(TrickPlay, InputDuringTheComputersPauseAndTheAfterTrickPauseIsIgnored)
 {
     position({"b3", "h5", "h6", "p1", "p2"}, {"p5", "h2", "b7", "b4", "k9"}, Suit::Hearts);
     deliver([&] { e().inputHandCard(1, false); });
@@ -150,16 +151,16 @@ TEST_F(Trick, InputDuringTheComputersPauseAndTheAfterTrickPauseIsIgnored)
     }
     deliver([&] { e().inputPlay(); });
     EXPECT_EQ(cues(), std::vector<std::string>{});
-    EXPECT_TRUE(e().computerLeadArmed);
+    EXPECT_TRUE(e().trick().computerLeadArmed());
     h.advance(1000); // beaten: the computer leads next, after the pause
     cues();
     deliver([&] { e().inputDiscard(); });
     deliver([&] { e().inputHandCard(1, false); });
     EXPECT_EQ(cues(), std::vector<std::string>{});
-    EXPECT_EQ(e().pickCount, 0);
+    EXPECT_EQ(e().trick().pickCount(), 0);
 }
 
-TEST_F(Trick, ComputerLeadsItsLongSuitOrTheFirstHeldSuitOnTheCycle)
+TEST_F(TrickPlay, ComputerLeadsItsLongSuitOrTheFirstHeldSuitOnTheCycle)
 {
     struct Case {
         std::array<const char*, 5> hand;
@@ -176,35 +177,29 @@ TEST_F(Trick, ComputerLeadsItsLongSuitOrTheFirstHeldSuitOnTheCycle)
     };
     for (const auto& t : cases) {
         position({"h2", "h4", "h6", "h8", "b2"}, t.hand, *suitFromLetter(t.trump));
-        e().led = {};
-        for (auto& v : e().tableForSetup().led)
-            v.shown = false;
-        e().ledCount = 0;
-        e().uncoveredCount = 0;
-        e().suitCycle.show(*suitFromLetter(t.cycle), e().now());
-        e().leader = Seat::Computer;
-        e().phase = TurnPhase::AwaitingComputerLead;
-        deliver([&] { e().tryComputerLead(); });
-        EXPECT_EQ(row(e().led), t.led) << t.hand[0];
-        EXPECT_EQ(e().ledCount, e().uncoveredCount);
-        EXPECT_EQ(e().phase, TurnPhase::HumanAnswering);
+        e().setup()
+            .noTrick()
+            .cycledSuit(*suitFromLetter(t.cycle))
+            .leader(Seat::Computer)
+            .phase(TurnPhase::AwaitingComputerLead);
+        deliver([&] { e().trick().tryComputerLead(); });
+        EXPECT_EQ(row(Row::Led), t.led) << t.hand[0];
+        EXPECT_EQ(e().trick().ledCount(), e().trick().uncoveredCount());
+        EXPECT_EQ(e().trick().phase(), TurnPhase::HumanAnswering);
         EXPECT_EQ(cues(), (std::vector<std::string>{"A9"}));
     }
 }
 
-TEST_F(Trick, HumanCoversEveryLedCardOrGivesUpExactlyAsManyCards)
+TEST_F(TrickPlay, HumanCoversEveryLedCardOrGivesUpExactlyAsManyCards)
 {
     // The computer leads p7 and p8 with hearts trump; the human holds the ace of spades and the six of
     // hearts among others.
     auto lead = [&] {
         h.idle();
-        e().ledCount = 0;
-        e().tableForSetup().discardShown = true;
+        e().setup().ledCount(0);
         position({"p9", "h1", "b1", "k6", "p2"}, {"p7", "p8", "b4", "k5", "k7"}, Suit::Hearts);
-        e().leader = Seat::Computer;
-        e().phase = TurnPhase::AwaitingComputerLead;
-        e().suitCycle.show(Suit::Spades, e().now());
-        deliver([&] { e().tryComputerLead(); });
+        e().setup().leader(Seat::Computer).waitForLeader().cycledSuit(Suit::Spades);
+        deliver([&] { e().trick().tryComputerLead(); });
         cues();
     };
     lead();
@@ -216,8 +211,8 @@ TEST_F(Trick, HumanCoversEveryLedCardOrGivesUpExactlyAsManyCards)
     deliver([&] { e().inputHandCard(2, false); });
     deliver([&] { e().inputLedCard(2); }); // h1 on p8: the last cover settles at once
     EXPECT_EQ(cues(), (std::vector<std::string>{"A2", "A6"}));
-    EXPECT_EQ(e().humanTrickPoints, 4 + 10 + 11);
-    EXPECT_EQ(row(e().humanHand), "b1 k6 p2 . . "); // b1 was picked but never placed: it stays
+    EXPECT_EQ(e().trick().humanTrickPoints(), 4 + 10 + 11);
+    EXPECT_EQ(row(Row::Human), "b1 k6 p2 . . "); // b1 was picked but never placed: it stays
     h.advance(1500);
     EXPECT_EQ(e().table().humanPile.count, "25");
     EXPECT_EQ(e().table().actionCaption, "Пойти");
@@ -230,8 +225,8 @@ TEST_F(Trick, HumanCoversEveryLedCardOrGivesUpExactlyAsManyCards)
     deliver([&] { e().inputHandCard(4, false); });
     deliver([&] { e().inputDiscard(); });
     EXPECT_EQ(cues(), (std::vector<std::string>{"A2", "A2", "A3"}));
-    EXPECT_EQ(e().computerTrickPoints, 4 + 10 + 0 + 3);
-    EXPECT_EQ(row(e().humanHand), "p9 h1 p2 . . ");
+    EXPECT_EQ(e().trick().computerTrickPoints(), 4 + 10 + 0 + 3);
+    EXPECT_EQ(row(Row::Human), "p9 h1 p2 . . ");
 
     // A cover taken back frees its card; a placed cover survives a right click.
     lead();
@@ -239,16 +234,16 @@ TEST_F(Trick, HumanCoversEveryLedCardOrGivesUpExactlyAsManyCards)
     deliver([&] { e().inputLedCard(1); });
     deliver([&] { e().inputCoverCard(1); });
     EXPECT_FALSE(e().table().humanHand[0].seeThrough);
-    EXPECT_FALSE(e().handCommitted[0]);
-    EXPECT_EQ(e().uncoveredCount, 2);
+    EXPECT_FALSE(e().trick().handCommitted(1));
+    EXPECT_EQ(e().trick().uncoveredCount(), 2);
     deliver([&] { e().inputHandCard(1, false); });
     deliver([&] { e().inputLedCard(1); });
     deliver([&] { e().inputHandCard(5, true); });
-    EXPECT_TRUE(e().handCommitted[0]);
+    EXPECT_TRUE(e().trick().handCommitted(1));
     deliver([&] { e().inputHandCard(3, false); });
     deliver([&] { e().inputDiscard(); }); // the cover and one pick: two cards for two led
-    EXPECT_EQ(row(e().humanHand), "h1 k6 p2 . . ");
-    EXPECT_EQ(e().computerTrickPoints, 17 + (4 + 10 + 11 + 0)); // on top of the previous trick
+    EXPECT_EQ(row(Row::Human), "h1 k6 p2 . . ");
+    EXPECT_EQ(e().trick().computerTrickPoints(), 17 + (4 + 10 + 11 + 0)); // on top of the previous trick
 }
 
 TEST(Scoring, PenaltyForPointsAtItsBorders)
@@ -264,9 +259,7 @@ TEST(MatchStatus, TheScreensTicksFollowTheirSchedule)
     Harness h;
     h.startToEmptyTable();
     auto& e = h.engine();
-    e.matchTargetCode = 22;
-    e.humanTrickPoints = 40;
-    e.computerTrickPoints = 80;
+    e.setup().matchTargetCode(22).humanTrickPoints(40).computerTrickPoints(80);
     const auto opened = e.now();
     e.deliver([&] { e.scoreDeal(); });
     EXPECT_EQ(e.table().humanScore, "На Вас: 2");
@@ -295,9 +288,9 @@ TEST(MatchStatus, TheScreensTicksFollowTheirSchedule)
         EXPECT_EQ(st.targetShown, s.target) << s.at;
     }
     h.advance(opened + 450 * 20 - 1 - e.now());
-    EXPECT_EQ(e.dealsStarted, 0);
+    EXPECT_EQ(e.dealsStarted(), 0);
     h.advance(1); // the decision: the match to 12 goes on with the next deal
-    EXPECT_EQ(e.dealsStarted, 1);
+    EXPECT_EQ(e.dealsStarted(), 1);
     EXPECT_FALSE(e.matchStatus().resultShown);
     h.advance(450 + 1000 - 1);
     EXPECT_TRUE(h.screens.top(ScreenId::MatchStatus));
@@ -323,11 +316,12 @@ TEST(MatchStatus, DecidesOneOutcomeAndRecordsIt)
         Harness h;
         h.startToEmptyTable();
         auto& e = h.engine();
-        e.matchTargetCode = c.target;
-        e.humanPenalty = c.human;
-        e.computerPenalty = c.computer;
-        e.humanTrickPoints = 60;
-        e.computerTrickPoints = 60;
+        e.setup()
+            .matchTargetCode(c.target)
+            .humanPenalty(c.human)
+            .computerPenalty(c.computer)
+            .humanTrickPoints(60)
+            .computerTrickPoints(60);
         e.deliver([&] { e.scoreDeal(); });
         e.deliver([&] { e.clickMatchStatus(); });
         h.advance(30);
@@ -339,6 +333,6 @@ TEST(MatchStatus, DecidesOneOutcomeAndRecordsIt)
         }
         h.advance(1000);
         EXPECT_EQ(h.screens.bonusReveals, c.wonLine > 0 ? 1 : 0);
-        EXPECT_EQ(e.dealsStarted, 0);
+        EXPECT_EQ(e.dealsStarted(), 0);
     }
 }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "game/game_setup.h"
 #include "harness.h"
 #include "platform/texts.h"
 #include "ui/qt_ports.h"
@@ -77,8 +78,7 @@ void QtScreensTest::matchStatusScreenOpensAndCloses()
 {
     Parts p("liorna-qtscreens-status-");
     QVERIFY(!p.screens.startScreen() || !p.screens.startScreen()->isVisible());
-    p.engine.humanTrickPoints = 20;
-    p.engine.computerTrickPoints = 100;
+    p.engine.setup().humanTrickPoints(20).computerTrickPoints(100);
     p.engine.deliver([&] { p.engine.scoreDeal(); });
     QVERIFY(p.screens.matchStatusScreen());
     QVERIFY(p.screens.matchStatusScreen()->isVisible());

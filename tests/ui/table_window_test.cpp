@@ -101,7 +101,8 @@ void TableWindowTest::dealtTableIsPaintedAtTheWindowsScale()
         const qreal dpr = image.devicePixelRatio();
         const qreal ratio = w.table()->mapping().scale * dpr;
         for (int k = 1; k <= 5; ++k) {
-            const Picture card = lookUpCardPicture(h.engine().humanHand[k - 1]);
+            const Picture card =
+                lookUpCardPicture(h.engine().cards().slot(Row::Human, static_cast<std::size_t>(k - 1)));
             const scene::DeviceRect d = scene::toDevice(w.table()->mapping(), dpr, layout::humanSlot(k));
             if (ratio >= 1) {
                 QImage picture =

@@ -5,6 +5,7 @@
 #include <random>
 #include <sstream>
 
+#include "game/game_setup.h"
 #include "harness.h"
 
 namespace liorna::scenario {
@@ -22,19 +23,20 @@ public:
     void playMatches(int matches)
     {
         startMatch();
-        while (e_.matchesFinished < matches) {
+        while (e_.match().matchesFinished() < matches) {
             act();
             check();
-            if (e_.phase == TurnPhase::NoTrick && e_.matchStatus().matchOver && !e_.anythingPending()) {
+            if (e_.trick().phase() == TurnPhase::NoTrick && e_.matchStatus().matchOver &&
+                !e_.anythingPending()) {
                 closeScreens();
-                if (e_.matchesFinished < matches)
+                if (e_.match().matchesFinished() < matches)
                     startMatch();
             }
             if (++steps_ > 50'000'000)
                 throw Broken{"the matches do not end"};
         }
     }
-    int deals() const { return e_.dealsScored; }
+    int deals() const { return e_.match().dealsScored(); }
 
 private:
     int roll(int n) { return static_cast<int>(rng_() % static_cast<unsigned>(n)); }
@@ -44,9 +46,9 @@ private:
         const int mode = 1 + roll(6);
         e_.deliver([&] {
             if (roll(4) == 0)
-                e_.newGameSameLength();
+                e_.commands().newGameSameLength();
             else
-                e_.newGame(mode);
+                e_.commands().newGame(mode);
         });
     }
 
@@ -54,7 +56,8 @@ private:
 
     void act()
     {
-        const bool humanTurn = e_.phase == TurnPhase::HumanLeading || e_.phase == TurnPhase::HumanAnswering;
+        const bool humanTurn =
+            e_.trick().phase() == TurnPhase::HumanLeading || e_.trick().phase() == TurnPhase::HumanAnswering;
         // Mostly the player waits for the game when it is not its turn, and plays when it is; now and
         // then it clicks where it should not, or lets time run on a while.
         const int r = roll(100);
@@ -95,27 +98,31 @@ private:
                 throw Broken{s.card.code() + " is in two places (" + where + ")"};
             cards[i] = true;
         };
-        for (const auto& s : e_.humanHand)
+        for (const auto& s : e_.cards().row(Row::Human))
             add(s, "human hand");
-        for (const auto& s : e_.computerHand)
+        for (const auto& s : e_.cards().row(Row::Computer))
             add(s, "computer hand");
-        for (const auto& s : e_.led)
+        for (const auto& s : e_.cards().row(Row::Led))
             add(s, "led");
         for (std::size_t k = 0; k < HAND_SIZE; ++k) {
-            const Slot& c = e_.cover[k];
-            if (e_.coverSource[k] != 0 && e_.phase != TurnPhase::AfterTrick) {
+            const Slot& c = e_.cards().slot(Row::Cover, k);
+            if (e_.trick().coverSource(static_cast<int>(k) + 1) != 0 &&
+                e_.trick().phase() != TurnPhase::AfterTrick) {
                 // A placed human cover stays in its hand slot until the trick is settled.
-                const Slot& source = e_.humanHand[static_cast<std::size_t>(e_.coverSource[k] - 1)];
+                const Slot& source = e_.cards().slot(
+                    Row::Human,
+                    static_cast<std::size_t>(e_.trick().coverSource(static_cast<int>(k) + 1) - 1));
                 if (source != c)
                     throw Broken{"cover " + c.code() + " is not the card of its hand slot " +
-                                 std::to_string(e_.coverSource[k]) + " (" + source.code() + "), phase " +
-                                 std::to_string(static_cast<int>(e_.phase))};
+                                 std::to_string(e_.trick().coverSource(static_cast<int>(k) + 1)) + " (" +
+                                 source.code() + "), phase " +
+                                 std::to_string(static_cast<int>(e_.trick().phase()))};
                 continue;
             }
             add(c, "cover");
         }
         for (int i = 0; i < DECK_SIZE; ++i)
-            if (e_.deckList[static_cast<std::size_t>(i)])
+            if (e_.deal().inStock(i))
                 add(Slot::held(Card::fromDeckIndex(i)), "stock");
         return cards;
     }
@@ -139,18 +146,18 @@ private:
     void check()
     {
         // The exhausted mark of a deal whose last clean-up still refills may land after the scoring.
-        if (e_.phase == TurnPhase::DealOver) {
+        if (e_.trick().phase() == TurnPhase::DealOver) {
             marksAtEnd_ = 0;
-            for (const auto& s : e_.humanHand)
+            for (const auto& s : e_.cards().row(Row::Human))
                 marksAtEnd_ += s.isExhausted() ? 1 : 0;
         }
         // The invariants are checked whenever the trick moves on: at every change of phase.
-        if (e_.phase == lastPhase_ && e_.dealsStarted == dealSeen_)
+        if (e_.trick().phase() == lastPhase_ && e_.dealsStarted() == dealSeen_)
             return;
-        if (e_.dealsStarted != dealSeen_) {
+        if (e_.dealsStarted() != dealSeen_) {
             if (dealSeen_ > 0 && lastPhase_ == TurnPhase::DealOver && marksAtEnd_ != 1)
                 throw Broken{"a deal ended with " + std::to_string(marksAtEnd_) + " exhausted marks"};
-            dealSeen_ = e_.dealsStarted;
+            dealSeen_ = e_.dealsStarted();
             taken_[0].reset();
             taken_[1].reset();
             previous_.reset();
@@ -158,7 +165,7 @@ private:
         }
         const auto now = present();
         const auto vanished = previous_ & ~now;
-        const int taker = e_.leader == Seat::Human ? 0 : 1;
+        const int taker = e_.trick().leader() == Seat::Human ? 0 : 1;
         taken_[static_cast<std::size_t>(taker)] |= vanished;
         if ((now & (taken_[0] | taken_[1])).any())
             throw Broken{"a taken card came back"};
@@ -168,44 +175,48 @@ private:
                 " accounted for"};
         previous_ = now;
 
-        const bool tableEmpty = e_.ledCount == 0;
-        if (tableEmpty && e_.phase != TurnPhase::AfterTrick) {
-            if (points(taken_[0]) != e_.humanTrickPoints || points(taken_[1]) != e_.computerTrickPoints)
-                throw Broken{"points taken " + std::to_string(e_.humanTrickPoints) + "/" +
-                             std::to_string(e_.computerTrickPoints) + " but the cards taken hold " +
+        const bool tableEmpty = e_.trick().ledCount() == 0;
+        if (tableEmpty && e_.trick().phase() != TurnPhase::AfterTrick) {
+            if (points(taken_[0]) != e_.trick().humanTrickPoints() ||
+                points(taken_[1]) != e_.trick().computerTrickPoints())
+                throw Broken{"points taken " + std::to_string(e_.trick().humanTrickPoints()) + "/" +
+                             std::to_string(e_.trick().computerTrickPoints()) + " but the cards taken hold " +
                              std::to_string(points(taken_[0])) + "/" + std::to_string(points(taken_[1]))};
         }
 
         // The hands as the trick began: before the human's lead, or as the computer's lead went down.
-        if (e_.phase == TurnPhase::HumanLeading) {
-            humanAtStart_ = realCards(e_.humanHand);
-            computerAtStart_ = realCards(e_.computerHand);
+        if (e_.trick().phase() == TurnPhase::HumanLeading) {
+            humanAtStart_ = realCards(e_.cards().row(Row::Human));
+            computerAtStart_ = realCards(e_.cards().row(Row::Computer));
         }
-        if (e_.phase == TurnPhase::HumanAnswering && lastPhase_ != TurnPhase::HumanAnswering) {
-            humanAtStart_ = realCards(e_.humanHand);
-            computerAtStart_ = realCards(e_.computerHand) + e_.ledCount;
+        if (e_.trick().phase() == TurnPhase::HumanAnswering && lastPhase_ != TurnPhase::HumanAnswering) {
+            humanAtStart_ = realCards(e_.cards().row(Row::Human));
+            computerAtStart_ = realCards(e_.cards().row(Row::Computer)) + e_.trick().ledCount();
         }
-        if (e_.phase == TurnPhase::AfterTrick && lastPhase_ != TurnPhase::AfterTrick) {
-            const int k = e_.ledCount;
+        if (e_.trick().phase() == TurnPhase::AfterTrick && lastPhase_ != TurnPhase::AfterTrick) {
+            const int k = e_.trick().ledCount();
             for (int j = 0; j < HAND_SIZE; ++j)
-                if (e_.led[static_cast<std::size_t>(j)].holdsCard() != (j < k))
+                if (e_.cards().slot(Row::Led, static_cast<std::size_t>(j)).holdsCard() != (j < k))
                     throw Broken{"a trick used an empty or exhausted slot"};
-            if (humanAtStart_ - realCards(e_.humanHand) != k ||
-                computerAtStart_ - realCards(e_.computerHand) != k)
+            if (humanAtStart_ - realCards(e_.cards().row(Row::Human)) != k ||
+                computerAtStart_ - realCards(e_.cards().row(Row::Computer)) != k)
                 throw Broken{"a trick of " + std::to_string(k) + " took " +
-                             std::to_string(humanAtStart_ - realCards(e_.humanHand)) + " and " +
-                             std::to_string(computerAtStart_ - realCards(e_.computerHand)) + " cards"};
+                             std::to_string(humanAtStart_ - realCards(e_.cards().row(Row::Human))) + " and " +
+                             std::to_string(computerAtStart_ - realCards(e_.cards().row(Row::Computer))) +
+                             " cards"};
         }
-        if (e_.phase == TurnPhase::DealOver) {
+        if (e_.trick().phase() == TurnPhase::DealOver) {
             if (lastPhase_ != TurnPhase::DealOver &&
-                e_.humanTrickPoints + e_.computerTrickPoints != DECK_POINTS)
-                throw Broken{"a deal ended with " +
-                             std::to_string(e_.humanTrickPoints + e_.computerTrickPoints) + " points taken"};
-            if (e_.afterTrickTimer().active() || e_.computerAnswerTimer().active() ||
-                e_.playStepTimer().active() || e_.ledCount != 0)
+                e_.trick().humanTrickPoints() + e_.trick().computerTrickPoints() != DECK_POINTS)
+                throw Broken{
+                    "a deal ended with " +
+                    std::to_string(e_.trick().humanTrickPoints() + e_.trick().computerTrickPoints()) +
+                    " points taken"};
+            if (e_.trick().afterTrickTimer().active() || e_.trick().computerAnswerTimer().active() ||
+                e_.trick().playStepTimer().active() || e_.trick().ledCount() != 0)
                 throw Broken{"a timer or a lead came into a finished deal"};
         }
-        lastPhase_ = e_.phase;
+        lastPhase_ = e_.trick().phase();
     }
 
     Harness& h_;
@@ -233,14 +244,14 @@ int autoplay(int matches, std::uint32_t seed, std::ostream& out)
         return 1;
     }
     // Cues are only recorded; keep the record from growing over thousands of deals.
-    h.engine().soundEnabled = false;
+    h.engine().setup().sound(false);
     Player player(h, seed);
     const auto start = std::chrono::steady_clock::now();
     try {
         player.playMatches(matches);
     } catch (const Broken& broken) {
-        out << "autoplay: seed " << seed << ", deal " << h.engine().dealsStarted << ", at " << h.timers.now()
-            << " ms: " << broken.what << "\n0 passed, 1 failed\n";
+        out << "autoplay: seed " << seed << ", deal " << h.engine().dealsStarted() << ", at "
+            << h.timers.now() << " ms: " << broken.what << "\n0 passed, 1 failed\n";
         return 1;
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

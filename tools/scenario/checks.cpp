@@ -176,10 +176,11 @@ void Runner::expectHand(const std::vector<std::string>& w)
 {
     needWords(w, 7);
     GameEngine& e = engine();
-    const auto& row = w[1] == "human"      ? e.humanHand
-                      : w[1] == "computer" ? e.computerHand
-                      : w[1] == "led"      ? e.led
-                                           : e.cover;
+    const Row which = w[1] == "human"      ? Row::Human
+                      : w[1] == "computer" ? Row::Computer
+                      : w[1] == "led"      ? Row::Led
+                                           : Row::Cover;
+    const auto& row = e.cards().row(which);
     std::vector<std::string> got;
     for (const auto& slot : row)
         got.push_back(slot.code());
@@ -240,36 +241,35 @@ void Runner::expectPicture(const std::vector<std::string>& w)
 std::string Runner::fieldValue(const std::string& name)
 {
     GameEngine& e = engine();
-    const auto t = e.now();
     auto suit = [](std::optional<Suit> s) { return s ? std::string(1, suitLetter(*s)) : std::string(); };
     if (name == "leader")
-        return std::to_string(static_cast<int>(e.leader));
+        return std::to_string(static_cast<int>(e.trick().leader()));
     if (name == "trumpSuit")
-        return suit(e.trumpSuit);
+        return suit(e.deal().trumpSuit());
     if (name == "cycledSuit")
-        return suit(e.cycledSuit());
+        return suit(e.deal().cycledSuit());
     if (name == "trumpPhase")
-        return std::to_string(e.trumpPhase.value(t));
+        return std::to_string(e.deal().trumpPhase());
     if (name == "stockCount")
-        return std::to_string(e.stockCount);
+        return std::to_string(e.deal().stockCount());
     if (name == "shuffleCounter")
-        return std::to_string(e.shuffleCounter());
+        return std::to_string(e.deal().shuffleCounter());
     if (name == "humanTrickPoints")
-        return std::to_string(e.humanTrickPoints);
+        return std::to_string(e.trick().humanTrickPoints());
     if (name == "computerTrickPoints")
-        return std::to_string(e.computerTrickPoints);
+        return std::to_string(e.trick().computerTrickPoints());
     if (name == "humanPenalty")
-        return std::to_string(e.humanPenalty);
+        return std::to_string(e.match().humanPenalty());
     if (name == "computerPenalty")
-        return std::to_string(e.computerPenalty);
+        return std::to_string(e.match().computerPenalty());
     if (name == "humanDealPenalty")
-        return std::to_string(e.humanDealPenalty);
+        return std::to_string(e.match().humanDealPenalty());
     if (name == "computerDealPenalty")
-        return std::to_string(e.computerDealPenalty);
+        return std::to_string(e.match().computerDealPenalty());
     if (name == "matchTargetCode")
-        return std::to_string(e.matchTargetCode);
+        return std::to_string(e.match().matchTargetCode());
     if (name == "matchMode")
-        return std::to_string(e.matchMode);
+        return std::to_string(e.match().matchMode());
     if (name == "backCandidate") {
         if (!cardBackModel())
             throw Failure{"backCandidate needs the card back dialog on top"};
@@ -283,19 +283,19 @@ std::string Runner::fieldValue(const std::string& name)
     if (name == "selectedThumbnail")
         return std::to_string(bonus_ ? bonus_->selected() : 0);
     if (name == "dealsScored")
-        return std::to_string(e.dealsScored);
+        return std::to_string(e.match().dealsScored());
     if (name == "ledCount")
-        return std::to_string(e.ledCount);
+        return std::to_string(e.trick().ledCount());
     if (name == "soundEnabled")
-        return e.soundEnabled ? "1" : "0";
+        return e.profile().soundOn() ? "1" : "0";
     if (name == "cardBackChoice")
-        return e.cardBackChoice;
+        return e.profile().cardBackChoice();
     if (name == "availableBackCount")
-        return e.availableBackCount;
+        return e.profile().availableBackCount();
     if (name == "afterTrickInterval")
-        return std::to_string(e.afterTrickTimer().interval());
+        return std::to_string(e.trick().afterTrickTimer().interval());
     if (name == "computerAnswerInterval")
-        return std::to_string(e.computerAnswerTimer().interval());
+        return std::to_string(e.trick().computerAnswerTimer().interval());
     throw Failure{"unknown field '" + name + "'"};
 }
 

@@ -61,7 +61,8 @@ void Runner::syncDialogModels()
     GameEngine& e = engine();
     switch (stack.back()) {
     case ScreenId::CardBack:
-        cardBack_ = std::make_unique<CardBackModel>(e.cardBackChoice, e.availableBackCount);
+        cardBack_ =
+            std::make_unique<CardBackModel>(e.profile().cardBackChoice(), e.profile().availableBackCount());
         break;
     case ScreenId::Settings: settingsModel_ = std::make_unique<SettingsDialogModel>(e.settings()); break;
     case ScreenId::Statistics: statistics_ = std::make_unique<StatisticsModel>(e.settings()); break;

@@ -1,4 +1,6 @@
 #include "runner.h"
+
+#include "game/game_setup.h"
 #include "platform/texts.h"
 
 #include <sys/stat.h>
@@ -77,7 +79,7 @@ void Runner::ensureStarted()
     h_->screens.onBonus = [this](bool reveal) {
         std::optional<int> mode;
         if (reveal)
-            mode = h_->engine().matchMode;
+            mode = h_->engine().match().matchMode();
         bonus_.reset();
         bonus_ = std::make_unique<BonusScreenModel>(h_->timers, h_->engine().settings(), mode, h_->pictures,
                                                     h_->shell);
@@ -87,7 +89,7 @@ void Runner::ensureStarted()
     h_->screenPending = [this] { return bonus_ && bonus_->reveal().pending(); };
     // The program starts with its table, the engine and the start screen, at virtual time 0.
     if (h_->start())
-        h_->engine().deliver([this] { h_->engine().startUpTick(); });
+        h_->engine().deliver([this] { h_->engine().commands().startUpTick(); });
 }
 
 std::optional<std::pair<int, std::string>> Runner::run(const Script& script)
@@ -169,66 +171,40 @@ bool Runner::setupCommand(const Command& c)
     const std::string& cmd = w[0];
     if (cmd == "human" || cmd == "computer") {
         needWords(w, 6);
-        GameEngine& e = engine();
-        auto& table = e.tableForSetup();
-        for (std::size_t k = 0; k < HAND_SIZE; ++k) {
-            const Slot slot = parseSlot(w[k + 1]);
-            if (cmd == "human") {
-                e.humanHand[k] = slot;
-                e.handSelected[k] = false;
-                e.handCommitted[k] = false;
-                table.humanHand[k].shown = !slot.isEmpty();
-                table.humanHand[k].picture = lookUpCardPicture(slot);
-                table.humanHand[k].seeThrough = false;
-                table.humanHand[k].clickable = true;
-            } else {
-                e.computerHand[k] = slot;
-                e.computerCardPictures[k] = lookUpCardPicture(slot);
-                table.computerHand[k].shown = !slot.isEmpty();
-                table.computerHand[k].picture = e.cardBackPicture;
-            }
-        }
+        SlotRow slots;
+        for (std::size_t k = 0; k < HAND_SIZE; ++k)
+            slots[k] = parseSlot(w[k + 1]);
+        engine().setup().hand(cmd == "human" ? Seat::Human : Seat::Computer, slots);
         settlePhase();
         return true;
     }
     if (cmd == "deck") {
         if (w.size() < 2)
             throw Failure{"deck needs cards, 'none' or 'exhausted'"};
-        GameEngine& e = engine();
-        for (auto& line : e.deckList)
-            line.reset();
-        auto& stock = e.tableForSetup().stock;
         if (w[1] == "exhausted") {
-            e.stockCount = -1;
-            stock.countShown = false;
-            stock.backs[0].picture = Picture::blank();
-            stock.backs[1].shown = false;
-            stock.backs[2].shown = false;
+            engine().setup().stockExhausted();
             return true;
         }
-        int count = 0;
+        std::vector<int> cards;
         if (w[1] != "none") {
             for (std::size_t i = 1; i < w.size(); ++i) {
                 const Slot s = parseSlot(w[i]);
                 if (!s.holdsCard())
                     throw Failure{"deck holds cards only: '" + w[i] + "'"};
-                e.deckList[static_cast<std::size_t>(s.card.deckIndex())] = s.card;
-                ++count;
+                cards.push_back(s.card.deckIndex());
             }
         }
-        e.stockCount = count;
-        stock.countShown = true;
-        stock.count = std::to_string(count);
+        engine().setup().stock(cards);
         return true;
     }
     if (cmd == "trump") {
         needWords(w, 2);
-        engine().trumpSuit = parseSuit(w[1]);
+        engine().setup().trump(parseSuit(w[1]));
         return true;
     }
     if (cmd == "cycle") {
         needWords(w, 2);
-        engine().suitCycle.show(parseSuit(w[1]), engine().now());
+        engine().setup().cycledSuit(parseSuit(w[1]));
         return true;
     }
     if (cmd == "phase") {
@@ -236,7 +212,7 @@ bool Runner::setupCommand(const Command& c)
         const int n = parseInt(w[1]);
         if (n != 1 && n != 2)
             throw Failure{"phase is 1 or 2"};
-        engine().trumpPhase.set(n, engine().now());
+        engine().setup().trumpPhase(n);
         return true;
     }
     if (cmd == "seed") {
@@ -246,48 +222,48 @@ bool Runner::setupCommand(const Command& c)
     }
     if (cmd == "field") {
         needWords(w, 3);
-        GameEngine& e = engine();
+        GameSetup setup = engine().setup();
         const std::string& name = w[1];
         const std::string& v = w[2];
         if (name == "leader") {
             const int seat = parseInt(v);
             if (seat != 1 && seat != 2)
                 throw Failure{"leader is 1 or 2"};
-            e.leader = static_cast<Seat>(seat);
+            setup.leader(static_cast<Seat>(seat));
         } else if (name == "trumpSuit")
-            e.trumpSuit = parseSuit(v);
+            setup.trump(parseSuit(v));
         else if (name == "stockCount")
-            e.stockCount = parseInt(v);
+            setup.stockCount(parseInt(v));
         else if (name == "shuffleCounter")
-            e.setShuffleCounter(parseInt(v));
+            setup.shuffleCounter(parseInt(v));
         else if (name == "humanTrickPoints")
-            e.humanTrickPoints = parseInt(v);
+            setup.humanTrickPoints(parseInt(v));
         else if (name == "computerTrickPoints")
-            e.computerTrickPoints = parseInt(v);
+            setup.computerTrickPoints(parseInt(v));
         else if (name == "humanPenalty")
-            e.humanPenalty = parseInt(v);
+            setup.humanPenalty(parseInt(v));
         else if (name == "computerPenalty")
-            e.computerPenalty = parseInt(v);
+            setup.computerPenalty(parseInt(v));
         else if (name == "humanDealPenalty")
-            e.humanDealPenalty = parseInt(v);
+            setup.humanDealPenalty(parseInt(v));
         else if (name == "computerDealPenalty")
-            e.computerDealPenalty = parseInt(v);
+            setup.computerDealPenalty(parseInt(v));
         else if (name == "matchTargetCode")
-            e.matchTargetCode = parseInt(v);
+            setup.matchTargetCode(parseInt(v));
         else if (name == "matchMode")
-            e.matchMode = parseInt(v);
+            setup.matchMode(parseInt(v));
         else if (name == "ledCount")
-            e.ledCount = parseInt(v);
+            setup.ledCount(parseInt(v));
         else if (name == "soundEnabled")
-            e.soundEnabled = v != "0";
+            setup.sound(v != "0");
         else if (name == "cardBackChoice")
-            e.cardBackChoice = v;
+            setup.cardBackChoice(v);
         else if (name == "availableBackCount")
-            e.availableBackCount = v;
+            setup.availableBackCount(v);
         else if (name == "trumpPhase")
-            e.trumpPhase.set(parseInt(v), e.now());
+            setup.trumpPhase(parseInt(v));
         else if (name == "cycledSuit")
-            e.suitCycle.show(parseSuit(v), e.now());
+            setup.cycledSuit(parseSuit(v));
         else
             throw Failure{"unknown field '" + name + "'"};
         return true;
@@ -297,23 +273,10 @@ bool Runner::setupCommand(const Command& c)
 
 void Runner::settlePhase()
 {
-    // A position set up with no trick on the table waits for its leader, as play would leave it.
+    // A position set up with no trick on the table waits for its leader, as play would leave it; what
+    // the table derives from the phase (the hint) follows, as after any event.
     GameEngine& e = engine();
-    if (e.ledCount != 0 || e.phase == TurnPhase::DealOver)
-        return;
-    auto& t = e.tableForSetup();
-    if (e.leader == Seat::Human) {
-        e.phase = TurnPhase::HumanLeading;
-        t.playShown = true;
-        t.discardShown = false;
-        t.actionCaption = text::ACTION_PLAY;
-    } else {
-        e.phase = TurnPhase::AwaitingComputerLead;
-        t.playShown = false;
-        t.discardShown = true;
-        t.actionCaption = text::ACTION_DISCARD;
-    }
-    // What the table derives from the phase (the hint) follows, as after any event.
+    e.setup().waitForLeader();
     e.deliver([] {});
 }
 

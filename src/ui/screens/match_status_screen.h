@@ -6,7 +6,7 @@
 #include <array>
 #include <functional>
 
-#include "game/game_engine.h"
+#include "play/match_status.h"
 
 class QLabel;
 

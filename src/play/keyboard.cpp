@@ -1,10 +1,7 @@
-// Playing from the keyboard: a focus over the human's hand and the led cards, moved by the arrows,
-// and keys that act as the clicks on what they name. Every key goes through the same input path as
-// the mouse, so every refusal, cue and rule is the mouse's.
+#include "play/keyboard.h"
 
 #include <algorithm>
 
-#include "game/game_engine.h"
 #include "platform/texts.h"
 
 namespace liorna {
@@ -35,11 +32,11 @@ int firstShown(const std::array<CardView, HAND_SIZE>& row)
 
 } // namespace
 
-void GameEngine::keepFocusOnTheTable()
+void TableKeyboard::keepFocusOnTheTable()
 {
-    // Cards come and go under the focus: it stays on a shown card of its row, or goes back to the hand.
     KeyboardFocus& f = table_.focus;
-    if (f.row == FocusRow::Led && (phase != TurnPhase::HumanAnswering || firstShown(table_.led) == 0))
+    if (f.row == FocusRow::Led &&
+        (trick_.phase() != TurnPhase::HumanAnswering || firstShown(table_.led) == 0))
         f.row = FocusRow::Hand;
     const auto& row = f.row == FocusRow::Hand ? table_.humanHand : table_.led;
     if (f.slot < 1 || f.slot > HAND_SIZE)
@@ -50,7 +47,7 @@ void GameEngine::keepFocusOnTheTable()
     }
 }
 
-void GameEngine::inputKey(TableKey key)
+void TableKeyboard::inputKey(TableKey key)
 {
     keepFocusOnTheTable();
     KeyboardFocus& f = table_.focus;
@@ -59,7 +56,7 @@ void GameEngine::inputKey(TableKey key)
     case TableKey::Left: f.slot = nextShown(row, f.slot, -1); break;
     case TableKey::Right: f.slot = nextShown(row, f.slot, +1); break;
     case TableKey::Up:
-        if (phase == TurnPhase::HumanAnswering && firstShown(table_.led) != 0) {
+        if (trick_.phase() == TurnPhase::HumanAnswering && firstShown(table_.led) != 0) {
             f.row = FocusRow::Led;
             if (!table_.led[at(std::clamp(f.slot, 1, HAND_SIZE))].shown)
                 f.slot = firstShown(table_.led);
@@ -68,22 +65,22 @@ void GameEngine::inputKey(TableKey key)
     case TableKey::Down: f.row = FocusRow::Hand; break;
     case TableKey::Space:
         if (f.row == FocusRow::Hand)
-            inputHandCard(f.slot, false);
+            trick_.inputHandCard(f.slot, false);
         else if (table_.cover[at(f.slot)].shown)
-            inputCoverCard(f.slot); // the cover lies over the led card: a click there takes it back
+            trick_.inputCoverCard(f.slot); // the cover lies over the led card: a click there takes it back
         else
-            inputLedCard(f.slot);
+            trick_.inputLedCard(f.slot);
         break;
     case TableKey::Enter:
         if (table_.playShown)
-            inputPlay();
+            trick_.inputPlay();
         else if (table_.discardShown)
-            inputDiscard();
+            trick_.inputDiscard();
         break;
     case TableKey::Backspace:
         // The right click clears the selection from any hand card.
         if (const int k = firstShown(table_.humanHand))
-            inputHandCard(k, true);
+            trick_.inputHandCard(k, true);
         break;
     case TableKey::Digit1:
     case TableKey::Digit2:
@@ -93,7 +90,7 @@ void GameEngine::inputKey(TableKey key)
         const int k = 1 + static_cast<int>(key) - static_cast<int>(TableKey::Digit1);
         f.row = FocusRow::Hand;
         f.slot = k;
-        inputHandCard(k, false);
+        trick_.inputHandCard(k, false);
         break;
     }
     }
@@ -102,26 +99,20 @@ void GameEngine::inputKey(TableKey key)
     keepFocusOnTheTable();
 }
 
-void GameEngine::refuse(RefusalPlace place, int slot)
+void TableHint::update(TableState& table, TurnPhase phase, bool matchOver)
 {
-    table_.refusal = {place, slot, table_.refusal.serial + 1};
-}
-
-void GameEngine::updateHint()
-{
-    // One line saying whose turn it is; it changes only with the turn phase. Every event ends here, so
-    // the line is looked at again only when the phase has moved.
-    if (phase == hintPhase_ && matchOver_ == hintMatchOver_)
+    // Every event ends here, so the line is looked at again only when the phase has moved.
+    if (phase == phase_ && matchOver == matchOver_)
         return;
-    hintPhase_ = phase;
-    hintMatchOver_ = matchOver_;
+    phase_ = phase;
+    matchOver_ = matchOver;
     switch (phase) {
     case TurnPhase::HumanLeading:
-    case TurnPhase::Playing: table_.hint = text::HINT_LEAD; break;
+    case TurnPhase::Playing: table.hint = text::HINT_LEAD; break;
     case TurnPhase::AwaitingAnswer:
-    case TurnPhase::AwaitingComputerLead: table_.hint = text::HINT_THINKING; break;
-    case TurnPhase::HumanAnswering: table_.hint = text::HINT_ANSWER; break;
-    case TurnPhase::NoTrick: table_.hint = matchOver_ ? text::HINT_MATCH_OVER : ""; break;
+    case TurnPhase::AwaitingComputerLead: table.hint = text::HINT_THINKING; break;
+    case TurnPhase::HumanAnswering: table.hint = text::HINT_ANSWER; break;
+    case TurnPhase::NoTrick: table.hint = matchOver ? text::HINT_MATCH_OVER : ""; break;
     case TurnPhase::AfterTrick:
     case TurnPhase::Refilling:
     case TurnPhase::DealOver: break;

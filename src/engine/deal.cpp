@@ -1,0 +1,191 @@
+#include "engine/deal.h"
+
+#include "platform/texts.h"
+
+namespace liorna {
+
+namespace {
+
+// Deal steps 54..45 fill human 1, computer 1, human 2, ... computer 5.
+struct StepSlot {
+    Row hand;
+    std::size_t index;
+};
+
+StepSlot slotOfStep(int step)
+{
+    const int n = 54 - step; // 0..9
+    return {n % 2 == 0 ? Row::Human : Row::Computer, static_cast<std::size_t>(n / 2)};
+}
+
+const char* announcementFor(Suit suit)
+{
+    static constexpr const char* texts[] = {text::TRUMP_HEARTS, text::TRUMP_DIAMONDS, text::TRUMP_SPADES,
+                                            text::TRUMP_CLUBS};
+    return texts[static_cast<int>(suit)];
+}
+
+} // namespace
+
+Deal::Deal(TableState& table, TableCards& cards, Timers& timers, Random& random)
+    : table_(table), cards_(cards), timers_(timers), pool_(random),
+      dealTimer_(timers, interval::DEAL_UNSET, [this] { dealOneCard(); }),
+      hideTrumpAnnouncement_(timers, interval::HIDE_TRUMP, [this] { hideTrumpAnnouncementTick(); })
+{
+    for (int i = 0; i < DECK_SIZE; ++i)
+        deckList_[static_cast<std::size_t>(i)] = Card::fromDeckIndex(i);
+}
+
+void Deal::start()
+{
+    const auto t = timers_.now();
+    pool_.openWindow(t);
+    shuffle_.start(t);
+    suitCycle_.start(t);
+    trumpPhase_.start(t);
+}
+
+void Deal::reset(const Picture& back)
+{
+    for (int i = 0; i < DECK_SIZE; ++i)
+        deckList_[static_cast<std::size_t>(i)] = Card::fromDeckIndex(i);
+    drawnCard_.reset();
+    stockCount_ = DECK_SIZE;
+    dealStep_ = 55;
+    paceDigit_ = -1;
+    poolRefreshPending_ = true;
+    trumpSuit_ = Suit::Hearts;
+    trumpPhase_.set(2, timers_.now());
+
+    table_.trumpSymbol = Picture::none();
+    table_.stock.countShown = true;
+    table_.stock.count = "0";
+    for (auto& b : table_.stock.backs)
+        b.picture = back;
+    table_.stock.backs[1].shown = true;
+    table_.stock.backs[2].shown = true;
+}
+
+int Deal::shuffleCounter() const
+{
+    return static_cast<int>(shuffle_.steps(timers_.now()) % DECK_SIZE);
+}
+
+void Deal::setShuffleCounter(int value)
+{
+    shuffle_.setSteps(value, timers_.now());
+}
+
+std::optional<Card> Deal::drawCard()
+{
+    // The counter stands still from a draw that finds nothing until the next draw that finds a card.
+    const auto t = timers_.now();
+    shuffle_.stop(t);
+    for (;;) {
+        auto& line = deckList_[static_cast<std::size_t>(shuffleCounter())];
+        drawnCard_ = line;
+        line.reset();
+        if (drawnCard_) {
+            shuffle_.start(t);
+            return drawnCard_;
+        }
+        // advanceDraw: on to the next position, wrapping, while the stock still holds a card.
+        setShuffleCounter((shuffleCounter() + 1) % DECK_SIZE);
+        if (stockCount_ < 1)
+            return std::nullopt;
+    }
+}
+
+void Deal::scheduleDealStep()
+{
+    paceDigit_ = pool_.takeDigit(timers_.now());
+    if (paceDigit_ == 0) {
+        continueDeal();
+        return;
+    }
+    dealTimer_.setInterval(paceDigit_ * interval::DEAL_PER_DIGIT);
+    dealTimer_.start();
+}
+
+void Deal::putDrawnCard(int step)
+{
+    const StepSlot slot = slotOfStep(step);
+    cards_.deal(slot.hand, slot.index, drawnCard_ ? Slot::held(*drawnCard_) : Slot::exhausted());
+    --stockCount_;
+}
+
+void Deal::dealOneCard()
+{
+    dealTimer_.stop();
+    --dealStep_;
+    drawCard();
+    putDrawnCard(dealStep_);
+    if (dealStep_ == 45)
+        cards_.redrawHands();
+    else
+        continueDeal();
+    updateStockPile();
+}
+
+void Deal::updateStockPile()
+{
+    if (stockCount_ < 0) {
+        table_.stock.countShown = false;
+        table_.stock.backs[0].picture = Picture::blank();
+        table_.stock.backs[1].shown = false;
+        table_.stock.backs[2].shown = false;
+    } else {
+        table_.stock.count = std::to_string(stockCount_);
+    }
+}
+
+void Deal::continueDeal()
+{
+    if (stockCount_ < 0)
+        cards_.redrawHands();
+    else
+        scheduleDealStep();
+}
+
+void Deal::refillHands(int n)
+{
+    dealStep_ = 45 + 2 * n;
+    // The refilled places are covered from the moment they show, so the veil only ever uncovers.
+    cards_.coverRefilled(n);
+    scheduleDealStep();
+}
+
+void Deal::markLastPlace(int ledCount)
+{
+    cards_.deal(Row::Human, static_cast<std::size_t>(HAND_SIZE - ledCount), Slot::exhausted());
+    --stockCount_;
+    updateStockPile();
+}
+
+void Deal::refreshPoolIfDue()
+{
+    if (poolRefreshPending_) {
+        poolRefreshPending_ = false;
+        pool_.refresh(timers_.now());
+    }
+}
+
+void Deal::announceTrump()
+{
+    // Before the cycle's first step it shows nothing; the deal then keeps hearts rather than going
+    // without a trump.
+    trumpSuit_ = cycledSuit().value_or(Suit::Hearts);
+    table_.trumpSymbol = Picture::suitSymbol(static_cast<int>(trumpSuit_));
+    table_.trumpAnnouncement = announcementFor(trumpSuit_);
+    table_.trumpAnnouncementShown = true;
+    hideTrumpAnnouncement_.start();
+}
+
+void Deal::hideTrumpAnnouncementTick()
+{
+    hideTrumpAnnouncement_.stop();
+    table_.trumpAnnouncementShown = false;
+    table_.trumpAnnouncement.clear();
+}
+
+} // namespace liorna

@@ -1,0 +1,114 @@
+#pragma once
+// The cards on the table: what each place of the two hands and the trick holds, and how the table
+// shows it. A place's card and its view change together, only through the operations here, so the two
+// never drift apart. Also the table's motion: the slot-by-slot redraw of the hands, the veil over
+// refilled cards and the flying card back.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "engine/card.h"
+#include "engine/table_state.h"
+#include "platform/engine_timer.h"
+#include "platform/intervals.h"
+
+namespace liorna {
+
+class GameSetup;
+
+// The rows of places: the two hands, the led cards and the covers on them.
+enum class Row : std::uint8_t { Human, Computer, Led, Cover };
+
+using SlotRow = std::array<Slot, HAND_SIZE>;
+
+class TableCards {
+public:
+    struct Events {
+        // Before each step of a redraw (the first one after a new deal renews the pacing pool).
+        std::function<void()> redrawStep;
+        // The hands are shown again; the trick decides what follows.
+        std::function<void()> redrawn;
+    };
+    TableCards(TableState& table, Timers& timers, Events events);
+
+    const SlotRow& row(Row r) const { return rows_[index(r)]; }
+    const Slot& slot(Row r, std::size_t i) const { return rows_[index(r)][i]; }
+    const CardView& view(Row r, std::size_t i) const { return views(r)[i]; }
+    // How a place looks: its picture, see-through and clickable state. Whether it is shown is not set
+    // here: that follows its card.
+    CardView& look(Row r, std::size_t i) { return views(r)[i]; }
+    // The face of the computer's card in slot i as the last redraw drew it.
+    const Picture& computerFace(std::size_t i) const { return computerFaces_[i]; }
+
+    // A card dealt into a hand place; the next redraw shows it.
+    void deal(Row hand, std::size_t i, Slot slot);
+    // A card laid on a place, shown at once with the given picture.
+    void place(Row r, std::size_t i, Slot slot, Picture picture);
+    // A card goes from one place to another with the given picture.
+    void move(Row from, std::size_t i, Row to, std::size_t j, Picture picture);
+    // The place is emptied and hidden.
+    void remove(Row r, std::size_t i);
+    // Packs a row to the left over its hidden places; each card takes its look with it.
+    void pack(Row r);
+    void packHumanHand() { pack(Row::Human); }
+    void packComputerHand() { pack(Row::Computer); }
+    void packLedCards() { pack(Row::Led); }
+    // The trick leaves the table.
+    void clearTrick();
+    // A new deal: every place empty and hidden, the computer's places show the given back.
+    void clearDeal(const Picture& back);
+    // Stops what still moves: the veil and the flying card (their timers are stopped by the caller's list).
+    void clearMotion();
+    // The human's faces drawn plain again; one of them, or all.
+    void showHandFace(std::size_t i) { humanViews()[i].picture = lookUpCardPicture(rows_[0][i]); }
+    void redrawHandFaces();
+
+    // --- Redraw, veil and flight ---
+    void redrawHands();
+    void redrawStep();
+    void finishRedraw();
+    void stopRedraw() { renderTimer_.stop(); }
+    // The refilled places (the last n of the human's hand) are covered from the moment they show.
+    void coverRefilled(int n);
+    void veilStep();
+    // `count` given-up cards fly into the human's pile, one after another.
+    void startFlights(int count);
+    void startCardFlight();
+    void cardFlightTick();
+    int furtherFlights() const { return furtherFlights_; }
+    int redrawStage() const { return redrawStage_; }
+
+    EngineTimer& renderTimer() { return renderTimer_; }
+    EngineTimer& veilTimer() { return veilTimer_; }
+    EngineTimer& cardFlightTimer() { return cardFlightStep_; }
+
+private:
+    friend class GameSetup;
+    static std::size_t index(Row r) { return static_cast<std::size_t>(r); }
+    std::array<CardView, HAND_SIZE>& views(Row r);
+    const std::array<CardView, HAND_SIZE>& views(Row r) const;
+    std::array<CardView, HAND_SIZE>& humanViews() { return table_.humanHand; }
+
+    TableState& table_;
+    Events events_;
+    std::array<SlotRow, 4> rows_{};
+    std::array<Picture, HAND_SIZE> computerFaces_{};
+
+    // The redraw's countdown, 11 to 0.
+    int redrawStage_ = 0;
+    int veilCountdown_ = 25;
+    Picture veilPicture_;
+    int furtherFlights_ = 0;
+    struct Flight {
+        int targetX = 56, targetY = 584;
+        int stepX = 0, stepY = 0;
+        int stepsLeft = 0;
+    } flight_;
+
+    EngineTimer renderTimer_;
+    EngineTimer veilTimer_;
+    EngineTimer cardFlightStep_;
+};
+
+} // namespace liorna

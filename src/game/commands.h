@@ -1,0 +1,69 @@
+#pragma once
+// The commands: start-up and the start screen, the menus, the screens they open, and new games.
+
+#include <functional>
+#include <memory>
+
+#include "engine/deal.h"
+#include "engine/menu_tree.h"
+#include "engine/start_screen_model.h"
+#include "engine/table_state.h"
+#include "persist/profile.h"
+#include "platform/engine_timer.h"
+#include "platform/ports.h"
+#include "platform/screens.h"
+#include "play/match.h"
+
+namespace liorna {
+
+class Commands {
+public:
+    struct Parts {
+        TableState& table;
+        Profile& profile;
+        Deal& deal;
+        Match& match;
+        Screens& screens;
+        Shell& shell;
+    };
+    struct Events {
+        std::function<void(Cue)> cue;
+        // Deals a new deal of the match that goes on.
+        std::function<void()> newDeal;
+        // The settings in memory take effect.
+        std::function<void()> applySettings;
+        // Runs an event from a screen through the program's event boundary.
+        std::function<void(const std::function<void()>&)> deliver;
+        std::function<void()> quit;
+    };
+    Commands(Parts parts, Timers& timers, Events events);
+
+    // --- Start-up and the start screen ---
+    void startUpTick();
+    void startChosenMatch(int choice);
+    StartScreenModel* startScreen() { return startScreen_.get(); }
+
+    // --- New games: a match of the given length (1..6), or of the current length ---
+    void newGame(int mode);
+    void newGameSameLength();
+
+    // --- The other commands of the menus ---
+    void runCommand(MenuCommand command);
+    void toggleMenus();
+    void showMenus();
+    void chooseBackground(int n);
+    // The card back dialog's OK: the choice is saved and shown.
+    void chooseCardBack(const std::string& number);
+    void showHelp();
+    void paintPileBackgrounds();
+
+    EngineTimer& startUpTimer() { return startUpTimer_; }
+
+private:
+    Parts parts_;
+    Events events_;
+    std::unique_ptr<StartScreenModel> startScreen_;
+    EngineTimer startUpTimer_;
+};
+
+} // namespace liorna

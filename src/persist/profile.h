@@ -1,0 +1,54 @@
+#pragma once
+// The player's profile: the settings file through its typed schema, and what the table takes from it
+// (sound, the two pauses, the card back, the background), the match results and the bonus progress.
+// Every change is saved when it is made.
+
+#include <filesystem>
+#include <string>
+
+#include "persist/settings_file.h"
+#include "platform/picture.h"
+
+namespace liorna {
+
+class GameSetup;
+
+class Profile {
+public:
+    explicit Profile(const std::filesystem::path& programDir) : settings_(programDir) {}
+
+    // Loads the file, removes our stale temporary files and heals the bonus progress. Throws
+    // UserError when the file cannot be opened.
+    void load();
+    // Takes the values from the lines in memory.
+    void apply();
+
+    bool soundOn() const { return soundOn_; }
+    int afterTrickPauseMs() const { return afterTrickPauseMs_; }
+    int answerPauseMs() const { return answerPauseMs_; }
+    const std::string& cardBackChoice() const { return cardBackChoice_; }
+    const std::string& availableBackCount() const { return availableBackCount_; }
+    const Picture& cardBack() const { return cardBack_; }
+    const Picture& background() const { return background_; }
+
+    // A background or back that cannot be saved is not taken either, and stays out of later saves.
+    void chooseBackground(int n);
+    void chooseCardBack(const std::string& number);
+    // A result whose save fails stays pending and is written by the next save that succeeds.
+    void recordMatch(int matchTargetCode, bool won);
+
+    SettingsFile& settings() { return settings_; }
+
+private:
+    friend class GameSetup;
+    SettingsFile settings_;
+    bool soundOn_ = true;
+    int afterTrickPauseMs_ = 0;
+    int answerPauseMs_ = 0;
+    std::string cardBackChoice_;
+    std::string availableBackCount_;
+    Picture cardBack_;
+    Picture background_;
+};
+
+} // namespace liorna

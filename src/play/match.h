@@ -1,0 +1,82 @@
+#pragma once
+// The match: the penalty points of each side, the match target and length, deal scoring, the match
+// status countdown that decides the match, and the result kept in the player's profile.
+
+#include <functional>
+#include <string>
+
+#include "engine/cue.h"
+#include "engine/start_screen_model.h"
+#include "engine/table_state.h"
+#include "persist/profile.h"
+#include "platform/ports.h"
+#include "platform/screens.h"
+#include "play/match_status.h"
+
+namespace liorna {
+
+class GameSetup;
+
+class Match {
+public:
+    struct Events {
+        std::function<void(Cue)> cue;
+        // The match goes on: the next deal is dealt behind the closing screen.
+        std::function<void()> dealAgain;
+        // The match is decided; no trick follows until a new game.
+        std::function<void()> ended;
+        // An error met inside the countdown, reported once the event has finished.
+        std::function<void(const std::string&)> report;
+    };
+    Match(TableState& table, Profile& profile, Screens& screens, Timers& timers, Events events);
+
+    // A new match of the given length, or of the current one; a running status countdown ends first.
+    void begin(const MatchLength& length);
+    void beginSameLength();
+    // The first match, chosen on the start screen.
+    void choose(const MatchLength& length);
+    // A new deal starts with no deal penalties.
+    void newDeal();
+
+    void scoreDeal(int humanTrickPoints, int computerTrickPoints);
+    void clickMatchStatus() { matchStatus_.click(); }
+    MatchDecision checkMatchEnd();
+    void recordMatchWon();
+    void recordMatchLost();
+
+    int matchTarget() const { return matchTargetOfCode(matchTargetCode_); }
+    int matchTargetCode() const { return matchTargetCode_; }
+    int matchMode() const { return matchMode_; }
+    int humanPenalty() const { return humanPenalty_; }
+    int computerPenalty() const { return computerPenalty_; }
+    int humanDealPenalty() const { return humanDealPenalty_; }
+    int computerDealPenalty() const { return computerDealPenalty_; }
+    // The last match has been decided and no new one started.
+    bool over() const { return over_; }
+    int dealsScored() const { return dealsScored_; }
+    int matchesFinished() const { return matchesFinished_; }
+    const MatchStatusState& status() const { return matchStatus_.state(); }
+    bool statusPending() const { return matchStatus_.pending(); }
+
+private:
+    friend class GameSetup;
+    void endMatchStatus();
+    void restart(const std::string& targetLabel);
+
+    TableState& table_;
+    Profile& profile_;
+    Screens& screens_;
+    Events events_;
+    int humanPenalty_ = 0;
+    int computerPenalty_ = 0;
+    int humanDealPenalty_ = 0;
+    int computerDealPenalty_ = 0;
+    int matchTargetCode_ = 22;
+    int matchMode_ = 1;
+    bool over_ = false;
+    int dealsScored_ = 0;
+    int matchesFinished_ = 0;
+    MatchStatus matchStatus_;
+};
+
+} // namespace liorna

@@ -1,0 +1,141 @@
+#pragma once
+// The trick: the human's turn (a lead of one suit, or an answer that covers the led cards or gives
+// them up), the computer's answer and lead, both settlements, and the after-trick step every trick ends
+// with. It owns the turn's phase and bookkeeping, the buttons under the hand and the trick points.
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "engine/card.h"
+#include "engine/cue.h"
+#include "engine/deal.h"
+#include "engine/table_cards.h"
+#include "engine/table_state.h"
+#include "platform/engine_timer.h"
+
+namespace liorna {
+
+class GameSetup;
+
+// Where the current trick stands; input outside the phases that take it is ignored.
+enum class TurnPhase {
+    NoTrick,              // no deal yet, a deal or refill being dealt, or a finished match
+    HumanLeading,         // the human builds a lead
+    Playing,              // "Пойти" pressed: the faces are repainted before the cards go down
+    AwaitingAnswer,       // the human's lead is on the table; the computer answers after its pause
+    AfterTrick,           // settled; the trick stays on the table for the pause
+    Refilling,            // the table is cleared and the hands are refilled before the human leads
+    AwaitingComputerLead, // the computer took the trick and leads once the hands are redrawn
+    HumanAnswering,       // the computer's lead is on the table
+    DealOver,             // scored; the match status screen decides what follows
+};
+
+class Trick {
+public:
+    struct Events {
+        std::function<void(Cue)> cue;
+        // The last trick of the deal has been cleared: the deal is to be ended and scored.
+        std::function<void()> dealOver;
+    };
+    Trick(TableState& table, TableCards& cards, Deal& deal, Timers& timers, Events events);
+
+    // --- The human's input, as the table window delivers it (slots and pairs 1..5) ---
+    void inputHandCard(int k, bool rightButton);
+    void inputLedCard(int k);
+    void inputCoverCard(int k);
+    void inputPlay();
+    void inputDiscard();
+
+    // --- The human's turn ---
+    void clickHandCard(int k);
+    bool checkLeadSuit(Suit suit);
+    void showPickedFace(int k);
+    void pressPlay();
+    void playStepTick();
+    void playSelection();
+    void layHumanLead();
+    void coverLedCard(int k);
+    void takeBackCover(int k);
+    void pressDiscard();
+    void clearHandSelection();
+
+    // --- Settling and clearing a trick ---
+    void settleHumanCovered();
+    void settleHumanGaveUp();
+    void startAfterTrick();
+    void clearTrick();
+    bool dealFinished() const;
+
+    // --- The computer's answer and lead ---
+    void startComputerAnswer();
+    void beginComputerAnswer();
+    void settleBeaten(const std::vector<int>& slots);
+    void settleNotBeaten();
+    void tryComputerLead();
+    void computerLead();
+    void layComputerLead(Suit suit);
+
+    // The hands are shown again after a redraw: the computer leads, or the human may.
+    void handsRedrawn();
+    // A new deal: no trick, the human leads first, no points yet; the buttons as at the start.
+    void reset();
+    // The deal is over: no button is left.
+    void endDeal();
+    // No trick until a new deal is dealt.
+    void stand() { phase_ = TurnPhase::NoTrick; }
+    void setPauses(int afterTrickMs, int answerMs);
+
+    TurnPhase phase() const { return phase_; }
+    Seat leader() const { return leader_; }
+    int ledCount() const { return ledCount_; }
+    int humanTrickPoints() const { return humanTrickPoints_; }
+    int computerTrickPoints() const { return computerTrickPoints_; }
+    int uncoveredCount() const { return uncoveredCount_; }
+    int pickCount() const { return pickCount_; }
+    bool computerLeadArmed() const { return computerLeadArmed_; }
+    bool handSelected(int k) const { return handSelected_[static_cast<std::size_t>(k - 1)]; }
+    bool handCommitted(int k) const { return handCommitted_[static_cast<std::size_t>(k - 1)]; }
+    // The hand slot (1..5) whose card covers pair k, or 0.
+    int coverSource(int k) const { return coverSource_[static_cast<std::size_t>(k - 1)]; }
+
+    EngineTimer& playStepTimer() { return playStepTimer_; }
+    EngineTimer& afterTrickTimer() { return afterTrickTimer_; }
+    EngineTimer& computerAnswerTimer() { return computerAnswerTimer_; }
+
+private:
+    friend class GameSetup;
+    void cue(Cue c) { events_.cue(c); }
+    void countPicks();
+
+    TableState& table_;
+    TableCards& cards_;
+    Deal& deal_;
+    Events events_;
+
+    TurnPhase phase_ = TurnPhase::NoTrick;
+    std::array<bool, HAND_SIZE> handSelected_{};
+    std::array<bool, HAND_SIZE> handCommitted_{};
+    std::array<int, HAND_SIZE> coverSource_{};
+    int ledCount_ = 0;
+    int uncoveredCount_ = 0;
+    int pickCount_ = 0;
+    Slot picked_;
+    int pickedSlot_ = 0;
+    Seat leader_ = Seat::Human;
+    std::optional<Suit> leadSuit_;
+    std::optional<Suit> computerLeadSuit_;
+    std::array<int, 4> computerSuitCount_{};
+    int trumpPhaseAtAnswer_ = 1;
+    bool computerLeadArmed_ = true;
+    int humanTrickPoints_ = 0;
+    int computerTrickPoints_ = 0;
+    int playStepCountdown_ = 0;
+
+    EngineTimer playStepTimer_;
+    EngineTimer afterTrickTimer_;
+    EngineTimer computerAnswerTimer_;
+};
+
+} // namespace liorna
