@@ -65,44 +65,6 @@ protected:
 
 } // namespace
 
-TEST_F(TrickPlay, ComputerBeatsASingleCardAndTakesItsPoints)
-{
-    position({"b3", "h5", "h6", "p1", "p2"}, {"p5", "h2", "b7", "b4", "k9"}, Suit::Hearts);
-    e().setup().trumpPhase(2);
-    deliver([&] { e().inputHandCard(1, false); });
-    EXPECT_EQ(e().table().humanHand[0].picture, Picture::selectedFace(Card{Suit::Diamonds, 3}.deckIndex()));
-    deliver([&] { e().inputPlay(); });
-    h.advance(60 + 1000);
-    EXPECT_EQ(row(Row::Led), "b3 . . . . ");
-    EXPECT_EQ(row(Row::Cover), "b7 . . . . ");
-    EXPECT_EQ(cues(), (std::vector<std::string>{"A8", "A10"}));
-    EXPECT_EQ(e().trick().leader(), Seat::Computer);
-    EXPECT_EQ(e().trick().computerTrickPoints(), 4);
-    EXPECT_EQ(row(Row::Computer), "p5 h2 b4 k9 . ");
-    EXPECT_EQ(e().table().humanPile.count, "0");
-    h.advance(1500); // the pause, then the piles count the points
-    EXPECT_EQ(e().table().computerPile.count, "4");
-    EXPECT_EQ(e().table().actionCaption, "Сбросить");
-}
-
-TEST_F(TrickPlay, ComputerGivesUpSlotsOneToKAndTheirBacksFly)
-{
-    // Nothing beats the ace and ten of spades (trump clubs, no clubs held): slots 1 and 2 are given.
-    position({"p9", "p8", "b1", "b2", "b3"}, {"h9", "h7", "b9", "b8", "p1"}, Suit::Clubs);
-    deliver([&] { e().inputHandCard(1, false); });
-    deliver([&] { e().inputHandCard(2, false); });
-    deliver([&] { e().inputPlay(); });
-    h.advance(60 + 1000);
-    EXPECT_EQ(e().trick().humanTrickPoints(), 11 + 10 + 11 + 4);
-    EXPECT_EQ(e().trick().leader(), Seat::Human);
-    EXPECT_EQ(row(Row::Computer), "b9 b8 p1 . . ");
-    EXPECT_TRUE(e().table().flyingCard.shown);
-    EXPECT_EQ(e().cards().furtherFlights(), 1);
-    EXPECT_EQ(cues(), (std::vector<std::string>{"A8", "A7"}));
-    h.advance(600);
-    EXPECT_FALSE(e().table().flyingCard.shown);
-}
-
 TEST_F(TrickPlay, BeatenWithATrumpJackCountsItsTwoPoints)
 {
     position({"b1", "p1", "p2", "p3", "p4"}, {"h5", "k1", "k2", "k3", "k4"}, Suit::Hearts);

@@ -136,6 +136,15 @@ void Runner::check(const Command& c)
                  got.empty() ? "none" : joined(got));
         return;
     }
+    if (what == "flying") {
+        // expect flying N: the flying card back is in the air with N more to follow; expect flying none
+        const auto& e = engine();
+        const std::string got =
+            e.table().flyingCard.shown ? std::to_string(e.cards().furtherFlights()) : std::string("none");
+        if (got != joined(w, 2))
+            fail("flying " + joined(w, 2), got);
+        return;
+    }
     if (what == "refused") {
         // expect refused hand K / led K / play / discard / none: the place of the last refusal since
         // the previous check
