@@ -3,27 +3,12 @@
 namespace liorna {
 
 TableCards::TableCards(TableState& table, Timers& timers, Events events)
-    : table_(table), events_(std::move(events)),
+    : table_(table),
+      events_(std::move(events)), views_{&table.humanHand, &table.computerHand, &table.led, &table.cover},
       renderTimer_(timers, interval::RENDER, [this] { redrawStep(); }),
       veilTimer_(timers, interval::VEIL, [this] { veilStep(); }),
       cardFlightStep_(timers, interval::CARD_FLIGHT, [this] { cardFlightTick(); })
 {
-}
-
-std::array<CardView, HAND_SIZE>& TableCards::views(Row r)
-{
-    switch (r) {
-    case Row::Human: return table_.humanHand;
-    case Row::Computer: return table_.computerHand;
-    case Row::Led: return table_.led;
-    case Row::Cover: break;
-    }
-    return table_.cover;
-}
-
-const std::array<CardView, HAND_SIZE>& TableCards::views(Row r) const
-{
-    return const_cast<TableCards*>(this)->views(r);
 }
 
 void TableCards::deal(Row hand, std::size_t i, Slot slot)

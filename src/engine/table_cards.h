@@ -86,13 +86,15 @@ public:
 private:
     friend class GameSetup;
     static std::size_t index(Row r) { return static_cast<std::size_t>(r); }
-    std::array<CardView, HAND_SIZE>& views(Row r);
-    const std::array<CardView, HAND_SIZE>& views(Row r) const;
+    std::array<CardView, HAND_SIZE>& views(Row r) { return *views_[index(r)]; }
+    const std::array<CardView, HAND_SIZE>& views(Row r) const { return *views_[index(r)]; }
     std::array<CardView, HAND_SIZE>& humanViews() { return table_.humanHand; }
 
     TableState& table_;
     Events events_;
     std::array<SlotRow, 4> rows_{};
+    // The table's views of the rows, in the order of Row.
+    std::array<std::array<CardView, HAND_SIZE>*, 4> views_;
     std::array<Picture, HAND_SIZE> computerFaces_{};
 
     // The redraw's countdown, 11 to 0.
