@@ -1,7 +1,7 @@
 #include "engine/digit_pool.h"
 
 #include <algorithm>
-#include <charconv>
+#include <array>
 
 namespace liorna {
 
@@ -12,8 +12,7 @@ void DigitPool::openWindow(std::int64_t now)
         return;
     open_ = true;
     windowStart_ = now;
-    ticksA_ = 0;
-    ticksB_ = 0;
+    ticks_ = 0;
 }
 
 void DigitPool::refresh(std::int64_t now)
@@ -30,30 +29,39 @@ void DigitPool::catchUp(std::int64_t now)
 {
     if (!open_)
         return;
-    const std::int64_t end = std::min(now, windowStart_ + WINDOW_MS);
-    // Merge the two timers' ticks in time order; at equal times the 25 ms timer, started first, wins.
-    for (;;) {
-        const std::int64_t nextA = windowStart_ + (ticksA_ + 1) * TIMER_A_MS;
-        const std::int64_t nextB = windowStart_ + (ticksB_ + 1) * TIMER_B_MS;
-        const std::int64_t next = std::min(nextA, nextB);
-        if (next > end)
-            break;
-        if (nextA <= nextB)
-            ++ticksA_;
-        else
-            ++ticksB_;
-        append();
-    }
+    // A timer started at s ticks at s + period, s + 2 period, ... up to the end of the window.
+    const std::int64_t elapsed =
+        std::max<std::int64_t>(0, std::min(now, windowStart_ + WINDOW_MS) - windowStart_);
+    const std::int64_t due = elapsed / TIMER_A_MS + elapsed / TIMER_B_MS;
+    append(due - ticks_);
+    ticks_ = due;
     if (now >= windowStart_ + WINDOW_MS)
         open_ = false;
 }
 
-void DigitPool::append()
+void DigitPool::append(std::int64_t count)
 {
-    ++poolCount_;
-    char text[12];
-    const auto end = std::to_chars(text, text + sizeof text, random_.below(NUMBER_BOUND)).ptr;
-    digitPool_.append(text, end);
+    static_assert(NUMBER_BOUND <= 1000, "the digits are written for numbers of up to three digits");
+    constexpr std::size_t BATCH = 256;
+    std::array<std::uint32_t, BATCH> numbers;
+    std::array<char, BATCH * 3> text;
+    while (count > 0) {
+        const auto n = static_cast<std::size_t>(std::min<std::int64_t>(count, BATCH));
+        random_.fillBelow(NUMBER_BOUND, std::span(numbers.data(), n));
+        char* out = text.data();
+        for (std::size_t i = 0; i < n; ++i) {
+            // The decimal text without leading zeros, as the number would be printed.
+            const std::uint32_t v = numbers[i];
+            if (v >= 100)
+                *out++ = static_cast<char>('0' + v / 100);
+            if (v >= 10)
+                *out++ = static_cast<char>('0' + v / 10 % 10);
+            *out++ = static_cast<char>('0' + v % 10);
+        }
+        digitPool_.append(text.data(), out);
+        poolCount_ += static_cast<int>(n);
+        count -= static_cast<std::int64_t>(n);
+    }
 }
 
 int DigitPool::takeDigit(std::int64_t now)
