@@ -1,21 +1,27 @@
 #include "virtual_timers.h"
 
-#include <algorithm>
-
 namespace liorna {
 
 TimerId VirtualTimers::create(std::function<void()> tick, int intervalMs)
 {
-    timers_.push_back({intervalMs, false, false, false, 0, 0});
+    timers_.push_back({intervalMs, false, 0, false, false, 0, 0});
     ticks_.push_back(std::move(tick));
     return static_cast<TimerId>(timers_.size() - 1);
 }
 
-void VirtualTimers::schedule(Entry& t, std::int64_t due)
+void VirtualTimers::schedule(TimerId id, std::int64_t due)
 {
+    auto& t = timers_[static_cast<std::size_t>(id)];
     t.due = due;
     t.order = sequence_++;
-    firstKnown_ = false;
+    // The newest start loses ties, so the first due changes only if this one is due earlier; the first
+    // moved to another time needs a new look.
+    if (!firstKnown_)
+        return;
+    if (id == first_)
+        firstKnown_ = false;
+    else if (first_ < 0 || due < timers_[static_cast<std::size_t>(first_)].due)
+        first_ = id;
 }
 
 void VirtualTimers::start(TimerId id)
@@ -24,8 +30,9 @@ void VirtualTimers::start(TimerId id)
     if (t.active)
         return;
     t.active = true;
+    t.slot = static_cast<std::uint32_t>(active_.size());
     active_.push_back(id);
-    schedule(t, now_ + t.interval);
+    schedule(id, now_ + t.interval);
 }
 
 void VirtualTimers::deactivate(TimerId id)
@@ -34,10 +41,12 @@ void VirtualTimers::deactivate(TimerId id)
     if (!t.active)
         return;
     t.active = false;
-    const auto at = std::find(active_.begin(), active_.end(), id);
-    *at = active_.back();
+    const TimerId moved = active_.back();
+    active_[t.slot] = moved;
+    timers_[static_cast<std::size_t>(moved)].slot = t.slot;
     active_.pop_back();
-    firstKnown_ = false;
+    if (id == first_)
+        firstKnown_ = false;
 }
 
 void VirtualTimers::stop(TimerId id)
@@ -60,7 +69,7 @@ void VirtualTimers::setInterval(TimerId id, int intervalMs)
     auto& t = entry(id);
     t.interval = intervalMs;
     if (t.active)
-        schedule(t, now_ + intervalMs);
+        schedule(id, now_ + intervalMs);
 }
 
 int VirtualTimers::interval(TimerId id) const
@@ -105,7 +114,7 @@ bool VirtualTimers::fireNext(std::int64_t limit)
     auto& t = timers_[static_cast<std::size_t>(id)];
     now_ = t.due;
     // A repeating timer is due again one interval later; a zero interval still moves on.
-    schedule(t, now_ + (t.interval > 0 ? t.interval : 1));
+    schedule(id, now_ + (t.interval > 0 ? t.interval : 1));
     if (onFire)
         onFire(now_, id);
     // Ticks may create timers, which can move the entries but not the ticks.

@@ -36,6 +36,8 @@ private:
     struct Entry {
         int interval = 0;
         bool active = false;
+        // Where an active timer stands in the list of active timers.
+        std::uint32_t slot = 0;
         // Its tick is running; a destroy meanwhile lets the tick finish before it goes.
         bool firing = false;
         bool destroyed = false;
@@ -44,7 +46,7 @@ private:
     };
     Entry& entry(TimerId id) { return timers_.at(static_cast<std::size_t>(id)); }
     const Entry& entry(TimerId id) const { return timers_.at(static_cast<std::size_t>(id)); }
-    void schedule(Entry& t, std::int64_t due);
+    void schedule(TimerId id, std::int64_t due);
     void deactivate(TimerId id);
     // The active timer due first (ties by start order), or -1; remembered until the schedule changes.
     TimerId first() const;
