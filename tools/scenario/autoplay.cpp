@@ -130,10 +130,14 @@ private:
             }
             add(c, "cover");
         }
+        // The stock's cards are gathered first and checked against the rest at once.
+        CardSet stock = 0;
         for (int i = 0; i < DECK_SIZE; ++i)
             if (e_.deckList[static_cast<std::size_t>(i)])
-                addCard(Card::fromDeckIndex(i), "stock");
-        return cards;
+                stock |= cardBit(i);
+        if ((cards & stock) != 0)
+            twice(Card::fromDeckIndex(std::countr_zero(cards & stock)), "stock");
+        return cards | stock;
     }
 
     static int points(CardSet cards)
