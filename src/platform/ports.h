@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/mersenne_twister.h"
+#include "platform/remainder.h"
 
 namespace liorna {
 
@@ -62,8 +63,9 @@ public:
     }
     void fillBelow(std::uint32_t bound, std::span<std::uint32_t> numbers) override
     {
+        const Remainder remainder(bound);
         for (auto& n : numbers)
-            n = engine_() % bound;
+            n = remainder.of(engine_());
     }
     void reseed(std::uint32_t seed) { engine_.reseed(seed); }
 
