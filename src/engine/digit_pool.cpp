@@ -2,8 +2,33 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace liorna {
+
+namespace {
+
+// The decimal text of every number below the bound, without leading zeros: its length, then up to three
+// digits, so that a number is written by one fixed-size copy.
+struct DecimalText {
+    char length;
+    char digits[3];
+};
+
+constexpr auto DECIMAL_TEXTS = [] {
+    std::array<DecimalText, DigitPool::NUMBER_BOUND> texts{};
+    for (std::uint32_t n = 0; n < DigitPool::NUMBER_BOUND; ++n) {
+        auto& text = texts[n];
+        char reversed[3] = {static_cast<char>('0' + n % 10), static_cast<char>('0' + n / 10 % 10),
+                            static_cast<char>('0' + n / 100)};
+        text.length = static_cast<char>(n >= 100 ? 3 : n >= 10 ? 2 : 1);
+        for (int i = 0; i < text.length; ++i)
+            text.digits[i] = reversed[text.length - 1 - i];
+    }
+    return texts;
+}();
+
+} // namespace
 
 void DigitPool::openWindow(std::int64_t now)
 {
@@ -44,21 +69,18 @@ void DigitPool::append(std::int64_t count)
     static_assert(NUMBER_BOUND <= 1000, "the digits are written for numbers of up to three digits");
     constexpr std::size_t BATCH = 256;
     std::array<std::uint32_t, BATCH> numbers;
+    // Each number's three digit places are copied; only its length counts.
     std::array<char, BATCH * 3> text;
     while (count > 0) {
         const auto n = static_cast<std::size_t>(std::min<std::int64_t>(count, BATCH));
         random_.fillBelow(NUMBER_BOUND, std::span(numbers.data(), n));
-        char* out = text.data();
+        std::size_t length = 0;
         for (std::size_t i = 0; i < n; ++i) {
-            // The decimal text without leading zeros, as the number would be printed.
-            const std::uint32_t v = numbers[i];
-            if (v >= 100)
-                *out++ = static_cast<char>('0' + v / 100);
-            if (v >= 10)
-                *out++ = static_cast<char>('0' + v / 10 % 10);
-            *out++ = static_cast<char>('0' + v % 10);
+            const DecimalText& decimal = DECIMAL_TEXTS[numbers[i]];
+            std::memcpy(text.data() + length, decimal.digits, sizeof decimal.digits);
+            length += static_cast<std::size_t>(decimal.length);
         }
-        digitPool_.append(text.data(), out);
+        digitPool_.append(text.data(), length);
         poolCount_ += static_cast<int>(n);
         count -= static_cast<std::int64_t>(n);
     }
