@@ -1,9 +1,34 @@
 #include "engine/digit_pool.h"
 
 #include <algorithm>
-#include <charconv>
+#include <array>
+#include <cstring>
 
 namespace liorna {
+
+namespace {
+
+// The decimal text of every number below the bound, without leading zeros: its length, then up to three
+// digits, so that a number is written by one fixed-size copy.
+struct DecimalText {
+    char length;
+    char digits[3];
+};
+
+constexpr auto DECIMAL_TEXTS = [] {
+    std::array<DecimalText, DigitPool::NUMBER_BOUND> texts{};
+    for (std::uint32_t n = 0; n < DigitPool::NUMBER_BOUND; ++n) {
+        auto& text = texts[n];
+        char reversed[3] = {static_cast<char>('0' + n % 10), static_cast<char>('0' + n / 10 % 10),
+                            static_cast<char>('0' + n / 100)};
+        text.length = static_cast<char>(n >= 100 ? 3 : n >= 10 ? 2 : 1);
+        for (int i = 0; i < text.length; ++i)
+            text.digits[i] = reversed[text.length - 1 - i];
+    }
+    return texts;
+}();
+
+} // namespace
 
 void DigitPool::openWindow(std::int64_t now)
 {
@@ -12,8 +37,7 @@ void DigitPool::openWindow(std::int64_t now)
         return;
     open_ = true;
     windowStart_ = now;
-    ticksA_ = 0;
-    ticksB_ = 0;
+    ticks_ = 0;
 }
 
 void DigitPool::refresh(std::int64_t now)
@@ -30,30 +54,36 @@ void DigitPool::catchUp(std::int64_t now)
 {
     if (!open_)
         return;
-    const std::int64_t end = std::min(now, windowStart_ + WINDOW_MS);
-    // Merge the two timers' ticks in time order; at equal times the 25 ms timer, started first, wins.
-    for (;;) {
-        const std::int64_t nextA = windowStart_ + (ticksA_ + 1) * TIMER_A_MS;
-        const std::int64_t nextB = windowStart_ + (ticksB_ + 1) * TIMER_B_MS;
-        const std::int64_t next = std::min(nextA, nextB);
-        if (next > end)
-            break;
-        if (nextA <= nextB)
-            ++ticksA_;
-        else
-            ++ticksB_;
-        append();
-    }
+    // A timer started at s ticks at s + period, s + 2 period, ... up to the end of the window.
+    const std::int64_t elapsed =
+        std::max<std::int64_t>(0, std::min(now, windowStart_ + WINDOW_MS) - windowStart_);
+    const std::int64_t due = elapsed / TIMER_A_MS + elapsed / TIMER_B_MS;
+    append(due - ticks_);
+    ticks_ = due;
     if (now >= windowStart_ + WINDOW_MS)
         open_ = false;
 }
 
-void DigitPool::append()
+void DigitPool::append(std::int64_t count)
 {
-    ++poolCount_;
-    char text[12];
-    const auto end = std::to_chars(text, text + sizeof text, random_.below(NUMBER_BOUND)).ptr;
-    digitPool_.append(text, end);
+    static_assert(NUMBER_BOUND <= 1000, "the digits are written for numbers of up to three digits");
+    constexpr std::size_t BATCH = 256;
+    std::array<std::uint32_t, BATCH> numbers;
+    // Each number's three digit places are copied; only its length counts.
+    std::array<char, BATCH * 3> text;
+    while (count > 0) {
+        const auto n = static_cast<std::size_t>(std::min<std::int64_t>(count, BATCH));
+        random_.fillBelow(NUMBER_BOUND, std::span(numbers.data(), n));
+        std::size_t length = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            const DecimalText& decimal = DECIMAL_TEXTS[numbers[i]];
+            std::memcpy(text.data() + length, decimal.digits, sizeof decimal.digits);
+            length += static_cast<std::size_t>(decimal.length);
+        }
+        digitPool_.append(text.data(), length);
+        poolCount_ += static_cast<int>(n);
+        count -= static_cast<std::int64_t>(n);
+    }
 }
 
 int DigitPool::takeDigit(std::int64_t now)

@@ -1,7 +1,9 @@
 #pragma once
 // The pool of pacing digits: during a 7 s window two timers (25 ms and 15 ms) append the decimal text
 // of a pseudo-random number each; deal steps read it backwards, one digit per step. The appends are
-// replayed from the clock when the pool is read, in the order the two timers would have fired.
+// replayed from the clock when the pool is read. Both timers append alike, so what the replay needs is
+// how many ticks are due, not their order: the numbers are drawn as one batch, in the order the single
+// draws would have come.
 
 #include <cstdint>
 #include <string>
@@ -43,15 +45,15 @@ public:
 
 private:
     void catchUp(std::int64_t now);
-    void append();
+    void append(std::int64_t count);
 
     Random& random_;
     std::string digitPool_;
     int poolCount_ = 0;
     bool open_ = false;
     std::int64_t windowStart_ = 0;
-    std::int64_t ticksA_ = 0;
-    std::int64_t ticksB_ = 0;
+    // Ticks of both timers replayed so far in this window.
+    std::int64_t ticks_ = 0;
 };
 
 } // namespace liorna

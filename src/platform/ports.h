@@ -2,9 +2,12 @@
 // The small ports through which the core reaches the outside: messages, sound, the shell, randomness.
 
 #include <cstdint>
-#include <random>
+#include <span>
 #include <stdexcept>
 #include <string>
+
+#include "platform/mersenne_twister.h"
+#include "platform/remainder.h"
 
 namespace liorna {
 
@@ -41,21 +44,33 @@ public:
     virtual ~Random() = default;
     // A pseudo-random integer in [0, bound).
     virtual std::uint32_t below(std::uint32_t bound) = 0;
+    // Numbers below `bound`, exactly those that as many calls of below() in a row would give.
+    virtual void fillBelow(std::uint32_t bound, std::span<std::uint32_t> numbers)
+    {
+        for (auto& n : numbers)
+            n = below(bound);
+    }
 };
 
-// A seeded generator from the standard library; production seeds it from the system.
+// A seeded Mersenne Twister (the numbers of std::mt19937); production seeds it from the system.
 class SeededRandom : public Random {
 public:
     explicit SeededRandom(std::uint32_t seed) : engine_(seed) {}
     std::uint32_t below(std::uint32_t bound) override
     {
         // The tiny modulo bias is of no account for pacing digits.
-        return static_cast<std::uint32_t>(engine_() % bound);
+        return engine_() % bound;
     }
-    void reseed(std::uint32_t seed) { engine_.seed(seed); }
+    void fillBelow(std::uint32_t bound, std::span<std::uint32_t> numbers) override
+    {
+        const Remainder remainder(bound);
+        for (auto& n : numbers)
+            n = remainder.of(engine_());
+    }
+    void reseed(std::uint32_t seed) { engine_.reseed(seed); }
 
 private:
-    std::mt19937 engine_;
+    MersenneTwister engine_;
 };
 
 } // namespace liorna

@@ -1,12 +1,12 @@
 #include "autoplay.h"
 
-#include <bitset>
+#include <bit>
 #include <chrono>
-#include <random>
 #include <sstream>
 
 #include "game/game_setup.h"
 #include "harness.h"
+#include "platform/mersenne_twister.h"
 
 namespace liorna::scenario {
 
@@ -15,6 +15,20 @@ namespace {
 struct Broken {
     std::string what;
 };
+
+// The cards of the deck as bits, bit i for deck index i.
+using CardSet = std::uint64_t;
+
+CardSet cardBit(int deckIndex)
+{
+    return CardSet{1} << deckIndex;
+}
+
+// Kept out of line so the checks that pass stay small enough to inline.
+[[noreturn]] [[gnu::noinline]] void twice(Card card, const char* where)
+{
+    throw Broken{card.code() + " is in two places (" + where + ")"};
+}
 
 class Player {
 public:
@@ -39,7 +53,7 @@ public:
     int deals() const { return e_.match().dealsScored(); }
 
 private:
-    int roll(int n) { return static_cast<int>(rng_() % static_cast<unsigned>(n)); }
+    int roll(int n) { return static_cast<int>(rng_() % static_cast<std::uint32_t>(n)); }
 
     void startMatch()
     {
@@ -87,16 +101,18 @@ private:
         });
     }
 
-    std::bitset<36> present() const
+    CardSet present() const
     {
-        std::bitset<36> cards;
+        CardSet cards = 0;
+        auto addCard = [&](Card card, const char* where) {
+            const CardSet bit = cardBit(card.deckIndex());
+            if ((cards & bit) != 0)
+                twice(card, where);
+            cards |= bit;
+        };
         auto add = [&](const Slot& s, const char* where) {
-            if (!s.holdsCard())
-                return;
-            const int i = s.card.deckIndex();
-            if (cards[i])
-                throw Broken{s.card.code() + " is in two places (" + where + ")"};
-            cards[i] = true;
+            if (s.holdsCard())
+                addCard(s.card, where);
         };
         for (const auto& s : e_.cards().row(Row::Human))
             add(s, "human hand");
@@ -121,17 +137,21 @@ private:
             }
             add(c, "cover");
         }
+        // The stock's cards are gathered first and checked against the rest at once.
+        CardSet stock = 0;
         for (int i = 0; i < DECK_SIZE; ++i)
             if (e_.deal().inStock(i))
-                add(Slot::held(Card::fromDeckIndex(i)), "stock");
-        return cards;
+                stock |= cardBit(i);
+        if ((cards & stock) != 0)
+            twice(Card::fromDeckIndex(std::countr_zero(cards & stock)), "stock");
+        return cards | stock;
     }
 
-    static int points(const std::bitset<36>& cards)
+    static int points(CardSet cards)
     {
         int p = 0;
-        for (int i = 0; i < DECK_SIZE; ++i)
-            p += cards[i] ? cardPoints(i % 9 + 1) : 0;
+        for (; cards != 0; cards &= cards - 1)
+            p += cardPoints(std::countr_zero(cards) % 9 + 1);
         return p;
     }
 
@@ -158,21 +178,18 @@ private:
             if (dealSeen_ > 0 && lastPhase_ == TurnPhase::DealOver && marksAtEnd_ != 1)
                 throw Broken{"a deal ended with " + std::to_string(marksAtEnd_) + " exhausted marks"};
             dealSeen_ = e_.dealsStarted();
-            taken_[0].reset();
-            taken_[1].reset();
-            previous_.reset();
+            taken_ = {};
             previous_ = present();
         }
         const auto now = present();
         const auto vanished = previous_ & ~now;
         const int taker = e_.trick().leader() == Seat::Human ? 0 : 1;
         taken_[static_cast<std::size_t>(taker)] |= vanished;
-        if ((now & (taken_[0] | taken_[1])).any())
+        if ((now & (taken_[0] | taken_[1])) != 0)
             throw Broken{"a taken card came back"};
-        if (now.count() + taken_[0].count() + taken_[1].count() != DECK_SIZE)
-            throw Broken{
-                "cards lost: " + std::to_string(now.count() + taken_[0].count() + taken_[1].count()) +
-                " accounted for"};
+        const int accounted = std::popcount(now) + std::popcount(taken_[0]) + std::popcount(taken_[1]);
+        if (accounted != DECK_SIZE)
+            throw Broken{"cards lost: " + std::to_string(accounted) + " accounted for"};
         previous_ = now;
 
         const bool tableEmpty = e_.trick().ledCount() == 0;
@@ -221,11 +238,12 @@ private:
 
     Harness& h_;
     GameEngine& e_;
-    std::mt19937 rng_;
+    // The player's own stream: std::mt19937's numbers, so a seed plays the game it always played.
+    MersenneTwister rng_;
     long steps_ = 0;
     int dealSeen_ = 0;
-    std::bitset<36> previous_;
-    std::array<std::bitset<36>, 2> taken_;
+    CardSet previous_ = 0;
+    std::array<CardSet, 2> taken_{};
     int humanAtStart_ = 0;
     int computerAtStart_ = 0;
     int marksAtEnd_ = 0;
