@@ -1,12 +1,13 @@
 #include "autoplay.h"
 
+#include <algorithm>
 #include <bit>
 #include <chrono>
+#include <random>
 #include <sstream>
 
 #include "game/game_setup.h"
 #include "harness.h"
-#include "platform/mersenne_twister.h"
 
 namespace liorna::scenario {
 
@@ -72,8 +73,9 @@ private:
     {
         const bool humanTurn =
             e_.trick().phase() == TurnPhase::HumanLeading || e_.trick().phase() == TurnPhase::HumanAnswering;
-        // Mostly the player waits for the game when it is not its turn, and plays when it is; now and
-        // then it clicks where it should not, or lets time run on a while.
+        // Mostly the player waits for the game when it is not its turn, and plays when it is: most of its
+        // moves on its turn are ones a player would make (which the game may still refuse), the rest are
+        // clicks anywhere; now and then it lets time run on a while.
         const int r = roll(100);
         if ((!humanTurn && r < 90) || r < 8) {
             const auto due = h_.timers.nextDue();
@@ -82,6 +84,10 @@ private:
                 h_.timers.fireNext(due);
             else
                 h_.timers.advance(pause);
+            return;
+        }
+        if (humanTurn && r >= 30) {
+            e_.deliver([&] { playAMove(); });
             return;
         }
         const int k = 1 + roll(5);
@@ -99,6 +105,59 @@ private:
             else if (h_.screens.top(ScreenId::MatchStatus))
                 e_.clickMatchStatus();
         });
+    }
+
+    // A hand slot 1..5 whose card may be played: it holds a card that is not placed as a cover; 0 if none.
+    int freeHandCard()
+    {
+        int free[HAND_SIZE];
+        int n = 0;
+        for (int k = 1; k <= HAND_SIZE; ++k) {
+            const auto i = static_cast<std::size_t>(k - 1);
+            if (e_.cards().slot(Row::Human, i).holdsCard() && e_.table().humanHand[i].shown &&
+                !e_.table().humanHand[i].seeThrough)
+                free[n++] = k;
+        }
+        return n == 0 ? 0 : free[roll(n)];
+    }
+
+    int selectedCount() const
+    {
+        int n = 0;
+        for (int k = 1; k <= HAND_SIZE; ++k)
+            n += e_.trick().handSelected(k) ? 1 : 0;
+        return n;
+    }
+
+    int committedCount() const
+    {
+        int n = 0;
+        for (int k = 1; k <= HAND_SIZE; ++k)
+            n += e_.trick().handCommitted(k) ? 1 : 0;
+        return n;
+    }
+
+    // A move a player would make: build a lead and play it, or cover the led cards or give up as many.
+    void playAMove()
+    {
+        if (e_.trick().phase() == TurnPhase::HumanLeading) {
+            if (selectedCount() > 0 && roll(2) == 0)
+                e_.inputPlay();
+            else if (const int k = freeHandCard())
+                e_.inputHandCard(k, false);
+            return;
+        }
+        const int led = e_.trick().ledCount();
+        const int committed = committedCount();
+        if (committed > led) {
+            e_.inputHandCard(1 + roll(HAND_SIZE), true); // too many picked to give up: start again
+        } else if (committed == led && roll(2) == 0) {
+            e_.inputDiscard();
+        } else if (selectedCount() > 0 && roll(3) != 0) {
+            e_.inputLedCard(1 + roll(std::max(led, 1))); // cover with the picked card, if it beats that one
+        } else if (const int k = freeHandCard()) {
+            e_.inputHandCard(k, false);
+        }
     }
 
     CardSet present() const
@@ -239,7 +298,8 @@ private:
     Harness& h_;
     GameEngine& e_;
     // The player's own stream: std::mt19937's numbers, so a seed plays the game it always played.
-    MersenneTwister rng_;
+    // The player's own stream: any cheap generator does, the game's randomness is the harness's.
+    std::minstd_rand rng_;
     long steps_ = 0;
     int dealSeen_ = 0;
     CardSet previous_ = 0;
