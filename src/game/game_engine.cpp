@@ -52,15 +52,19 @@ void GameEngine::create()
     deal_.start();
 }
 
+void GameEngine::showPendingErrors()
+{
+    auto pending = std::move(pendingErrors_);
+    pendingErrors_.clear();
+    for (const auto& text : pending)
+        messages_.showError(text);
+}
+
 void GameEngine::afterEvent()
 {
     // Errors met inside an operation that had to finish are reported once it has finished.
-    if (!pendingErrors_.empty()) {
-        auto pending = std::move(pendingErrors_);
-        pendingErrors_.clear();
-        for (const auto& text : pending)
-            messages_.showError(text);
-    }
+    if (!pendingErrors_.empty())
+        showPendingErrors();
     hint_.update(table_, trick_.phase(), match_.over());
     // A hidden focus is put right when a key next shows it.
     if (table_.focus.shown)

@@ -113,6 +113,7 @@ public:
 
 private:
     void afterEvent();
+    void showPendingErrors();
     void reportAfterEvent(const std::string& text);
     void playCue(Cue cue);
     void setCardBacks(const Picture& back);

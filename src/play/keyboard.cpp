@@ -99,11 +99,8 @@ void TableKeyboard::inputKey(TableKey key)
     keepFocusOnTheTable();
 }
 
-void TableHint::update(TableState& table, TurnPhase phase, bool matchOver)
+void TableHint::write(TableState& table, TurnPhase phase, bool matchOver)
 {
-    // Every event ends here, so the line is looked at again only when the phase has moved.
-    if (phase == phase_ && matchOver == matchOver_)
-        return;
     phase_ = phase;
     matchOver_ = matchOver;
     switch (phase) {

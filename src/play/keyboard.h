@@ -24,9 +24,15 @@ private:
 // One line saying whose turn it is and what to do; it changes only with the turn phase.
 class TableHint {
 public:
-    void update(TableState& table, TurnPhase phase, bool matchOver);
+    // Every event ends here, so the line is looked at again only when the phase has moved.
+    void update(TableState& table, TurnPhase phase, bool matchOver)
+    {
+        if (phase != phase_ || matchOver != matchOver_)
+            write(table, phase, matchOver);
+    }
 
 private:
+    void write(TableState& table, TurnPhase phase, bool matchOver);
     // The phase the line was last written for.
     TurnPhase phase_ = TurnPhase::NoTrick;
     bool matchOver_ = false;
