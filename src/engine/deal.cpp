@@ -81,8 +81,9 @@ std::optional<Card> Deal::drawCard()
     // The counter stands still from a draw that finds nothing until the next draw that finds a card.
     const auto t = timers_.now();
     shuffle_.stop(t);
+    int position = shuffleCounter();
     for (;;) {
-        auto& line = deckList_[static_cast<std::size_t>(shuffleCounter())];
+        auto& line = deckList_[static_cast<std::size_t>(position)];
         drawnCard_ = line;
         line.reset();
         if (drawnCard_) {
@@ -90,7 +91,8 @@ std::optional<Card> Deal::drawCard()
             return drawnCard_;
         }
         // advanceDraw: on to the next position, wrapping, while the stock still holds a card.
-        setShuffleCounter((shuffleCounter() + 1) % DECK_SIZE);
+        position = (position + 1) % DECK_SIZE;
+        setShuffleCounter(position);
         if (stockCount_ < 1)
             return std::nullopt;
     }
