@@ -75,13 +75,13 @@ void TableCards::clearTrick()
         view.seeThrough = false;
         view.clickable = true;
     }
-    computerFaces_ = {};
+    computerCardPictures_ = {};
 }
 
 void TableCards::clearDeal(const Picture& back)
 {
     rows_ = {};
-    computerFaces_ = {};
+    computerCardPictures_ = {};
     for (Row r : {Row::Human, Row::Computer, Row::Led, Row::Cover})
         for (CardView& view : views(r)) {
             view.shown = false;
@@ -128,7 +128,7 @@ void TableCards::redrawStep()
         showHandFace(static_cast<std::size_t>(10 - redrawStage_));
     } else if (redrawStage_ >= 1 && redrawStage_ <= 5) {
         const auto k = static_cast<std::size_t>(5 - redrawStage_);
-        computerFaces_[k] = lookUpCardPicture(rows_[index(Row::Computer)][k]);
+        computerCardPictures_[k] = lookUpCardPicture(rows_[index(Row::Computer)][k]);
     }
     if (redrawStage_ <= 0)
         finishRedraw();

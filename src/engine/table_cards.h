@@ -39,7 +39,7 @@ public:
     // here: that follows its card.
     CardView& look(Row r, std::size_t i) { return views(r)[i]; }
     // The face of the computer's card in slot i as the last redraw drew it.
-    const Picture& computerFace(std::size_t i) const { return computerFaces_[i]; }
+    const Picture& computerCardPicture(std::size_t i) const { return computerCardPictures_[i]; }
 
     // A card dealt into a hand place; the next redraw shows it.
     void deal(Row hand, std::size_t i, Slot slot);
@@ -95,7 +95,7 @@ private:
     std::array<SlotRow, 4> rows_{};
     // The table's views of the rows, in the order of Row.
     std::array<std::array<CardView, HAND_SIZE>*, 4> views_;
-    std::array<Picture, HAND_SIZE> computerFaces_{};
+    std::array<Picture, HAND_SIZE> computerCardPictures_{};
 
     // The redraw's countdown, 11 to 0.
     int redrawStage_ = 0;

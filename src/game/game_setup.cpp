@@ -23,7 +23,7 @@ GameSetup& GameSetup::hand(Seat seat, const SlotRow& slots)
             trick.handCommitted_[k] = false;
         } else {
             view.picture = e_.profile().cardBack();
-            cards.computerFaces_[k] = lookUpCardPicture(slot);
+            cards.computerCardPictures_[k] = lookUpCardPicture(slot);
         }
     }
     return *this;

@@ -4,6 +4,7 @@
 // falls back on the cycle, the cycle's timer stops for good.
 
 #include "opponent/answer_search.h"
+#include "opponent/lead_choice.h"
 #include "play/trick.h"
 
 namespace liorna {
@@ -27,7 +28,7 @@ void Trick::beginComputerAnswer()
     }
     for (std::size_t j = 0; j < answer->size(); ++j) {
         const auto slot = static_cast<std::size_t>((*answer)[j] - 1);
-        cards_.place(Row::Cover, j, cards_.slot(Row::Computer, slot), cards_.computerFace(slot));
+        cards_.place(Row::Cover, j, cards_.slot(Row::Computer, slot), cards_.computerCardPicture(slot));
     }
     settleBeaten(*answer);
 }
@@ -44,24 +45,31 @@ void Trick::settleNotBeaten()
     humanTrickPoints_ += points;
     for (std::size_t j = 0; j < static_cast<std::size_t>(k); ++j)
         cards_.remove(Row::Computer, j);
-    cards_.pack(Row::Computer);
+    restoreComputerHand();
     leader_ = Seat::Human;
     startAfterTrick();
 }
 
 void Trick::settleBeaten(const std::vector<int>& slots)
 {
-    // The covers stay on the table; their places in the hand are emptied and the rest packs left.
+    // The covers stay on the table; their places in the hand are emptied.
     for (int s : slots)
         cards_.remove(Row::Computer, static_cast<std::size_t>(s - 1));
     int points = 0;
     for (std::size_t j = 0; j < static_cast<std::size_t>(ledCount_); ++j)
         points += slotPoints(cards_.slot(Row::Led, j)) + slotPoints(cards_.slot(Row::Cover, j));
     computerTrickPoints_ += points;
-    cards_.pack(Row::Computer);
+    restoreComputerHand();
     cue(Cue::ComputerTook);
     leader_ = Seat::Computer;
     startAfterTrick();
+}
+
+void Trick::restoreComputerHand()
+{
+    // The places the answer played or gave were emptied and hidden with their cards; the unplayed cards
+    // pack to the left in their order.
+    cards_.pack(Row::Computer);
 }
 
 void Trick::tryComputerLead()
@@ -73,16 +81,11 @@ void Trick::tryComputerLead()
 
 void Trick::computerLead()
 {
-    computerSuitCount_ = {};
-    for (const Slot& slot : cards_.row(Row::Computer))
-        if (slot.holdsCard())
-            ++computerSuitCount_[static_cast<std::size_t>(slot.card.suit)];
-    for (int wanted : {5, 4, 3})
-        for (Suit suit : ALL_SUITS)
-            if (computerSuitCount_[static_cast<std::size_t>(suit)] == wanted) {
-                layComputerLead(suit);
-                return;
-            }
+    computerSuitCount_ = countSuits(cards_.row(Row::Computer));
+    if (const auto suit = longSuit(computerSuitCount_)) {
+        layComputerLead(*suit);
+        return;
+    }
     SuitCycle& cycle = deal_.suitCycle();
     const auto t = deal_.now();
     cycle.stop(t);
@@ -107,7 +110,7 @@ void Trick::layComputerLead(Suit suit)
         const Slot& slot = cards_.slot(Row::Computer, i);
         if (!slot.holdsCard() || slot.card.suit != suit)
             continue;
-        cards_.move(Row::Computer, i, Row::Led, i, cards_.computerFace(i));
+        cards_.move(Row::Computer, i, Row::Led, i, cards_.computerCardPicture(i));
         ++uncoveredCount_;
     }
     ledCount_ = uncoveredCount_;

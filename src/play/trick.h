@@ -73,6 +73,7 @@ public:
     void beginComputerAnswer();
     void settleBeaten(const std::vector<int>& slots);
     void settleNotBeaten();
+    void restoreComputerHand();
     void tryComputerLead();
     void computerLead();
     void layComputerLead(Suit suit);
