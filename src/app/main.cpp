@@ -28,7 +28,12 @@ struct Program {
         : programDir(QString::fromStdString(dir.string())), random(std::random_device{}()), cues(programDir),
           messages(&window), shell(programDir, &window), pictures(dir),
           screens(&window, engine, QtScreenPorts{timers, messages, shell, pictures}),
-          engine(EnginePorts{timers, random, cues, messages, screens, shell, dir}), window(engine.table())
+          engine(EnginePorts{timers, random, cues, messages, screens, shell, dir,
+                             [this] {
+                                 window.render();
+                                 screens.render();
+                             }}),
+          window(engine.table())
     {
     }
 
@@ -75,11 +80,6 @@ int main(int argc, char** argv)
     Program program(folder.path);
     GameEngine& engine = program.engine;
     TableWindow& window = program.window;
-    QtScreens& screens = program.screens;
-    engine.onTableChanged = [&window, &screens] {
-        window.render();
-        screens.render();
-    };
     window.input.handCard = [&engine](int k, Qt::MouseButton b) {
         engine.deliver([&] { engine.inputHandCard(k, b == Qt::RightButton); });
     };

@@ -5,7 +5,8 @@
 namespace liorna {
 
 GameEngine::GameEngine(EnginePorts ports)
-    : cues_(ports.cues), messages_(ports.messages), programDir_(ports.programDir),
+    : cues_(ports.cues), messages_(ports.messages), tableChanged_(std::move(ports.tableChanged)),
+      programDir_(ports.programDir),
       timers_(ports.timers, [this](const std::function<void()>& tick) { deliver(tick); }),
       profile_(ports.programDir),
       cards_(table_, timers_,
@@ -69,8 +70,8 @@ void GameEngine::afterEvent()
     // A hidden focus is put right when a key next shows it.
     if (table_.focus.shown)
         keyboard_.keepFocusOnTheTable();
-    if (onTableChanged)
-        onTableChanged();
+    if (tableChanged_)
+        tableChanged_();
 }
 
 void GameEngine::reportAfterEvent(const std::string& text)

@@ -35,6 +35,8 @@ struct EnginePorts {
     Screens& screens;
     Shell& shell;
     std::filesystem::path programDir;
+    // Told after every event, once the table is as the event left it.
+    std::function<void()> tableChanged = {};
 };
 
 class GameEngine {
@@ -61,7 +63,6 @@ public:
         if (--deliverDepth_ == 0)
             afterEvent();
     }
-    std::function<void()> onTableChanged;
 
     const TableState& table() const { return table_; }
     std::int64_t now() const { return timers_.now(); }
@@ -120,6 +121,7 @@ private:
 
     CuePlayer& cues_;
     MessageSink& messages_;
+    std::function<void()> tableChanged_;
     std::filesystem::path programDir_;
     std::vector<std::string> pendingErrors_;
     int deliverDepth_ = 0;

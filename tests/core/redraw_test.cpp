@@ -38,8 +38,8 @@ TEST_F(Redraw, PaintsHumanSlotsLeftToRightThenTheComputersThenShowsTheHands)
     EXPECT_EQ(human, (std::vector<Picture>{Picture::face(0), Picture::face(13), Picture::blank(),
                                            Picture::face(35), Picture::blank()}));
     h.advance(5);
-    EXPECT_EQ(e().cards().computerFace(2), Picture::face(20));
-    EXPECT_EQ(e().cards().computerFace(3), Picture::blank());
+    EXPECT_EQ(e().cards().computerCardPicture(2), Picture::face(20));
+    EXPECT_EQ(e().cards().computerCardPicture(3), Picture::blank());
     EXPECT_FALSE(e().table().humanHand[0].shown); // shown only by the end tick
     h.advance(1);
     EXPECT_EQ(e().cards().redrawStage(), 0);

@@ -76,7 +76,11 @@ Harness::~Harness()
 
 bool Harness::start()
 {
-    engine_ = std::make_unique<GameEngine>(EnginePorts{timers, random, cues, messages, screens, shell, dir});
+    engine_ =
+        std::make_unique<GameEngine>(EnginePorts{timers, random, cues, messages, screens, shell, dir, [this] {
+                                                     if (tableChanged)
+                                                         tableChanged();
+                                                 }});
     try {
         engine_->create();
     } catch (const UserError& error) {

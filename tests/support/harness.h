@@ -41,6 +41,8 @@ public:
     RecordingShell shell;
     RecordingPictureWriter pictures{std::filesystem::path()};
     bool exited = false;
+    // Told after every event, as the table window is.
+    std::function<void()> tableChanged;
     // A screen the driver runs itself (the bonus reveal) that is still counting.
     std::function<bool()> screenPending;
 

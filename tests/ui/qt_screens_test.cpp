@@ -35,7 +35,13 @@ struct Parts {
     RecordingShell shell;
     RecordingPictureWriter pictures{dir};
     QtScreens screens{&owner, engine, QtScreenPorts{timers, messages, shell, pictures}};
-    GameEngine engine{EnginePorts{timers, random, cues, messages, screens, shell, dir}};
+    // Each render after an event, besides the screens'.
+    std::function<void()> rendered;
+    GameEngine engine{EnginePorts{timers, random, cues, messages, screens, shell, dir, [this] {
+                                      screens.render();
+                                      if (rendered)
+                                          rendered();
+                                  }}};
     // Last, so that the screens it owns go before the parts they use.
     QWidget owner;
 
@@ -44,7 +50,6 @@ struct Parts {
     {
         writeProgramFolder(dir);
         owner.show();
-        engine.onTableChanged = [this] { screens.render(); };
         engine.create();
         timers.advance(1);
         engine.deliver([&] { engine.startScreen()->press("Не играть"); });
@@ -120,7 +125,7 @@ void QtScreensTest::cardBackChoiceRunsThroughTheEngine()
 {
     Parts p("liorna-qtscreens-back-");
     int renders = 0;
-    p.engine.onTableChanged = [&] { ++renders; };
+    p.rendered = [&] { ++renders; };
     p.engine.deliver([&] { p.engine.runCommand(MenuCommand::CardBack); });
     auto* dialog = p.screens.dialog();
     QVERIFY(dialog);

@@ -90,7 +90,7 @@ void TableWindowTest::dealtTableIsPaintedAtTheWindowsScale()
     h.start();
     h.advance(1);
     TableWindow w(h.engine().table());
-    h.engine().onTableChanged = [&w] { w.render(); };
+    h.tableChanged = [&w] { w.render(); };
     h.advance(1000);
     h.screens.start->press("Играть");
     QVERIFY(h.idle());
