@@ -94,14 +94,23 @@ bool writeAll(int fd, const std::string& data)
 
 } // namespace
 
-bool canWrite(const std::filesystem::path& path)
+namespace {
+
+bool writable(const std::filesystem::path& path, bool mayBeMissing)
 {
     // Write bits are honoured even for a user (such as root) whom the system would let write anyway:
     // a file or folder marked read-only is not to be replaced.
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
-        return false;
+        return mayBeMissing && errno == ENOENT;
     return (info.st_mode & S_IWUSR) != 0 && ::access(path.c_str(), W_OK) == 0;
+}
+
+} // namespace
+
+bool canReplace(const std::filesystem::path& file)
+{
+    return writable(file.parent_path(), false) && writable(file, true);
 }
 
 namespace {
@@ -125,7 +134,7 @@ void SettingsFile::save() const
     // new one is complete. The temporary file gets a fresh name created exclusively, so nothing
     // already there (a link, a folder, a stale leftover) is followed, overwritten or in the way.
     const auto target = path();
-    if (!canWrite(target.parent_path()) || (std::filesystem::exists(target) && !canWrite(target)))
+    if (!canReplace(target))
         throw failure;
     std::string temporary =
         (target.parent_path() / (temporaryPrefix(target) + std::to_string(::getpid()) + "-XXXXXX")).string();

@@ -73,8 +73,9 @@ private:
     std::vector<std::string> settingsLines_{"20", "24"};
 };
 
-// Whether the file or folder exists and may be written; read-only marks count for every user.
-bool canWrite(const std::filesystem::path& path);
+// Whether a file may be written at this path: its folder may be written, and the file too if it is
+// there. Read-only marks count for every user, root too.
+bool canReplace(const std::filesystem::path& file);
 
 // The number a line holds, or `fallback` when it is not a plain decimal number.
 int lineNumber(const std::string& text, int fallback);

@@ -14,7 +14,7 @@ void JpegPictureWriter::write(const Picture& picture, int scale, const std::stri
     const std::filesystem::path target = programDir_ / std::filesystem::path(relativePath);
     const UserError failure("Cannot create file " + relativePath);
     // A folder or file marked read-only is refused even where the system would let us write (root).
-    if (!canWrite(target.parent_path()) || (std::filesystem::exists(target) && !canWrite(target)))
+    if (!canReplace(target))
         throw failure;
     // Drawn at the export's size rather than scaled up, so the file has the detail of the art.
     const QImage art = art::render(picture, scale);

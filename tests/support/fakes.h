@@ -54,7 +54,7 @@ public:
     {
         const auto target = programDir_ / relativePath;
         const UserError failure("Cannot create file " + relativePath);
-        if (!canWrite(target.parent_path()) || (std::filesystem::exists(target) && !canWrite(target)))
+        if (!canReplace(target))
             throw failure;
         std::ofstream out(target, std::ios::binary | std::ios::trunc);
         out << describe(picture) << " x" << scale << "\n";
