@@ -35,9 +35,18 @@ public:
     const SlotRow& row(Row r) const { return rows_[index(r)]; }
     const Slot& slot(Row r, std::size_t i) const { return rows_[index(r)][i]; }
     const CardView& view(Row r, std::size_t i) const { return views(r)[i]; }
-    // How a place looks: its picture, see-through and clickable state. Whether it is shown is not set
-    // here: that follows its card.
-    CardView& look(Row r, std::size_t i) { return views(r)[i]; }
+    // How a place looks: its picture, see-through and clickable state. Whether it is shown is left out:
+    // that changes only with its card.
+    struct Look {
+        Picture& picture;
+        bool& seeThrough;
+        bool& clickable;
+    };
+    Look look(Row r, std::size_t i)
+    {
+        CardView& view = views(r)[i];
+        return {view.picture, view.seeThrough, view.clickable};
+    }
     // The face of the computer's card in slot i as the last redraw drew it.
     const Picture& computerCardPicture(std::size_t i) const { return computerCardPictures_[i]; }
 

@@ -187,7 +187,7 @@ void Trick::coverLedCard(int k)
     coverSource_[at(k)] = pickedSlot_;
     --uncoveredCount_;
     // The placed card stays in its slot, committed and see-through, until the trick is settled.
-    CardView& placed = cards_.look(Row::Human, at(pickedSlot_));
+    const TableCards::Look placed = cards_.look(Row::Human, at(pickedSlot_));
     placed.seeThrough = true;
     placed.clickable = false;
     handSelected_ = {};
@@ -200,7 +200,7 @@ void Trick::coverLedCard(int k)
 void Trick::takeBackCover(int k)
 {
     const int source = coverSource_[at(k)];
-    CardView& view = cards_.look(Row::Human, at(source));
+    const TableCards::Look view = cards_.look(Row::Human, at(source));
     view.seeThrough = false;
     view.clickable = true;
     // The card is free again: neither placed nor picked.
