@@ -21,7 +21,7 @@ menu_bar_shown() {
 }
 expect() {
     local what=$1 want=$2 got
-    for _ in $(seq 50); do
+    for _ in $(seq 100); do
         got=$($3)
         [[ $got == "$want" ]] && { echo "ok: $what"; return; }
         sleep 0.1
@@ -40,10 +40,7 @@ for layout in "us,ru" "ru"; do
     table=$(xdotool search --name '^Лиорна$' | head -1)
     xdotool windowmove "$table" 0 0 windowsize "$table" 1280 800
     sleep 0.5
-    start=$(xdotool search --name '^Загрузка$' | head -1)
-    eval "$(xdotool getwindowgeometry --shell "$start")"
-    xdotool mousemove $((X + 49)) $((Y + 130)) click 1
-    sleep 0.5
+    press_play
     xdotool windowfocus "$table"
     expect "[$layout] the deal announces the trump" 1 announced
     expect "[$layout] the announcement goes" 0 announced

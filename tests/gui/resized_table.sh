@@ -16,10 +16,8 @@ QT_QPA_PLATFORM=xcb "$folder/liorna" >/dev/null 2>&1 &
 game=$!
 for _ in $(seq 100); do xdotool search --name '^Загрузка$' >/dev/null 2>&1 && break; sleep 0.1; done
 table=$(xdotool search --name '^Лиорна$' | head -1)
-start=$(xdotool search --name '^Загрузка$' | head -1)
-eval "$(xdotool getwindowgeometry --shell "$start")"
-xdotool mousemove $((X + 49)) $((Y + 130)) click 1
-sleep 3
+press_play
+sleep 2.5
 
 pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
 for size in 683x430 2048x1500; do

@@ -21,3 +21,18 @@ fresh_program_folder() {
     rm -f "$folder/Setting/XP.kvz"
     cp "$(dirname "${BASH_SOURCE[0]}")/../../data/Setting/XP.kvz" "$folder/Setting/XP.kvz"
 }
+
+# press_play: «Играть» on the start screen (at ratio 1), again until the screen has gone: on a busy
+# machine the first click can come before the screen takes input.
+press_play() {
+    local start
+    for _ in $(seq 20); do
+        start=$(xdotool search --name '^Загрузка$' 2>/dev/null | head -1) || true
+        [[ -n $start ]] || return 0
+        eval "$(xdotool getwindowgeometry --shell "$start")"
+        xdotool mousemove $((X + 49)) $((Y + 130)) click 1
+        sleep 0.5
+    done
+    echo "FAILED: the start screen did not take «Играть»"
+    return 1
+}
