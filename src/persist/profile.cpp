@@ -44,7 +44,6 @@ void Profile::chooseBackground(int n)
 void Profile::chooseCardBack(const std::string& number)
 {
     settings_.commitChange([&] { SettingsSchema(settings_).setCardBackChoice(number); });
-    cardBackChoice_ = number;
 }
 
 void Profile::recordMatch(int matchTargetCode, bool won)

@@ -33,6 +33,7 @@ public:
 
     // A background or back that cannot be saved is not taken either, and stays out of later saves.
     void chooseBackground(int n);
+    // The chosen back is saved; like every setting it takes effect with apply().
     void chooseCardBack(const std::string& number);
     // A result whose save fails stays pending and is written by the next save that succeeds.
     void recordMatch(int matchTargetCode, bool won);
