@@ -5,7 +5,7 @@
 set -euo pipefail
 bin=${1:-build/release/bin}
 display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $game $xvfb 2>/dev/null || true; rm -rf "$folder"' EXIT
 export DISPLAY=$display

@@ -6,7 +6,7 @@ bin=$1
 source "$(dirname "$0")/xvfb.sh"
 game=
 xvfb=
-trap 'kill $game $xvfb 2>/dev/null || true' EXIT
+trap 'status=$?; kill $game $xvfb 2>/dev/null || true; ((status == 0)) || cat "$folder/game.log" 2>/dev/null' EXIT
 start_screen 1280x800
 fresh_program_folder "$bin"
 
@@ -34,10 +34,10 @@ for layout in "us,ru" "ru"; do
     # The Russian group is the active one: xdotool sends a Cyrillic letter on its own key with the
     # group of the Russian layout, as the keyboard does.
     setxkbmap -layout "$layout" -option "" -option grp:caps_toggle
-    QT_QPA_PLATFORM=xcb "$folder/liorna" >/dev/null 2>&1 &
+    QT_QPA_PLATFORM=xcb "$folder/liorna" >"$folder/game.log" 2>&1 &
     game=$!
     for _ in $(seq 100); do xdotool search --name '^Загрузка$' >/dev/null 2>&1 && break; sleep 0.1; done
-    table=$(xdotool search --name '^Лиорна$' | head -1)
+    table=$(xdotool search --name '^Лиорна$' | head -1) || { echo "FAILED: [$layout] no table window"; exit 1; }
     xdotool windowmove "$table" 0 0 windowsize "$table" 1280 800
     sleep 0.5
     press_play
@@ -58,6 +58,11 @@ for layout in "us,ru" "ru"; do
         echo "FAILED: [$layout] Ctrl+Q did not end the program"
         exit 1
     fi
+    status=0
+    wait $game || status=$?
+    if ((status != 0)); then
+        echo "FAILED: [$layout] the program ended with status $status"
+        exit 1
+    fi
     echo "ok: [$layout] Ctrl+Q ends the program"
-    wait $game || true
 done

@@ -2,11 +2,12 @@
 # player's own settings are never touched. The caller's EXIT trap ends $xvfb and $game.
 
 # start_screen WIDTHxHEIGHT: an X server on a display it picks free itself; DISPLAY points at it once
-# it is ready.
+# it is ready. It never resets: by default the server resets when its last client leaves, and a
+# program started again at that moment cannot connect (Qt then aborts).
 start_screen() {
     local ready
     ready=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$ready" >/dev/null 2>&1 &
     xvfb=$!
     for _ in $(seq 100); do [ -s "$ready" ] && break; sleep 0.1; done
     export DISPLAY=:$(head -1 "$ready")
