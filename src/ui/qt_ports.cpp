@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "ui/screens/help_window.h"
+#include "ui/window_placement.h"
 
 namespace liorna {
 
@@ -39,6 +40,7 @@ void MessageBoxSink::showNext()
     auto* box = new QMessageBox(QMessageBox::Critical, text::PRODUCT_TITLE,
                                 QString::fromStdString(waiting_.front()), QMessageBox::Ok, owner_);
     waiting_.pop_front();
+    belongToTable(box, owner_);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // Application-modal, as the screens are: the error is answered before anything else is clicked.
     box->setWindowModality(Qt::ApplicationModal);
@@ -88,8 +90,10 @@ void DesktopShell::open(const std::string& target)
 
 void DesktopShell::showInWindow(const QString& path)
 {
-    if (!help_)
+    if (!help_) {
         help_ = new HelpWindow(path, owner_);
+        belongToTable(help_, owner_);
+    }
     help_->show();
     help_->raise();
     help_->activateWindow();

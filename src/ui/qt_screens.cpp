@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
-#include <QScreen>
 
 #include "persist/bonus_screen_model.h"
 #include "ui/screens/about_box.h"
@@ -12,6 +11,7 @@
 #include "ui/screens/card_back_dialog.h"
 #include "ui/screens/settings_dialog.h"
 #include "ui/screens/statistics_dialog.h"
+#include "ui/window_placement.h"
 
 namespace liorna {
 
@@ -39,6 +39,7 @@ std::function<void(const std::string&)> QtScreens::reporter()
 void QtScreens::openStart(StartScreenModel& model)
 {
     start_ = new StartScreen(model, owner_);
+    belongToTable(start_, owner_);
     start_->setAttribute(Qt::WA_DeleteOnClose);
     start_->open();
 }
@@ -49,6 +50,7 @@ void QtScreens::openMatchStatus()
     matchStatus_ = new MatchStatusScreen(
         engine.matchStatus(), [&engine] { engine.deliver([&engine] { engine.clickMatchStatus(); }); },
         owner_);
+    belongToTable(matchStatus_, owner_);
     matchStatus_->setAttribute(Qt::WA_DeleteOnClose);
     matchStatus_->open();
 }
@@ -56,11 +58,10 @@ void QtScreens::openMatchStatus()
 void QtScreens::show(QDialog* dialog)
 {
     dialog_ = dialog;
+    belongToTable(dialog, owner_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->open();
-    if (const QScreen* s = dialog->screen())
-        dialog->move(s->geometry().center() - dialog->rect().center());
 }
 
 void QtScreens::openBonus(bool reveal)

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QWindow>
 
 #include "ui/qt_ports.h"
 #include "ui/screens/help_window.h"
@@ -91,6 +92,27 @@ private slots:
         shell.open("Help/index.htm");
         QTRY_VERIFY(shell.helpWindow() && shell.helpWindow()->isVisible());
         delete shell.helpWindow();
+    }
+
+    void windowBelongsToTheTableAndEscCloses()
+    {
+        stageOpener(3);
+        QWidget table;
+        table.setGeometry(20, 40, 760, 720);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        DesktopShell shell(program_.path(), &table);
+        shell.open("Help/index.htm");
+        QTRY_VERIFY(shell.helpWindow() && shell.helpWindow()->isVisible());
+        QWidget* help = shell.helpWindow();
+        // Its title is the page's, and the desktop keeps it with the table.
+        QCOMPARE(help->windowTitle(), QStringLiteral("Справка"));
+        QCOMPARE(help->windowHandle()->transientParent(), table.windowHandle());
+        QVERIFY((help->frameGeometry().center() - table.frameGeometry().center()).manhattanLength() <= 2);
+        QPointer<QWidget> watched(help);
+        QTest::keyClick(qobject_cast<HelpWindow*>(help)->browser(), Qt::Key_Escape);
+        QTRY_VERIFY(!watched);
+        QVERIFY(table.isVisible());
     }
 
     void missingPageIsNotReported()

@@ -3,6 +3,7 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QWindow>
 #include <QtTest>
 
 #include "game/game_setup.h"
@@ -21,6 +22,7 @@ private slots:
     void statisticsResetAsksWithoutNesting();
     void cardBackChoiceRunsThroughTheEngine();
     void errorsWaitTheirTurnWithoutNesting();
+    void everyWindowBelongsToTheTable();
 };
 
 namespace {
@@ -173,6 +175,54 @@ void QtScreensTest::errorsWaitTheirTurnWithoutNesting()
     QCOMPARE(acknowledged, 1);
     QCoreApplication::processEvents();
     QTRY_VERIFY(!openBox());
+}
+
+namespace {
+
+// The window is the table's: the desktop keeps it over the table, and it opens over the table's middle.
+void checkOverTable(QWidget* window, const QWidget& table, const char* what)
+{
+    QVERIFY2(window && window->isVisible(), what);
+    QVERIFY2(window->windowHandle() && window->windowHandle()->transientParent() == table.windowHandle(),
+             what);
+    const QPoint off = window->frameGeometry().center() - table.frameGeometry().center();
+    QVERIFY2(off.manhattanLength() <= 2, qPrintable(QStringLiteral("%1 is off the table's centre by (%2, %3)")
+                                                        .arg(QLatin1String(what))
+                                                        .arg(off.x())
+                                                        .arg(off.y())));
+}
+
+} // namespace
+
+void QtScreensTest::everyWindowBelongsToTheTable()
+{
+    Parts p("liorna-qtscreens-owner-");
+    // A table moved away from the screen's middle: its windows go with it.
+    p.owner.setGeometry(60, 40, 900, 640);
+    QCoreApplication::processEvents();
+    const struct {
+        MenuCommand command;
+        const char* what;
+    } commands[] = {{MenuCommand::Settings, "settings"},
+                    {MenuCommand::CardBack, "card back"},
+                    {MenuCommand::Statistics, "statistics"},
+                    {MenuCommand::Bonuses, "bonus pictures"},
+                    {MenuCommand::About, "about box"}};
+    for (const auto& c : commands) {
+        p.engine.deliver([&] { p.engine.runCommand(c.command); });
+        QDialog* dialog = p.screens.dialog();
+        checkOverTable(dialog, p.owner, c.what);
+        dialog->reject();
+        QTRY_VERIFY(!p.screens.dialog());
+    }
+
+    p.engine.setup().humanTrickPoints(20).computerTrickPoints(100);
+    p.engine.deliver([&] { p.engine.scoreDeal(); });
+    checkOverTable(p.screens.matchStatusScreen(), p.owner, "match status");
+
+    MessageBoxSink sink(&p.owner);
+    sink.showError("Cannot open AVI");
+    checkOverTable(sink.box(), p.owner, "error box");
 }
 
 QTEST_MAIN(QtScreensTest)

@@ -2,7 +2,6 @@
 #include "platform/texts.h"
 
 #include <QLabel>
-#include <QScreen>
 #include <QTimer>
 
 #include "ui/clip_loader.h"
@@ -96,9 +95,6 @@ void AboutBox::showFrame(int index)
 void AboutBox::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    // The frame is centred, not the client, so the title bar counts; its size is known once shown.
-    if (const QScreen* s = screen())
-        move(s->geometry().center() - QRect(QPoint(), frameGeometry().size()).center());
     // Decoding waits for the first showing, so a box that is never shown costs nothing.
     if (!clipTried_)
         openClip();

@@ -4,7 +4,6 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 
 #include "ui/fonts.h"
 #include "ui/picture_label.h"
@@ -97,13 +96,6 @@ void MatchStatusScreen::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_Escape)
         return;
     QDialog::keyPressEvent(event);
-}
-
-void MatchStatusScreen::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (const QScreen* s = screen())
-        move(s->geometry().center() - rect().center());
 }
 
 } // namespace liorna

@@ -243,8 +243,6 @@ void StartScreen::updateMask()
 void StartScreen::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (const QScreen* s = screen())
-        move(s->geometry().center() - rect().center());
     updateMask();
 }
 
