@@ -1,6 +1,7 @@
 #include "game/game_engine.h"
 
 #include "game/game_setup.h"
+#include "platform/texts.h"
 
 namespace liorna {
 
@@ -47,6 +48,8 @@ void GameEngine::create()
 {
     // Nothing starts before the settings are loaded: without them the program only says so and ends.
     profile_.load();
+    if (profile_.damagedCopyKept())
+        messages_.showError(text::SETTINGS_DAMAGED);
     applySettings();
     // The table window's one-shot start-up tick fires as soon as the event loop runs.
     commands_.startUpTimer().start();

@@ -12,6 +12,10 @@ void Profile::load()
 {
     settings_.load();
     settings_.removeStaleTemporaries();
+    // Before anything heals or overwrites a damaged file, it is kept whole for the player.
+    const auto unreadable = SettingsSchema(settings_).unreadableResultLines();
+    damagedCopyKept_ = (settings_.oversized() || !unreadable.empty()) &&
+                       settings_.keepDamagedCopy(unreadable) == DamagedCopy::Kept;
     BonusProgress(settings_).heal();
 }
 

@@ -17,9 +17,11 @@ class Profile {
 public:
     explicit Profile(const std::filesystem::path& programDir) : settings_(programDir) {}
 
-    // Loads the file, removes our stale temporary files and heals the bonus progress. Throws
-    // UserError when the file cannot be opened.
+    // Loads the file, removes our stale temporary files, keeps a damaged file's copy and heals the
+    // bonus progress. Throws UserError when the file cannot be opened.
     void load();
+    // The file loaded was damaged and is now kept whole at DAMAGED_COPY_PATH: the player is to be told.
+    bool damagedCopyKept() const { return damagedCopyKept_; }
     // Takes the values from the lines in memory.
     void apply();
 
@@ -50,6 +52,7 @@ private:
     std::string availableBackCount_;
     Picture cardBack_;
     Picture background_;
+    bool damagedCopyKept_ = false;
 };
 
 } // namespace liorna

@@ -1,5 +1,6 @@
 #include "persist/program_folder.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -7,6 +8,8 @@
 #include <cstring>
 #include <fstream>
 #include <system_error>
+
+#include "persist/safe_file.h"
 
 namespace liorna {
 
@@ -63,13 +66,24 @@ std::string checkTemplate(const fs::path& file)
     return {};
 }
 
-// Copies through a temporary name so an interrupted start never leaves half a settings file.
+// Copies under a fresh temporary name created exclusively, then puts the copy in place only if nothing
+// is there yet: an interrupted start never leaves half a settings file, and nothing planted in the
+// folder (a link at any name) is followed, overwritten or replaced.
 void copySettings(const fs::path& from, const fs::path& to)
 {
-    const fs::path temporary = to.parent_path() / (to.filename().string() + ".new");
-    fs::copy_file(from, temporary, fs::copy_options::overwrite_existing);
-    fs::permissions(temporary, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add);
-    fs::rename(temporary, to);
+    const auto failed = [&](const char* what) {
+        return fs::filesystem_error(what, from, to, std::error_code(errno, std::generic_category()));
+    };
+    const int fd = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw failed("cannot read the settings template");
+    TemporaryFile temporary(to);
+    const bool copied = temporary.copyFrom(fd);
+    ::close(fd);
+    if (!copied)
+        throw failed("cannot copy the settings template");
+    if (!temporary.createTarget() && errno != EEXIST)
+        throw failed("cannot create the settings file");
 }
 
 // Points link at target unless something of the player's own is there. A link to anywhere else (an
@@ -109,7 +123,8 @@ ProgramFolder prepareProgramFolder(const FolderEnvironment& env)
         return result;
     const fs::path settings = user / SETTINGS_PATH;
     const fs::path settingsTemplate = source / SETTINGS_PATH;
-    const bool needsSettings = !fs::exists(settings, ec);
+    // A link there, even one that leads nowhere, is the player's: it is not replaced by the template.
+    const bool needsSettings = !fs::exists(fs::symlink_status(settings, ec));
 
     // Check first: a refusal must leave the home folder as it was.
     for (const fs::path& dir : {user, settings.parent_path()}) {

@@ -32,9 +32,15 @@ std::size_t countLine(MatchResult result, std::size_t row)
 
 } // namespace
 
+std::string SettingsSchema::value(std::size_t line) const
+{
+    // Blanks around a value (a hand edit, an editor's habit) are not part of it.
+    return std::string(trimBlanks(file_.line(line)));
+}
+
 bool SettingsSchema::soundOn() const
 {
-    return file_.line(SOUND_LINE) != "0";
+    return value(SOUND_LINE) != "0";
 }
 
 void SettingsSchema::setSoundOn(bool on)
@@ -55,7 +61,7 @@ void SettingsSchema::setSpeed(Speed which, int value)
 
 std::string SettingsSchema::cardBackChoice() const
 {
-    return file_.line(CARD_BACK_LINE);
+    return value(CARD_BACK_LINE);
 }
 
 void SettingsSchema::setCardBackChoice(const std::string& number)
@@ -65,12 +71,12 @@ void SettingsSchema::setCardBackChoice(const std::string& number)
 
 std::string SettingsSchema::availableBackCount() const
 {
-    return file_.line(AVAILABLE_LINE);
+    return value(AVAILABLE_LINE);
 }
 
 std::optional<int> SettingsSchema::background() const
 {
-    const std::string text = file_.line(BACKGROUND_LINE);
+    const std::string text = value(BACKGROUND_LINE);
     if (text == "1" || text == "2" || text == "3" || text == "4")
         return text[0] - '0';
     return std::nullopt;
@@ -117,7 +123,10 @@ void SettingsSchema::setCoverStage(int stage)
 
 std::string SettingsSchema::count(MatchResult result, std::size_t row) const
 {
-    return row < MATCH_LENGTHS_COUNT ? file_.line(countLine(result, row)) : std::string();
+    if (row >= MATCH_LENGTHS_COUNT)
+        return {};
+    const std::string text = file_.line(countLine(result, row));
+    return isCount(text) ? value(countLine(result, row)) : text;
 }
 
 void SettingsSchema::incrementCount(MatchResult result, std::size_t row)
@@ -132,6 +141,21 @@ void SettingsSchema::resetCounts()
         file_.setLine(countLine(MatchResult::Won, row), "0");
     for (std::size_t row = 0; row < MATCH_LENGTHS_COUNT; ++row)
         file_.setLine(countLine(MatchResult::Lost, row), "0");
+}
+
+std::vector<std::size_t> SettingsSchema::unreadableResultLines() const
+{
+    std::vector<std::size_t> lines;
+    if (!completedByLockedCount())
+        lines.push_back(LOCKED_LINE);
+    if (lineNumber(file_.line(STAGE_LINE), -1) != coverStage())
+        lines.push_back(STAGE_LINE);
+    for (std::size_t line = WON_LINE; line < LOST_LINE + MATCH_LENGTHS_COUNT; ++line)
+        if (!isCount(file_.line(line)))
+            lines.push_back(line);
+    if (!completedByBackCount())
+        lines.push_back(AVAILABLE_LINE);
+    return lines;
 }
 
 } // namespace liorna

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "persist/settings_file.h"
 
@@ -63,7 +64,13 @@ public:
     // Every count back to "0", won rows before lost ones.
     void resetCounts();
 
+    // The lines of bonus progress and of the counts that cannot be read: what a player might still
+    // recover by hand from a damaged file, which a save would overwrite.
+    std::vector<std::size_t> unreadableResultLines() const;
+
 private:
+    std::string value(std::size_t line) const;
+
     SettingsFile& file_;
 };
 

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "persist/settings_file.h"
+
 namespace liorna {
 
 std::optional<std::size_t> statisticsRow(int matchTargetCode)
@@ -15,10 +17,19 @@ std::optional<std::size_t> statisticsRow(int matchTargetCode)
     return std::nullopt;
 }
 
-bool isCount(const std::string& text)
+namespace {
+
+bool isDigits(std::string_view text)
 {
     return !text.empty() &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+} // namespace
+
+bool isCount(const std::string& text)
+{
+    return isDigits(trimBlanks(text));
 }
 
 namespace {
@@ -47,9 +58,10 @@ std::string addReversed(const std::string& a, const std::string& b)
 
 std::string incrementCount(const std::string& text)
 {
-    if (!isCount(text))
+    const std::string_view digits = trimBlanks(text);
+    if (!isDigits(digits))
         return text;
-    std::string reversed(text.rbegin(), text.rend());
+    std::string reversed(digits.rbegin(), digits.rend());
     reversed = addReversed(reversed, "1");
     return normalised(std::string(reversed.rbegin(), reversed.rend()));
 }
@@ -58,8 +70,8 @@ std::string sumCounts(const std::vector<std::string>& texts)
 {
     std::string reversed = "0";
     for (const auto& text : texts)
-        if (isCount(text))
-            reversed = addReversed(reversed, std::string(text.rbegin(), text.rend()));
+        if (const std::string_view digits = trimBlanks(text); isDigits(digits))
+            reversed = addReversed(reversed, std::string(digits.rbegin(), digits.rend()));
     return normalised(std::string(reversed.rbegin(), reversed.rend()));
 }
 

@@ -126,6 +126,10 @@ inline constexpr const char* RESET_QUESTION_TITLE = "Сброс данных";
 inline constexpr const char* RESET_QUESTION = "Вы уверены что хотите сбросить все статистические данные?";
 inline constexpr const char* ABOUT_TITLE = "О программе";
 
+// Messages.
+inline constexpr const char* SETTINGS_DAMAGED =
+    "Файл настроек был повреждён; его копия сохранена как Setting/XP.kvz.damaged";
+
 // Words drawn into the pictures.
 inline constexpr const char* PICTURE_LOCKED = "НЕТ ДОСТУПА";
 inline constexpr const char* PICTURE_MAKER = "ЛИОРНА";

@@ -113,11 +113,16 @@ TEST(Statistics, CountsGrowWithoutLimitAndOnlyNumbersAddUp)
         {"x", "x"},
         {"-2", "-2"},
         {"", ""},
-        {"4 ", "4 "},
+        {"4 5", "4 5"},
+        // Blanks around a count are not part of it.
+        {"4 ", "5"},
+        {" 5", "6"},
+        {"\t99 ", "100"},
+        {" ", " "},
     };
     for (const auto& c : cases)
         EXPECT_EQ(incrementCount(c.count), c.next) << c.count;
-    EXPECT_EQ(sumCounts({"3", "x", "05", "", "-2", "12"}), "20");
+    EXPECT_EQ(sumCounts({"3", "x", "05", "", "-2", "12", " 7 "}), "27");
     EXPECT_EQ(sumCounts({"99999999999999999999", "9223372036854775807", "1"}), "109223372036854775807");
     EXPECT_EQ(sumCounts({}), "0");
 }
@@ -131,7 +136,7 @@ TEST(SettingsDialogModel, ReadsSoundAndSpeedsWithFallbacks)
     };
     const Case cases[] = {
         {"1", "5", "5", true, 5, 5},    {"0", "1", "10", false, 1, 10}, {"", "3", "7", true, 3, 7},
-        {"2", "0", "11", true, 5, 5},   {"00", "x", "", true, 5, 5},    {"1", "-3", "4 ", true, 5, 5},
+        {"2", "0", "11", true, 5, 5},   {"00", "x", "", true, 5, 5},    {"1", "-3", " 4 ", true, 5, 4},
         {"0", "10", "1", false, 10, 1},
     };
     for (const auto& c : cases) {

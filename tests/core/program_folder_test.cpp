@@ -136,6 +136,40 @@ TEST_F(ProgramFolderTest, LaterStartsKeepThePlayersFilesAndRepointStaleLinks)
     EXPECT_FALSE(fs::exists(user / "Setting" / "XP.kvz.new"));
 }
 
+TEST_F(ProgramFolderTest, TheFirstStartCopyFollowsNoLinkPlantedInThePlayersFolder)
+{
+    const fs::path setting = userFolder() / "Setting";
+    const fs::path outside = root / "outside.txt";
+    writeFile(outside, "keep me");
+    fs::create_directories(setting);
+    // At the name older versions copied through, and at a name a temporary copy could take.
+    fs::create_symlink(outside, setting / "XP.kvz.new");
+    fs::create_symlink(outside, setting / "XP.kvz.tmp");
+
+    const auto folder = prepareProgramFolder(installed());
+    ASSERT_EQ(folder.error, "");
+    EXPECT_EQ(readFile(setting / "XP.kvz"), "20\r\n24\r\n1\r\n");
+    EXPECT_FALSE(fs::is_symlink(setting / "XP.kvz"));
+    EXPECT_EQ(readFile(outside), "keep me");
+    EXPECT_EQ(fs::read_symlink(setting / "XP.kvz.new"), outside);
+    EXPECT_EQ(fs::read_symlink(setting / "XP.kvz.tmp"), outside);
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(setting))
+        ++entries;
+    EXPECT_EQ(entries, 3); // nothing of the copy is left behind
+
+    // A link in the settings file's own place, even one leading nowhere, is the player's: no template
+    // is copied over it or through it.
+    for (const fs::path& to : {outside, root / "not-mounted" / "XP.kvz"}) {
+        fs::remove(setting / "XP.kvz");
+        fs::create_symlink(to, setting / "XP.kvz");
+        EXPECT_EQ(prepareProgramFolder(installed()).error, "");
+        EXPECT_EQ(fs::read_symlink(setting / "XP.kvz"), to);
+        EXPECT_EQ(readFile(outside), "keep me");
+        EXPECT_FALSE(fs::exists(root / "not-mounted"));
+    }
+}
+
 TEST_F(ProgramFolderTest, RefusalsNameThePathAndLeaveHomeUntouched)
 {
     const fs::path homeFile = root / "home-is-a-file";

@@ -76,7 +76,7 @@ void Runner::check(const Command& c)
         expectMessage(w);
         return;
     }
-    if (what == "line" || what == "file" || what == "nofile") {
+    if (what == "line" || what == "file" || what == "nofile" || what == "link") {
         expectFileState(w);
         return;
     }
@@ -473,6 +473,11 @@ void Runner::expectFileState(const std::vector<std::string>& w)
         const std::string got = n >= 0 && static_cast<std::size_t>(n) < lines.size() ? lines[n] : "";
         if (got != w[3])
             fail("line " + w[2] + " " + inQuotes(w[3]), inQuotes(got));
+        return;
+    }
+    if (w[1] == "link") {
+        if (!std::filesystem::is_symlink(h_->dir / w[2]))
+            fail("link " + w[2], "no link there");
         return;
     }
     const bool exists = std::filesystem::exists(h_->dir / w[2]);

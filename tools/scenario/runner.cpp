@@ -1,6 +1,7 @@
 #include "runner.h"
 
 #include "game/game_setup.h"
+#include "planted_files.h"
 #include "platform/texts.h"
 
 #include <sys/stat.h>
@@ -125,6 +126,8 @@ void Runner::runCommand(const Command& c)
 bool Runner::fileCommand(const Command& c)
 {
     const auto& w = c.words;
+    if (plantFile(h_->dir, w))
+        return true;
     if (w[0] == "writable") {
         // Unlike the others, a path may be made writable again while the program runs.
         needWords(w, 2);
