@@ -4,13 +4,13 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 
+#include "platform/cue_file.h"
 #include "ui/screens/help_window.h"
 #include "ui/window_placement.h"
 
@@ -101,17 +101,7 @@ void DesktopShell::showInWindow(const QString& path)
 
 std::string checkWaveFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "Cannot open sound file " + QDir::toNativeSeparators(path).toStdString() + ": " +
-               file.errorString().toStdString();
-    const QByteArray head = file.read(36);
-    if (head.size() < 36 || !head.startsWith("RIFF") || head.mid(8, 8) != "WAVEfmt ")
-        return "Cannot play sound file " + path.toStdString() + ": not a wave file";
-    const auto format = static_cast<unsigned char>(head[20]) | (static_cast<unsigned char>(head[21]) << 8);
-    if (format != 1)
-        return "Cannot play sound file " + path.toStdString() + ": not a PCM wave file";
-    return {};
+    return checkCueFile(path.toStdString(), QDir::toNativeSeparators(path).toStdString());
 }
 
 SoundEffectCuePlayer::SoundEffectCuePlayer(QString programDir) : programDir_(std::move(programDir)) {}

@@ -68,7 +68,7 @@ private:
     std::unique_ptr<QSoundEffect> effect_;
 };
 
-// Why a cue file cannot be played, or an empty text when it is a PCM wave.
+// Why a cue file cannot be played, or an empty text when it is a PCM wave of at most 8 MB.
 std::string checkWaveFile(const QString& path);
 
 } // namespace liorna

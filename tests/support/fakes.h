@@ -11,6 +11,7 @@
 
 #include "engine/start_screen_model.h"
 #include "persist/settings_file.h"
+#include "platform/cue_file.h"
 #include "platform/picture_writer.h"
 #include "platform/ports.h"
 #include "platform/screens.h"
@@ -23,9 +24,9 @@ public:
     void play(const std::string& file) override
     {
         played.push_back(file);
-        // Like the real player, a file that is not there cannot be opened.
-        if (!std::filesystem::exists(programDir_ / file))
-            throw UserError("Cannot open sound file " + file);
+        // The real player's checks: a file that is missing, no PCM wave or too large is refused.
+        if (const std::string problem = checkCueFile(programDir_ / file, file); !problem.empty())
+            throw UserError(problem);
     }
     std::vector<std::string> played;
 

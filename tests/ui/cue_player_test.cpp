@@ -37,20 +37,30 @@ void CuePlayerTest::refusesWhatIsNoWave()
     QVERIFY(text.open(QIODevice::WriteOnly));
     text.write("not a sound at all, just some words that are long enough");
     text.close();
+    // A true wave of one byte more than 8 MB: the sound system would hold it all in memory.
+    QFile generated(QCoreApplication::applicationDirPath() + "/Melodies/A1.wav");
+    QVERIFY(generated.copy(dir.filePath("Melodies/A3.wav")));
+    QFile huge(dir.filePath("Melodies/A3.wav"));
+    QVERIFY(huge.resize(8 * 1024 * 1024 + 1));
     SoundEffectCuePlayer player(dir.path());
     const struct {
         const char* file;
         const char* begins;
-    } cases[] = {{"Melodies/A1.wav", "Cannot play sound file"},
-                 {"Melodies/A2.wav", "Cannot open sound file"}};
+        const char* ends;
+    } cases[] = {{"Melodies/A1.wav", "Cannot play sound file", ": not a wave file"},
+                 {"Melodies/A2.wav", "Cannot open sound file", ": No such file or directory"},
+                 {"Melodies/A3.wav", "Cannot play sound file", "/Melodies/A3.wav: larger than 8 MB"}};
     for (const auto& c : cases) {
         try {
             player.play(c.file);
             QFAIL(c.file);
         } catch (const UserError& error) {
-            QVERIFY2(std::string(error.what()).rfind(c.begins, 0) == 0, error.what());
+            const std::string text = error.what();
+            QVERIFY2(text.starts_with(c.begins) && text.ends_with(c.ends), error.what());
         }
     }
+    QVERIFY(huge.resize(8 * 1024 * 1024));
+    player.play("Melodies/A3.wav");
 }
 
 QTEST_MAIN(CuePlayerTest)
