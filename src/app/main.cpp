@@ -9,6 +9,7 @@
 #include "game/game_engine.h"
 #include "persist/program_folder.h"
 #include "platform/texts.h"
+#include "ui/instance_listener.h"
 #include "ui/jpeg_picture_writer.h"
 #include "ui/qt_ports.h"
 #include "ui/qt_screens.h"
@@ -76,8 +77,15 @@ int main(int argc, char** argv)
         return failAtStartUp(folder.error);
     }
     QDir::setCurrent(QString::fromStdString(folder.path.string()));
+    // One game per folder: a second start brings the first to the front and ends before it reads anything.
+    SingleInstance instance(folder.path);
+    if (instance.state() == SingleInstance::State::Running) {
+        instance.askToShow(qEnvironmentVariable("XDG_ACTIVATION_TOKEN").toStdString());
+        return 0;
+    }
 
     Program program(folder.path);
+    const InstanceListener listener(instance, program.window);
     GameEngine& engine = program.engine;
     TableWindow& window = program.window;
     window.input.handCard = [&engine](int k, Qt::MouseButton b) {
