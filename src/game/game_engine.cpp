@@ -48,8 +48,10 @@ void GameEngine::create()
 {
     // Nothing starts before the settings are loaded: without them the program only says so and ends.
     profile_.load();
+    // Told with the first event, the start-up tick that opens the start screen, so that the message
+    // lies over that screen rather than under it.
     if (profile_.damagedCopyKept())
-        messages_.showError(text::SETTINGS_DAMAGED);
+        pendingErrors_.push_back(text::SETTINGS_DAMAGED);
     applySettings();
     // The table window's one-shot start-up tick fires as soon as the event loop runs.
     commands_.startUpTimer().start();

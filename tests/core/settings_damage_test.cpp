@@ -89,7 +89,13 @@ TEST(DamagedSettings, ThePlayerIsToldOnceInOneMessageAtStart)
     Harness h;
     writeAll(h.dir / SETTINGS_PATH, freshWith({{0, "garbage"}, {7, "?"}, {19, "more garbage"}}));
     ASSERT_TRUE(h.start());
+    // With the start-up tick, over the start screen it opens.
+    EXPECT_TRUE(h.messages.shown.empty());
+    h.advance(1);
+    ASSERT_TRUE(h.screens.top(ScreenId::Start));
     EXPECT_EQ(h.messages.shown, std::vector<std::string>{text::SETTINGS_DAMAGED});
+    h.advance(10000);
+    EXPECT_EQ(h.messages.shown.size(), 1u);
     EXPECT_EQ(std::string(text::SETTINGS_DAMAGED),
               "Файл настроек был повреждён; его копия сохранена как Setting/XP.kvz.damaged");
 }
@@ -197,6 +203,7 @@ TEST(DamagedSettings, AHugeFileIsKeptWholeAndOnlyItsTwentyLinesAreRead)
         }
         ASSERT_EQ(std::filesystem::file_size(path), HUGE_SIZE);
         ASSERT_TRUE(h.start()) << c.what;
+        h.advance(1);
         EXPECT_EQ(h.messages.shown, std::vector<std::string>{text::SETTINGS_DAMAGED}) << c.what;
         EXPECT_EQ(std::filesystem::file_size(h.dir / DAMAGED_COPY_PATH), HUGE_SIZE) << c.what;
 
@@ -230,6 +237,7 @@ TEST(DamagedSettings, ExtraLinesOfAFileOfNormalSizeSurviveEverySave)
     writeAll(path, freshWith({}) + "extra\r\n" + filler + "\r\n");
     ASSERT_LE(std::filesystem::file_size(path), SETTINGS_SIZE_LIMIT);
     ASSERT_TRUE(h.start());
+    h.advance(1);
     EXPECT_TRUE(h.messages.shown.empty());
     h.engine().profile().chooseBackground(4);
     const auto lines = SettingsFile::splitLines(readAll(path));
