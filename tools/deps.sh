@@ -2,7 +2,7 @@
 # Installs the Debian packages the game needs to build, run and be tested, when they are missing.
 set -euo pipefail
 packages=(
-    g++ cmake git pkg-config clang-format libgtest-dev
+    g++ clang clang-tidy cmake git pkg-config clang-format libgtest-dev gcovr
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev qt6-translations-l10n
     libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
     fonts-dejavu-core fonts-liberation2 xdg-utils

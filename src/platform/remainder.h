@@ -21,7 +21,7 @@ public:
     }
 
 private:
-    __extension__ typedef unsigned __int128 Wide;
+    __extension__ using Wide = unsigned __int128;
     std::uint32_t divisor_;
     std::uint64_t factor_;
 };

@@ -37,7 +37,7 @@ void MessageBoxSink::showNext()
             afterLast();
         return;
     }
-    auto* box = new QMessageBox(QMessageBox::Critical, text::PRODUCT_TITLE,
+    auto* box = new QMessageBox(QMessageBox::Critical, QString::fromUtf8(text::PRODUCT_TITLE),
                                 QString::fromStdString(waiting_.front()), QMessageBox::Ok, owner_);
     waiting_.pop_front();
     belongToTable(box, owner_);

@@ -117,8 +117,9 @@ void QtScreens::openStatistics()
 
 void QtScreens::openAbout()
 {
-    show(new AboutBox(QDir(QString::fromStdString(engine_.programDir().string())).filePath("Orvel.avi"),
-                      reporter(), owner_));
+    show(new AboutBox(
+        QDir(QString::fromStdString(engine_.programDir().string())).filePath(QStringLiteral("Orvel.avi")),
+        reporter(), owner_));
 }
 
 void QtScreens::render()
