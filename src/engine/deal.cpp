@@ -60,10 +60,15 @@ void Deal::reset(const Picture& back)
     table_.trumpSymbol = Picture::none();
     table_.stock.countShown = true;
     table_.stock.count = "0";
-    for (auto& b : table_.stock.backs)
-        b.picture = back;
+    showBack(back);
     table_.stock.backs[1].shown = true;
     table_.stock.backs[2].shown = true;
+}
+
+void Deal::showBack(const Picture& back)
+{
+    for (auto& b : table_.stock.backs)
+        b.picture = back;
 }
 
 int Deal::shuffleCounter() const
@@ -162,6 +167,59 @@ void Deal::markLastPlace(int ledCount)
     cards_.deal(Row::Human, static_cast<std::size_t>(HAND_SIZE - ledCount), Slot::exhausted());
     --stockCount_;
     updateStockPile();
+}
+
+std::optional<Suit> Deal::cycleToHeldSuit(const std::array<int, 4>& suitCount)
+{
+    const auto t = timers_.now();
+    suitCycle_.stop(t);
+    Suit suit = suitCycle_.cycledSuit(t).value_or(Suit::Hearts);
+    // Four steps pass every suit once; a hand without a card of any suit leads nothing.
+    for (int step = 0; step < 4; ++step) {
+        if (suitCount[static_cast<std::size_t>(suit)] > 0)
+            return suit;
+        suitCycle_.advance(t);
+        suit = *suitCycle_.cycledSuit(t);
+    }
+    return std::nullopt;
+}
+
+Deal::PoolState Deal::pool()
+{
+    const auto t = timers_.now();
+    return {pool_.digits(t), pool_.poolCount(t), pool_.windowOpen(t)};
+}
+
+void Deal::setPosition(const Position& position)
+{
+    const auto t = timers_.now();
+    if (position.stock) {
+        deckList_ = {};
+        for (int i : *position.stock)
+            deckList_[static_cast<std::size_t>(i)] = Card::fromDeckIndex(i);
+        stockCount_ = static_cast<int>(position.stock->size());
+        table_.stock.countShown = true;
+        table_.stock.count = std::to_string(stockCount_);
+    }
+    if (position.stockExhausted) {
+        deckList_ = {};
+        stockCount_ = -1;
+        updateStockPile();
+    }
+    if (position.stockCount)
+        stockCount_ = *position.stockCount;
+    if (position.shuffleCounter)
+        setShuffleCounter(*position.shuffleCounter);
+    if (position.dealStep)
+        dealStep_ = *position.dealStep;
+    if (position.trumpSuit)
+        trumpSuit_ = *position.trumpSuit;
+    if (position.cycledSuit)
+        suitCycle_.show(*position.cycledSuit, t);
+    if (position.trumpPhase)
+        trumpPhase_.set(*position.trumpPhase, t);
+    if (position.pool)
+        pool_.setPool(position.pool->first, position.pool->second);
 }
 
 void Deal::refreshPoolIfDue()

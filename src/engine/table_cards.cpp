@@ -95,12 +95,43 @@ void TableCards::clearDeal(const Picture& back)
         view.picture = back;
 }
 
-void TableCards::clearMotion()
+void TableCards::showBack(const Picture& back)
 {
+    for (CardView& view : table_.computerHand)
+        view.picture = back;
+    table_.flyingCard.picture = back;
+}
+
+void TableCards::cancelPending()
+{
+    renderTimer_.stop();
+    veilTimer_.stop();
+    cardFlightStep_.stop();
     for (auto& overlay : table_.overlay)
         overlay.shown = false;
     table_.flyingCard.shown = false;
     furtherFlights_ = 0;
+}
+
+void TableCards::setPosition(const HandPosition& position)
+{
+    const auto r = position.hand;
+    rows_[index(r)] = position.cards;
+    if (!position.shown)
+        return;
+    for (std::size_t k = 0; k < HAND_SIZE; ++k) {
+        const Slot& slot = position.cards[k];
+        CardView& view = views(r)[k];
+        view.shown = !slot.isEmpty();
+        view.seeThrough = false;
+        view.clickable = true;
+        if (r == Row::Computer) {
+            view.picture = position.back;
+            computerCardPictures_[k] = lookUpCardPicture(slot);
+        } else {
+            view.picture = lookUpCardPicture(slot);
+        }
+    }
 }
 
 void TableCards::redrawHandFaces()

@@ -15,8 +15,6 @@
 
 namespace liorna {
 
-class GameSetup;
-
 // The rows of places: the two hands, the led cards and the covers on them.
 enum class Row : std::uint8_t { Human, Computer, Led, Cover };
 
@@ -60,40 +58,48 @@ public:
     void remove(Row r, std::size_t i);
     // Packs a row to the left over its hidden places; each card takes its look with it.
     void pack(Row r);
-    void packHumanHand() { pack(Row::Human); }
-    void packComputerHand() { pack(Row::Computer); }
-    void packLedCards() { pack(Row::Led); }
     // The trick leaves the table.
     void clearTrick();
     // A new deal: every place empty and hidden, the computer's places show the given back.
     void clearDeal(const Picture& back);
-    // Stops what still moves: the veil and the flying card (their timers are stopped by the caller's list).
-    void clearMotion();
+    // The computer's places and the flying card show this back.
+    void showBack(const Picture& back);
     // The human's faces drawn plain again; one of them, or all.
     void showHandFace(std::size_t i) { humanViews()[i].picture = lookUpCardPicture(rows_[0][i]); }
     void redrawHandFaces();
 
     // --- Redraw, veil and flight ---
     void redrawHands();
-    void redrawStep();
-    void finishRedraw();
     void stopRedraw() { renderTimer_.stop(); }
     // The refilled places (the last n of the human's hand) are covered from the moment they show.
     void coverRefilled(int n);
-    void veilStep();
     // `count` given-up cards fly into the human's pile, one after another.
     void startFlights(int count);
-    void startCardFlight();
-    void cardFlightTick();
     int furtherFlights() const { return furtherFlights_; }
     int redrawStage() const { return redrawStage_; }
 
-    EngineTimer& renderTimer() { return renderTimer_; }
-    EngineTimer& veilTimer() { return veilTimer_; }
-    EngineTimer& cardFlightTimer() { return cardFlightStep_; }
+    // A new deal stops what still moves: the redraw, the veil and the flying card.
+    void cancelPending();
+    // A redraw, veil or flight step is still to come.
+    bool pending() const { return renderTimer_.active() || veilTimer_.active() || cardFlightStep_.active(); }
+
+    // A hand as a position for tests and the scenario driver: its cards, either shown as a redraw
+    // leaves them (the human's faces, the computer's backs, nothing selected or placed) or only dealt,
+    // for the next redraw to show.
+    struct HandPosition {
+        Row hand = Row::Human;
+        SlotRow cards{};
+        bool shown = true;
+        Picture back;
+    };
+    void setPosition(const HandPosition& position);
 
 private:
-    friend class GameSetup;
+    void redrawStep();
+    void finishRedraw();
+    void veilStep();
+    void startCardFlight();
+    void cardFlightTick();
     static std::size_t index(Row r) { return static_cast<std::size_t>(r); }
     std::array<CardView, HAND_SIZE>& views(Row r) { return *views_[index(r)]; }
     const std::array<CardView, HAND_SIZE>& views(Row r) const { return *views_[index(r)]; }

@@ -39,7 +39,11 @@ public:
     Commands(Parts parts, Timers& timers, Events events);
 
     // --- Start-up and the start screen ---
+    // The table's one-shot start-up tick fires as soon as the event loop runs.
+    void start() { startUpTimer_.start(); }
+    // The tick itself: the table is painted and the start screen opens.
     void startUpTick();
+    bool pending() const { return startUpTimer_.active(); }
     void startChosenMatch(int choice);
     StartScreenModel* startScreen() { return startScreen_.get(); }
 
@@ -56,8 +60,6 @@ public:
     void chooseCardBack(const std::string& number);
     void showHelp();
     void paintPileBackgrounds();
-
-    EngineTimer& startUpTimer() { return startUpTimer_; }
 
 private:
     Parts parts_;

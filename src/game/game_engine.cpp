@@ -29,11 +29,7 @@ GameEngine::GameEngine(EnginePorts ports)
                                  [this] { applySettings(); },
                                  [this](const std::function<void()>& event) { deliver(event); },
                                  [&screens = ports.screens] { screens.quit(); }}),
-      keyboard_(table_, trick_), dealTimers_{&deal_.dealTimer(),        &cards_.renderTimer(),
-                                             &cards_.veilTimer(),       &trick_.playStepTimer(),
-                                             &trick_.afterTrickTimer(), &trick_.computerAnswerTimer(),
-                                             &cards_.cardFlightTimer()},
-      tableTimers_{&commands_.startUpTimer(), &deal_.hideTrumpTimer()}
+      keyboard_(table_, trick_)
 {
 }
 
@@ -54,7 +50,7 @@ void GameEngine::create()
         pendingErrors_.push_back(text::SETTINGS_DAMAGED);
     applySettings();
     // The table window's one-shot start-up tick fires as soon as the event loop runs.
-    commands_.startUpTimer().start();
+    commands_.start();
     deal_.start();
 }
 
@@ -108,12 +104,9 @@ void GameEngine::applySettings()
 
 void GameEngine::setCardBacks(const Picture& back)
 {
-    for (std::size_t k = 0; k < HAND_SIZE; ++k)
-        cards_.look(Row::Computer, k).picture = back;
-    for (PileView* pile : {&table_.stock, &table_.humanPile, &table_.computerPile})
-        for (auto& b : pile->backs)
-            b.picture = back;
-    table_.flyingCard.picture = back;
+    cards_.showBack(back);
+    deal_.showBack(back);
+    trick_.showBack(back);
 }
 
 void GameEngine::scoreDeal()
@@ -125,8 +118,9 @@ void GameEngine::scoreDeal()
 void GameEngine::startNewDeal()
 {
     // No step of the previous deal may touch the new one.
-    dealTimers_.stopAll();
-    cards_.clearMotion();
+    deal_.cancelPending();
+    cards_.cancelPending();
+    trick_.cancelPending();
     deal_.reset(profile_.cardBack());
     trick_.reset();
     match_.newDeal();

@@ -68,11 +68,32 @@ public:
     std::int64_t now() const { return timers_.now(); }
 
     // --- What the table window and the screens deliver ---
-    void inputHandCard(int k, bool rightButton) { trick_.inputHandCard(k, rightButton); }
-    void inputLedCard(int k) { trick_.inputLedCard(k); }
-    void inputCoverCard(int k) { trick_.inputCoverCard(k); }
-    void inputPlay() { trick_.inputPlay(); }
-    void inputDiscard() { trick_.inputDiscard(); }
+    // A click hides the keyboard's focus; a key shows it again.
+    void inputHandCard(int k, bool rightButton)
+    {
+        keyboard_.hideFocus();
+        trick_.inputHandCard(k, rightButton);
+    }
+    void inputLedCard(int k)
+    {
+        keyboard_.hideFocus();
+        trick_.inputLedCard(k);
+    }
+    void inputCoverCard(int k)
+    {
+        keyboard_.hideFocus();
+        trick_.inputCoverCard(k);
+    }
+    void inputPlay()
+    {
+        keyboard_.hideFocus();
+        trick_.inputPlay();
+    }
+    void inputDiscard()
+    {
+        keyboard_.hideFocus();
+        trick_.inputDiscard();
+    }
     void inputKey(TableKey key) { keyboard_.inputKey(key); }
     void runCommand(MenuCommand command) { commands_.runCommand(command); }
     void showMenus() { commands_.showMenus(); }
@@ -107,8 +128,11 @@ public:
     // How many deals were started since the engine was created; the driver's autoplay counts them.
     int dealsStarted() const { return dealsStarted_; }
 
-    // A pacing step, a chain or the start-up tick is still to come.
-    bool pacingPending() const { return dealTimers_.anyActive() || tableTimers_.anyActive(); }
+    // A pacing step, a chain, the start-up tick or the hiding of the trump announcement is still to come.
+    bool pacingPending() const
+    {
+        return deal_.pending() || cards_.pending() || trick_.pending() || commands_.pending();
+    }
     // ... or a screen's countdown: nothing more happens by itself when this is false.
     bool anythingPending() const { return pacingPending() || match_.statusPending(); }
 
@@ -137,11 +161,6 @@ private:
     Commands commands_;
     TableKeyboard keyboard_;
     TableHint hint_;
-
-    // The chains of a deal: a new deal cancels them, and they are what "pacing pending" asks about.
-    TimerGroup dealTimers_;
-    // The table's own: the start-up tick and the trump announcement, which a new deal leaves running.
-    TimerGroup tableTimers_;
 };
 
 } // namespace liorna

@@ -1,6 +1,7 @@
 #pragma once
-// Positions for tests and the scenario driver: each call names what it sets, and sets it in the part
-// that owns it, keeping a card and its view together as play would leave them.
+// Positions for tests and the scenario driver: each call names what it sets, and hands it to the part
+// that owns it as that part's own position value, which keeps a card and its view together as play
+// would leave them.
 
 #include <string>
 #include <vector>
@@ -39,6 +40,8 @@ public:
     GameSetup& trump(Suit suit);
     GameSetup& cycledSuit(Suit suit);
     GameSetup& trumpPhase(int phase);
+    // The pacing pool holds these digits, as if `count` numbers had been appended.
+    GameSetup& pacingPool(const std::string& digits, int count);
 
     // --- The trick ---
     GameSetup& leader(Seat seat);

@@ -39,6 +39,16 @@ void Profile::apply()
         background_ = Picture::tile(*background);
 }
 
+void Profile::setPosition(const Position& position)
+{
+    if (position.soundOn)
+        soundOn_ = *position.soundOn;
+    if (position.cardBackChoice)
+        cardBackChoice_ = *position.cardBackChoice;
+    if (position.availableBackCount)
+        availableBackCount_ = *position.availableBackCount;
+}
+
 void Profile::chooseBackground(int n)
 {
     settings_.commitChange([&] { SettingsSchema(settings_).setBackground(n); });

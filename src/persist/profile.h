@@ -4,14 +4,13 @@
 // Every change is saved when it is made.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "persist/settings_file.h"
 #include "platform/picture.h"
 
 namespace liorna {
-
-class GameSetup;
 
 class Profile {
 public:
@@ -42,8 +41,15 @@ public:
 
     SettingsFile& settings() { return settings_; }
 
+    // A position for tests and the scenario driver: each value given is taken as if applied from the file.
+    struct Position {
+        std::optional<bool> soundOn = std::nullopt;
+        std::optional<std::string> cardBackChoice = std::nullopt;
+        std::optional<std::string> availableBackCount = std::nullopt;
+    };
+    void setPosition(const Position& position);
+
 private:
-    friend class GameSetup;
     SettingsFile settings_;
     bool soundOn_ = true;
     int afterTrickPauseMs_ = 0;

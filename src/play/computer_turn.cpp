@@ -86,20 +86,9 @@ void Trick::computerLead()
         layComputerLead(*suit);
         return;
     }
-    SuitCycle& cycle = deal_.suitCycle();
-    const auto t = deal_.now();
-    cycle.stop(t);
-    // Before its first step the cycle shows nothing; hearts stands in, as for the trump.
-    Suit suit = cycle.cycledSuit(t).value_or(Suit::Hearts);
-    // Four steps pass every suit once; a hand without a card of any suit leads nothing.
-    for (int step = 0; step < 4; ++step) {
-        if (computerSuitCount_[static_cast<std::size_t>(suit)] > 0) {
-            uncoveredCount_ = 0;
-            layComputerLead(suit);
-            return;
-        }
-        cycle.advance(t);
-        suit = *cycle.cycledSuit(t);
+    if (const auto suit = deal_.cycleToHeldSuit(computerSuitCount_)) {
+        uncoveredCount_ = 0;
+        layComputerLead(*suit);
     }
 }
 

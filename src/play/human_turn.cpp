@@ -20,7 +20,6 @@ std::size_t at(int k)
 
 void Trick::inputHandCard(int k, bool rightButton)
 {
-    table_.focus.shown = false;
     if (k < 1 || k > HAND_SIZE || !cards_.view(Row::Human, at(k)).shown || table_.overlay[at(k)].shown)
         return;
     const bool leading = phase_ == TurnPhase::HumanLeading;
@@ -39,7 +38,6 @@ void Trick::inputHandCard(int k, bool rightButton)
 
 void Trick::inputLedCard(int k)
 {
-    table_.focus.shown = false;
     if (k < 1 || k > HAND_SIZE || !cards_.view(Row::Led, at(k)).shown ||
         !cards_.view(Row::Led, at(k)).clickable)
         return;
@@ -49,7 +47,6 @@ void Trick::inputLedCard(int k)
 
 void Trick::inputCoverCard(int k)
 {
-    table_.focus.shown = false;
     if (k < 1 || k > HAND_SIZE || !cards_.view(Row::Cover, at(k)).shown)
         return;
     // Only a cover the human placed can be taken back, and only while answering.
@@ -59,14 +56,12 @@ void Trick::inputCoverCard(int k)
 
 void Trick::inputPlay()
 {
-    table_.focus.shown = false;
     if (table_.playShown && phase_ == TurnPhase::HumanLeading)
         pressPlay();
 }
 
 void Trick::inputDiscard()
 {
-    table_.focus.shown = false;
     if (table_.discardShown && phase_ == TurnPhase::HumanAnswering)
         pressDiscard();
 }

@@ -13,6 +13,8 @@ class TableKeyboard {
 public:
     TableKeyboard(TableState& table, Trick& trick) : table_(table), trick_(trick) {}
     void inputKey(TableKey key);
+    // The mouse was used: the focus is no longer drawn.
+    void hideFocus() { table_.focus.shown = false; }
     // Cards come and go under the focus: it stays on a shown card of its row, or goes back to the hand.
     void keepFocusOnTheTable();
 

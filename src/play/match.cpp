@@ -111,6 +111,18 @@ MatchDecision Match::checkMatchEnd()
     return {};
 }
 
+void Match::setPosition(const Position& position)
+{
+    for (const auto& [value, field] :
+         {std::pair{position.humanPenalty, &humanPenalty_},
+          std::pair{position.computerPenalty, &computerPenalty_},
+          std::pair{position.humanDealPenalty, &humanDealPenalty_},
+          std::pair{position.computerDealPenalty, &computerDealPenalty_},
+          std::pair{position.matchTargetCode, &matchTargetCode_}, std::pair{position.matchMode, &matchMode_}})
+        if (value)
+            *field = *value;
+}
+
 void Match::recordMatchWon()
 {
     profile_.recordMatch(matchTargetCode_, true);

@@ -3,6 +3,7 @@
 // status countdown that decides the match, and the result kept in the player's profile.
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "engine/cue.h"
@@ -14,8 +15,6 @@
 #include "play/match_status.h"
 
 namespace liorna {
-
-class GameSetup;
 
 class Match {
 public:
@@ -58,8 +57,18 @@ public:
     const MatchStatusState& status() const { return matchStatus_.state(); }
     bool statusPending() const { return matchStatus_.pending(); }
 
+    // A position for tests and the scenario driver: each value given is set.
+    struct Position {
+        std::optional<int> humanPenalty = std::nullopt;
+        std::optional<int> computerPenalty = std::nullopt;
+        std::optional<int> humanDealPenalty = std::nullopt;
+        std::optional<int> computerDealPenalty = std::nullopt;
+        std::optional<int> matchTargetCode = std::nullopt;
+        std::optional<int> matchMode = std::nullopt;
+    };
+    void setPosition(const Position& position);
+
 private:
-    friend class GameSetup;
     void endMatchStatus();
     void restart(const std::string& targetLabel);
 

@@ -22,6 +22,56 @@ void Trick::setPauses(int afterTrickMs, int answerMs)
     computerAnswerTimer_.setInterval(answerMs);
 }
 
+void Trick::cancelPending()
+{
+    playStepTimer_.stop();
+    afterTrickTimer_.stop();
+    computerAnswerTimer_.stop();
+}
+
+void Trick::showBack(const Picture& back)
+{
+    for (PileView* pile : {&table_.humanPile, &table_.computerPile})
+        for (auto& b : pile->backs)
+            b.picture = back;
+}
+
+void Trick::setPosition(const Position& position)
+{
+    if (position.leader)
+        leader_ = *position.leader;
+    if (position.phase)
+        phase_ = *position.phase;
+    if (position.ledCount)
+        ledCount_ = *position.ledCount;
+    if (position.computerLeadArmed)
+        computerLeadArmed_ = *position.computerLeadArmed;
+    if (position.humanTrickPoints)
+        humanTrickPoints_ = *position.humanTrickPoints;
+    if (position.computerTrickPoints)
+        computerTrickPoints_ = *position.computerTrickPoints;
+    if (position.noTrick) {
+        ledCount_ = 0;
+        uncoveredCount_ = 0;
+    }
+    if (position.noSelection) {
+        handSelected_ = {};
+        handCommitted_ = {};
+    }
+    if (position.waitForLeader && ledCount_ == 0 && phase_ != TurnPhase::DealOver) {
+        phase_ = leader_ == Seat::Human ? TurnPhase::HumanLeading : TurnPhase::AwaitingComputerLead;
+        showLeaderButton();
+    }
+}
+
+void Trick::showLeaderButton()
+{
+    const bool human = leader_ == Seat::Human;
+    table_.playShown = human;
+    table_.discardShown = !human;
+    table_.actionCaption = human ? text::ACTION_PLAY : text::ACTION_DISCARD;
+}
+
 void Trick::reset()
 {
     phase_ = TurnPhase::NoTrick;
@@ -160,15 +210,7 @@ void Trick::clearTrick()
     handSelected_ = {};
     cards_.clearTrick();
 
-    if (leader_ == Seat::Human) {
-        table_.playShown = true;
-        table_.discardShown = false;
-        table_.actionCaption = text::ACTION_PLAY;
-    } else {
-        table_.discardShown = true;
-        table_.playShown = false;
-        table_.actionCaption = text::ACTION_DISCARD;
-    }
+    showLeaderButton();
     phase_ = leader_ == Seat::Computer ? TurnPhase::AwaitingComputerLead : TurnPhase::Refilling;
     if (finished)
         events_.dealOver();

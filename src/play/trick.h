@@ -17,8 +17,6 @@
 
 namespace liorna {
 
-class GameSetup;
-
 // Where the current trick stands; input outside the phases that take it is ignored.
 enum class TurnPhase {
     NoTrick,              // no deal yet, a deal or refill being dealt, or a finished match
@@ -48,36 +46,6 @@ public:
     void inputPlay();
     void inputDiscard();
 
-    // --- The human's turn ---
-    void clickHandCard(int k);
-    bool checkLeadSuit(Suit suit);
-    void showPickedFace(int k);
-    void pressPlay();
-    void playStepTick();
-    void playSelection();
-    void layHumanLead();
-    void coverLedCard(int k);
-    void takeBackCover(int k);
-    void pressDiscard();
-    void clearHandSelection();
-
-    // --- Settling and clearing a trick ---
-    void settleHumanCovered();
-    void settleHumanGaveUp();
-    void startAfterTrick();
-    void clearTrick();
-    bool dealFinished() const;
-
-    // --- The computer's answer and lead ---
-    void startComputerAnswer();
-    void beginComputerAnswer();
-    void settleBeaten(const std::vector<int>& slots);
-    void settleNotBeaten();
-    void restoreComputerHand();
-    void tryComputerLead();
-    void computerLead();
-    void layComputerLead(Suit suit);
-
     // The hands are shown again after a redraw: the computer leads, or the human may.
     void handsRedrawn();
     // A new deal: no trick, the human leads first, no points yet; the buttons as at the start.
@@ -101,14 +69,73 @@ public:
     // The hand slot (1..5) whose card covers pair k, or 0.
     int coverSource(int k) const { return coverSource_[static_cast<std::size_t>(k - 1)]; }
 
-    EngineTimer& playStepTimer() { return playStepTimer_; }
-    EngineTimer& afterTrickTimer() { return afterTrickTimer_; }
-    EngineTimer& computerAnswerTimer() { return computerAnswerTimer_; }
+    // The pauses after a trick and before the computer's answer, in ms.
+    int afterTrickPauseMs() const { return afterTrickTimer_.interval(); }
+    int answerPauseMs() const { return computerAnswerTimer_.interval(); }
+    // The piles of taken cards show this back.
+    void showBack(const Picture& back);
+
+    // A new deal stops the trick's chains: the play steps, the answer and the after-trick pause.
+    void cancelPending();
+    // A step of the trick is still to come.
+    bool pending() const
+    {
+        return playStepTimer_.active() || afterTrickTimer_.active() || computerAnswerTimer_.active();
+    }
+
+    // A position for tests and the scenario driver: each value given is set as play would have left it.
+    struct Position {
+        std::optional<Seat> leader = std::nullopt;
+        std::optional<TurnPhase> phase = std::nullopt;
+        std::optional<int> ledCount = std::nullopt;
+        std::optional<bool> computerLeadArmed = std::nullopt;
+        std::optional<int> humanTrickPoints = std::nullopt;
+        std::optional<int> computerTrickPoints = std::nullopt;
+        // Nothing led or left uncovered.
+        bool noTrick = false;
+        // No hand card selected or committed.
+        bool noSelection = false;
+        // With no trick on the table the position waits for its leader, as play would leave it: the
+        // human leads with «Пойти» shown, or the computer is about to lead with «Сбросить» shown.
+        bool waitForLeader = false;
+    };
+    void setPosition(const Position& position);
 
 private:
-    friend class GameSetup;
-    void cue(Cue c) { events_.cue(c); }
+    // --- The human's turn ---
+    void clickHandCard(int k);
+    bool checkLeadSuit(Suit suit);
+    void showPickedFace(int k);
+    void pressPlay();
+    void playStepTick();
+    void playSelection();
+    void layHumanLead();
+    void coverLedCard(int k);
+    void takeBackCover(int k);
+    void pressDiscard();
+    void clearHandSelection();
     void countPicks();
+
+    // --- Settling and clearing a trick ---
+    void settleHumanCovered();
+    void settleHumanGaveUp();
+    void startAfterTrick();
+    void clearTrick();
+    bool dealFinished() const;
+    // The button under the hand for the next leader: «Пойти» for the human, «Сбросить» for the computer.
+    void showLeaderButton();
+
+    // --- The computer's answer and lead ---
+    void startComputerAnswer();
+    void beginComputerAnswer();
+    void settleBeaten(const std::vector<int>& slots);
+    void settleNotBeaten();
+    void restoreComputerHand();
+    void tryComputerLead();
+    void computerLead();
+    void layComputerLead(Suit suit);
+
+    void cue(Cue c) { events_.cue(c); }
 
     TableState& table_;
     TableCards& cards_;

@@ -107,28 +107,27 @@ TEST_F(DealSteps, FullDealFillsHumanThenComputerSlotBySlotAndLeaves26)
 TEST_F(DealSteps, PacingDigitDelaysAStepByTenTimesItAndZeroSkipsAtOnce)
 {
     // Read backwards from the read position: 1, then 9, then 0.
-    e().deal().pool().setPool("0911", 4);
-    e().setup().dealStep(55);
+    e().setup().pacingPool("0911", 4).dealStep(55);
     e().deal().scheduleDealStep();
     EXPECT_EQ(e().deal().paceDigit(), 1);
-    EXPECT_EQ(e().deal().dealTimer().interval(), 10);
+    EXPECT_EQ(e().deal().stepDelayMs(), 10);
     h.advance(10); // deals, then reads '9'
     EXPECT_TRUE(e().cards().slot(Row::Human, 0).holdsCard());
-    EXPECT_EQ(e().deal().dealTimer().interval(), 90);
+    EXPECT_EQ(e().deal().stepDelayMs(), 90);
     h.advance(89);
     EXPECT_TRUE(e().cards().slot(Row::Computer, 0).isEmpty());
     h.advance(1); // deals the second card, reads 0 and skips at once to the empty pool
     EXPECT_TRUE(e().cards().slot(Row::Computer, 0).holdsCard());
     EXPECT_GE(e().deal().paceDigit(), 1);
     EXPECT_LE(e().deal().paceDigit(), 9);
-    EXPECT_TRUE(e().deal().dealTimer().active());
+    EXPECT_TRUE(e().deal().pending());
 }
 
 TEST_F(DealSteps, EmptyPoolPacesWithDigitsOneToNine)
 {
-    e().deal().pool().setPool("", 0);
+    DigitPool pool(h.random);
     for (int i = 0; i < 200; ++i) {
-        const int d = e().deal().pool().takeDigit(e().now());
+        const int d = pool.takeDigit(e().now());
         ASSERT_GE(d, 1);
         ASSERT_LE(d, 9);
     }
@@ -139,21 +138,20 @@ TEST_F(DealSteps, PoolFillsForSevenSecondsFromCreationAndAfterTheFirstRedrawOfAN
     Harness fresh;
     fresh.start();
     fresh.advance(6999);
-    EXPECT_TRUE(fresh.engine().deal().pool().windowOpen(fresh.engine().now()));
-    const int count = fresh.engine().deal().pool().poolCount(fresh.engine().now());
+    EXPECT_TRUE(fresh.engine().deal().pool().windowOpen);
+    const int count = fresh.engine().deal().pool().count;
     EXPECT_EQ(count, 6999 / 25 + 6999 / 15);
     fresh.advance(1);
-    EXPECT_FALSE(fresh.engine().deal().pool().windowOpen(fresh.engine().now()));
+    EXPECT_FALSE(fresh.engine().deal().pool().windowOpen);
     fresh.advance(5000);
-    EXPECT_EQ(fresh.engine().deal().pool().poolCount(fresh.engine().now()), 7000 / 25 + 7000 / 15);
-    EXPECT_GE(fresh.engine().deal().pool().digits(fresh.engine().now()).size(),
-              static_cast<std::size_t>(count));
+    EXPECT_EQ(fresh.engine().deal().pool().count, 7000 / 25 + 7000 / 15);
+    EXPECT_GE(fresh.engine().deal().pool().digits.size(), static_cast<std::size_t>(count));
 
     e().startNewDeal();
     EXPECT_TRUE(e().deal().poolRefreshPending());
     ASSERT_TRUE(h.idle());
     EXPECT_FALSE(e().deal().poolRefreshPending());
-    EXPECT_TRUE(e().deal().pool().windowOpen(e().now()));
+    EXPECT_TRUE(e().deal().pool().windowOpen);
 }
 
 TEST_F(DealSteps, RefillsDealTheLastSlotsOfBothHandsHumanFirst)
@@ -162,7 +160,7 @@ TEST_F(DealSteps, RefillsDealTheLastSlotsOfBothHandsHumanFirst)
         SCOPED_TRACE(n);
         h.idle();
         e().setup().dealtHand(Seat::Human, {}).dealtHand(Seat::Computer, {}).stockCount(20);
-        e().cards().clearMotion(); // no veil left from the previous round
+        e().cards().cancelPending(); // no veil left from the previous round
         e().deal().refillHands(n);
         EXPECT_EQ(e().deal().dealStep(), 45 + 2 * n);
         for (int k = 0; k < 5; ++k)
@@ -245,20 +243,24 @@ TEST_F(DealSteps, SuitCycleStepsEvery300MillisecondsFromCreation)
     fresh.start();
     auto& g = fresh.engine();
     EXPECT_EQ(g.deal().cycledSuit(), std::nullopt);
-    EXPECT_EQ(g.deal().suitCycle().suitCyclePhase(g.now()), 5);
+    EXPECT_EQ(g.deal().suitCyclePhase(), 5);
     const Suit expected[] = {Suit::Diamonds, Suit::Spades, Suit::Clubs, Suit::Hearts, Suit::Diamonds};
     const int phases[] = {4, 3, 2, 5, 4};
     for (int i = 0; i < 5; ++i) {
         fresh.advance(i == 0 ? 300 : 300);
         EXPECT_EQ(g.deal().cycledSuit(), expected[i]) << i;
-        EXPECT_EQ(g.deal().suitCycle().suitCyclePhase(g.now()), phases[i]) << i;
+        EXPECT_EQ(g.deal().suitCyclePhase(), phases[i]) << i;
     }
-    // Once stopped, it moves only by hand.
-    g.deal().suitCycle().stop(g.now());
+    // Once the computer falls back on it to lead, it stops for good and moves only by hand, until it
+    // shows a suit the hand holds.
+    EXPECT_EQ(g.deal().cycleToHeldSuit({0, 1, 0, 0}), Suit::Diamonds); // it shows diamonds: no step
     fresh.advance(3000);
     EXPECT_EQ(g.deal().cycledSuit(), Suit::Diamonds);
-    g.deal().suitCycle().advance(g.now());
+    EXPECT_EQ(g.deal().cycleToHeldSuit({0, 0, 1, 0}), Suit::Spades);
     EXPECT_EQ(g.deal().cycledSuit(), Suit::Spades);
+    EXPECT_EQ(g.deal().cycleToHeldSuit({1, 0, 0, 0}), Suit::Hearts); // clubs, then hearts
+    EXPECT_EQ(g.deal().cycleToHeldSuit({0, 0, 0, 0}), std::nullopt); // once round, back where it was
+    EXPECT_EQ(g.deal().cycledSuit(), Suit::Hearts);
 }
 
 TEST_F(DealSteps, ANewDealCancelsEveryStepOfThePreviousDeal)

@@ -56,13 +56,13 @@ TEST_F(Redraw, VeilUncoversRefilledSlotsOnePieceEvery100Milliseconds)
         .dealtHand(Seat::Human, {held("h1"), held("h2"), held("h3"), Slot::empty(), Slot::empty()})
         .dealtHand(Seat::Computer, {held("p1"), held("p2"), held("p3"), Slot::empty(), Slot::empty()});
     e().deal().refillHands(2);
-    while (e().deal().dealTimer().active() || e().cards().renderTimer().active()) {
+    while (e().deal().pending() || e().cards().redrawStage() > 0) {
         EXPECT_TRUE(e().table().overlay[3].shown);
         EXPECT_TRUE(e().table().overlay[4].shown);
         EXPECT_FALSE(e().table().overlay[2].shown);
         h.advance(1);
     }
-    ASSERT_TRUE(e().cards().veilTimer().active());
+    ASSERT_TRUE(e().cards().pending()); // the veil, and nothing else, still moves
     for (int frame = 2; frame <= 10; ++frame) {
         EXPECT_TRUE(e().table().overlay[4].shown) << frame;
         h.advance(100);
@@ -70,7 +70,7 @@ TEST_F(Redraw, VeilUncoversRefilledSlotsOnePieceEvery100Milliseconds)
     }
     EXPECT_FALSE(e().table().overlay[3].shown);
     EXPECT_FALSE(e().table().overlay[4].shown);
-    EXPECT_FALSE(e().cards().veilTimer().active());
+    EXPECT_FALSE(e().cards().pending());
 }
 
 TEST_F(Redraw, ComputerLeadsAtTheEndOnlyWhenItLeadsAndIsArmed)
@@ -125,9 +125,8 @@ TEST(Packing, MovesShownCardsLeftKeepingTheirOrder)
                 e.setup().card(r, k, s);
             order.push_back(s.code());
         }
-        e.cards().packHumanHand();
-        e.cards().packComputerHand();
-        e.cards().packLedCards();
+        for (Row r : {Row::Human, Row::Computer, Row::Led})
+            e.cards().pack(r);
         for (const SlotRow* row :
              {&e.cards().row(Row::Human), &e.cards().row(Row::Computer), &e.cards().row(Row::Led)}) {
             std::vector<std::string> got;
@@ -167,5 +166,5 @@ TEST(CardFlight, ThreeFlightsRunDownTheLeftEdgeInTenStepsEach)
         }
         EXPECT_EQ(e.table().flyingCard.shown, flight < 2) << flight;
     }
-    EXPECT_FALSE(e.cards().cardFlightTimer().active());
+    EXPECT_FALSE(e.cards().pending());
 }

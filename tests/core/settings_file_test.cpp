@@ -45,8 +45,8 @@ TEST(SettingsFile, FreshFileAppliesSoundOnSpeedsAndBacks)
     ASSERT_TRUE(h.start());
     auto& e = h.engine();
     EXPECT_TRUE(e.profile().soundOn());
-    EXPECT_EQ(e.trick().afterTrickTimer().interval(), 1500);
-    EXPECT_EQ(e.trick().computerAnswerTimer().interval(), 1000);
+    EXPECT_EQ(e.trick().afterTrickPauseMs(), 1500);
+    EXPECT_EQ(e.trick().answerPauseMs(), 1000);
     EXPECT_EQ(e.profile().cardBackChoice(), "1");
     EXPECT_EQ(e.profile().availableBackCount(), "15");
     EXPECT_EQ(e.profile().cardBack(), Picture::back(1));
@@ -100,8 +100,8 @@ TEST(SettingsFile, OddLinesFallBackOrLeaveTheirValueAlone)
         ASSERT_TRUE(h.start());
         auto& e = h.engine();
         EXPECT_EQ(e.profile().soundOn(), c.sound) << text;
-        EXPECT_EQ(e.trick().afterTrickTimer().interval(), c.afterTrick) << text;
-        EXPECT_EQ(e.trick().computerAnswerTimer().interval(), c.answer) << text;
+        EXPECT_EQ(e.trick().afterTrickPauseMs(), c.afterTrick) << text;
+        EXPECT_EQ(e.trick().answerPauseMs(), c.answer) << text;
         EXPECT_EQ(e.profile().cardBack(), c.back) << text;
         EXPECT_EQ(e.profile().background(), c.tile) << text;
     }

@@ -144,7 +144,7 @@ TEST_F(TrickPlay, ComputerLeadsItsLongSuitOrTheFirstHeldSuitOnTheCycle)
             .cycledSuit(*suitFromLetter(t.cycle))
             .leader(Seat::Computer)
             .phase(TurnPhase::AwaitingComputerLead);
-        deliver([&] { e().trick().tryComputerLead(); });
+        deliver([&] { e().trick().handsRedrawn(); }); // the redraw ends: the computer leads
         EXPECT_EQ(row(Row::Led), t.led) << t.hand[0];
         EXPECT_EQ(e().trick().ledCount(), e().trick().uncoveredCount());
         EXPECT_EQ(e().trick().phase(), TurnPhase::HumanAnswering);
@@ -161,7 +161,7 @@ TEST_F(TrickPlay, HumanCoversEveryLedCardOrGivesUpExactlyAsManyCards)
         e().setup().ledCount(0);
         position({"p9", "h1", "b1", "k6", "p2"}, {"p7", "p8", "b4", "k5", "k7"}, Suit::Hearts);
         e().setup().leader(Seat::Computer).waitForLeader().cycledSuit(Suit::Spades);
-        deliver([&] { e().trick().tryComputerLead(); });
+        deliver([&] { e().trick().handsRedrawn(); }); // the redraw ends: the computer leads
         cues();
     };
     lead();

@@ -296,8 +296,7 @@ private:
                     "a deal ended with " +
                     std::to_string(e_.trick().humanTrickPoints() + e_.trick().computerTrickPoints()) +
                     " points taken"};
-            if (e_.trick().afterTrickTimer().active() || e_.trick().computerAnswerTimer().active() ||
-                e_.trick().playStepTimer().active() || e_.trick().ledCount() != 0)
+            if (e_.trick().pending() || e_.trick().ledCount() != 0)
                 throw Broken{"a timer or a lead came into a finished deal"};
         }
         lastPhase_ = e_.trick().phase();

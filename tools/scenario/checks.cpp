@@ -302,9 +302,9 @@ std::string Runner::fieldValue(const std::string& name)
     if (name == "availableBackCount")
         return e.profile().availableBackCount();
     if (name == "afterTrickInterval")
-        return std::to_string(e.trick().afterTrickTimer().interval());
+        return std::to_string(e.trick().afterTrickPauseMs());
     if (name == "computerAnswerInterval")
-        return std::to_string(e.trick().computerAnswerTimer().interval());
+        return std::to_string(e.trick().answerPauseMs());
     throw Failure{"unknown field '" + name + "'"};
 }
 
