@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QTimer>
+#include <QWindow>
 
 #include "persist/bonus_screen_model.h"
 #include "ui/screens/about_box.h"
@@ -36,12 +38,60 @@ std::function<void(const std::string&)> QtScreens::reporter()
     return [&messages](const std::string& text) { messages.showError(text); };
 }
 
+namespace {
+
+// Runs `then` once the table has been painted. A window shown over a table that is still painting on a
+// busy machine stays an unpainted cut-out until the table is done; after it, its own paint comes at once.
+// A table that is not on the screen (or not exposed within two seconds) does not hold the window back.
+class AfterTablePainted : public QObject {
+public:
+    AfterTablePainted(QWidget* table, std::function<void()> then) : QObject(table), then_(std::move(then))
+    {
+        QWindow* window = table->windowHandle();
+        if (!table->isVisible() || !window || window->isExposed()) {
+            QTimer::singleShot(0, this, [this] { run(); });
+            return;
+        }
+        window->installEventFilter(this);
+        QTimer::singleShot(2000, this, [this] { run(); });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // The expose paints the table before returning; the window follows right after.
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed())
+            QTimer::singleShot(0, this, [this] { run(); });
+        return false;
+    }
+
+private:
+    void run()
+    {
+        if (then_)
+            std::exchange(then_, nullptr)();
+        deleteLater();
+    }
+    std::function<void()> then_;
+};
+
+} // namespace
+
 void QtScreens::openStart(StartScreenModel& model)
 {
     start_ = new StartScreen(model, owner_);
     belongToTable(start_, owner_);
     start_->setAttribute(Qt::WA_DeleteOnClose);
-    start_->open();
+    QPointer<StartScreen> screen = start_;
+    auto open = [this, screen] {
+        // Closed by the engine before it could show: nothing to open.
+        if (screen && screen == start_)
+            screen->open();
+    };
+    if (owner_)
+        new AfterTablePainted(owner_->window(), open);
+    else
+        open();
 }
 
 void QtScreens::openMatchStatus()
@@ -130,8 +180,10 @@ void QtScreens::render()
 
 void QtScreens::close(ScreenId screen)
 {
-    if (screen == ScreenId::Start && start_)
+    if (screen == ScreenId::Start && start_) {
         start_->accept();
+        start_ = nullptr;
+    }
     if (screen == ScreenId::MatchStatus && matchStatus_)
         matchStatus_->accept();
 }

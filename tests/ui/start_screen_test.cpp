@@ -14,12 +14,16 @@
 
 using namespace liorna;
 
+Q_DECLARE_METATYPE(liorna::StartScreen::SeeThrough)
+
 class StartScreenTest : public QObject {
     Q_OBJECT
 private slots:
     void layoutAndDefaultChoice();
     void buttonsRunTheirActions();
+    void pureGreenIsSeeThrough_data();
     void pureGreenIsSeeThrough();
+    void translucentScreenPaintsNoGreen();
     void captionsHaveNoGreenFringe();
     void outlinedTextIsClearOrOpaque_data();
     void outlinedTextIsClearOrOpaque();
@@ -93,20 +97,58 @@ void StartScreenTest::buttonsRunTheirActions()
     QCOMPARE(r.bonuses, 1);
 }
 
+void StartScreenTest::pureGreenIsSeeThrough_data()
+{
+    QTest::addColumn<StartScreen::SeeThrough>("way");
+    QTest::addRow("mask") << StartScreen::SeeThrough::Mask;
+    QTest::addRow("alpha") << StartScreen::SeeThrough::Alpha;
+}
+
 void StartScreenTest::pureGreenIsSeeThrough()
 {
+    QFETCH(StartScreen::SeeThrough, way);
     Recorder r;
-    StartScreen s(r.model);
+    StartScreen s(r.model, nullptr, way);
+    QCOMPARE(s.seeThrough(), way);
     s.show();
-    s.updateMask();
-    const QRegion mask = s.mask();
-    QVERIFY(!mask.isEmpty());
-    QVERIFY(!mask.contains(QPoint(2, 2)));     // the green background
-    QVERIFY(!mask.contains(QPoint(370, 260))); // below the mode panel
-    QVERIFY(mask.contains(QPoint(200, 100)));  // the white mode panel
-    QVERIFY(mask.contains(QPoint(40, 140)));   // a button
+    const QRegion drawn = s.drawnRegion();
+    QVERIFY(!drawn.isEmpty());
+    QVERIFY(!drawn.contains(QPoint(2, 2)));     // the green background
+    QVERIFY(!drawn.contains(QPoint(370, 260))); // below the mode panel
+    QVERIFY(drawn.contains(QPoint(200, 100)));  // the white mode panel
+    QVERIFY(drawn.contains(QPoint(40, 140)));   // a button
     // The ace's turned-down corner shows its green triangle, which is see-through too.
-    QVERIFY(!mask.contains(QPoint(8 + 6 + 69, 12 + 2 + 2)));
+    QVERIFY(!drawn.contains(QPoint(8 + 6 + 69, 12 + 2 + 2)));
+    // Only a masked screen is shaped; a translucent one is shaped by its pixels.
+    QCOMPARE(s.mask(), way == StartScreen::SeeThrough::Mask ? drawn : QRegion());
+}
+
+void StartScreenTest::translucentScreenPaintsNoGreen()
+{
+    // Runs at the ratio of QT_SCALE_FACTOR, device pixel by device pixel.
+    Recorder r;
+    StartScreen s(r.model, nullptr, StartScreen::SeeThrough::Alpha);
+    s.show();
+    QVERIFY(s.testAttribute(Qt::WA_TranslucentBackground));
+    const QImage image = s.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const qreal dpr = image.devicePixelRatio();
+    auto at = [&](qreal u, qreal v) { return image.pixel(int(u * dpr), int(v * dpr)); };
+    int clear = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            QVERIFY2(qAlpha(c) == 0 || (c & 0xffffffu) != 0x008000u,
+                     qPrintable(QStringLiteral("key green painted at (%1, %2)").arg(x).arg(y)));
+            clear += qAlpha(c) == 0 ? 1 : 0;
+        }
+    // The background and the ace's corner are clear; the panels, the card and its rounded corners on the
+    // white panel are not.
+    QVERIFY(clear > 15000 * dpr * dpr);
+    QCOMPARE(qAlpha(at(2, 2)), 0);
+    QCOMPARE(qAlpha(at(8 + 6 + 69, 12 + 2 + 2)), 0);
+    QCOMPARE(at(200, 100), qRgb(255, 255, 255));
+    QCOMPARE(qAlpha(at(8 + 6 + 0.5, 12 + 2 + 0.5)), 255);
+    QCOMPARE(qAlpha(at(8 + 6 + 35, 12 + 2 + 90)), 255);
 }
 
 namespace {
@@ -125,9 +167,8 @@ void StartScreenTest::captionsHaveNoGreenFringe()
 {
     // Runs at the ratio of QT_SCALE_FACTOR: the suite runs at 1, 1.25 and 2.
     Recorder r;
-    StartScreen s(r.model);
+    StartScreen s(r.model, nullptr, StartScreen::SeeThrough::Mask);
     s.show();
-    s.updateMask();
     const QImage device = s.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const qreal dpr = device.devicePixelRatio();
     const QRegion mask = s.mask();

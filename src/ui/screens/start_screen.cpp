@@ -4,18 +4,20 @@
 #include <QButtonGroup>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "engine/start_screen_model.h"
+#include "ui/display_compositing.h"
 #include "ui/fonts.h"
 #include "ui/picture_label.h"
 
@@ -74,6 +76,51 @@ private:
     QString text_;
     Qt::Alignment alignment_;
     QImage image_;
+};
+
+// The ace, the screen's handle. On a translucent screen the green of its turned-down corner is cleared,
+// not painted: it cuts through the white of the panel beneath, so the corner shows what lies behind the
+// window. The rest of the card lies on the panel as any picture does.
+class AceHandle : public PictureLabel {
+public:
+    AceHandle(bool cleared, QWidget* parent) : PictureLabel(parent), cleared_(cleared) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        if (!cleared_) {
+            PictureLabel::paintEvent(event);
+            return;
+        }
+        const qreal dpr = devicePixelRatioF();
+        if (card_.isNull() || card_.devicePixelRatio() != dpr) {
+            card_ =
+                picturePixmap(picture(), dpr).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            hole_ = QImage(card_.size(), QImage::Format_ARGB32_Premultiplied);
+            hole_.setDevicePixelRatio(dpr);
+            hole_.fill(Qt::transparent);
+            const QRgb green = SEE_THROUGH_GREEN.rgb();
+            for (int y = 0; y < card_.height(); ++y) {
+                auto* row = reinterpret_cast<QRgb*>(card_.scanLine(y));
+                auto* cut = reinterpret_cast<QRgb*>(hole_.scanLine(y));
+                for (int x = 0; x < card_.width(); ++x)
+                    if (row[x] == green) {
+                        row[x] = 0;
+                        cut[x] = 0xff000000u;
+                    }
+            }
+        }
+        QPainter p(this);
+        p.setCompositionMode(QPainter::CompositionMode_DestinationOut);
+        p.drawImage(QPoint(0, 0), hole_);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.drawImage(QPoint(0, 0), card_);
+    }
+
+private:
+    bool cleared_;
+    QImage card_;
+    QImage hole_;
 };
 
 QFrame* whitePanel(QWidget* parent, QRect geometry)
@@ -157,16 +204,26 @@ QImage outlinedText(const QString& text, const QFont& font, QSize size, Qt::Alig
     return image;
 }
 
-StartScreen::StartScreen(StartScreenModel& model, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), model_(model)
+StartScreen::SeeThrough StartScreen::displaySeeThrough()
+{
+    return displayComposites() ? SeeThrough::Alpha : SeeThrough::Mask;
+}
+
+StartScreen::StartScreen(StartScreenModel& model, QWidget* parent, SeeThrough seeThrough)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), model_(model), seeThrough_(seeThrough)
 {
     setWindowTitle(QString::fromUtf8(StartScreenModel::TITLE));
     setFixedSize(377, 274);
     setModal(true);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, SEE_THROUGH_GREEN);
-    setPalette(pal);
+    if (seeThrough_ == SeeThrough::Alpha) {
+        // Nothing paints the background: where no panel or caption lies, the window is clear.
+        setAttribute(Qt::WA_TranslucentBackground);
+    } else {
+        setAutoFillBackground(true);
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, SEE_THROUGH_GREEN);
+        setPalette(pal);
+    }
 
     // The captions lie on the see-through green, so they draw their own outlined text (see outlinedText).
     const QFont captionFont = serifFont(15, true, true);
@@ -191,7 +248,7 @@ StartScreen::StartScreen(StartScreenModel& model, QWidget* parent)
     connect(group, &QButtonGroup::idClicked, this, [this](int id) { model_.choose(id); });
 
     auto* buttons = whitePanel(this, {8, 12, 81, 229});
-    ace_ = new PictureLabel(buttons);
+    ace_ = new AceHandle(seeThrough_ == SeeThrough::Alpha, buttons);
     ace_->setGeometry(6, 2, 71, 96);
     ace_->setPicture(Picture::of(PictureKind::StartAce));
     ace_->setCursor(Qt::SizeAllCursor);
@@ -217,15 +274,20 @@ StartScreen::StartScreen(StartScreenModel& model, QWidget* parent)
         if (button.bold)
             b->setDefault(true);
     }
+    // Drawing it once now lays out and renders everything it shows, so its first showing paints at once.
+    updateMask();
 }
 
 void StartScreen::updateMask()
 {
-    // The mask is in logical pixels whatever the screen's ratio. A logical pixel that holds any pure green
-    // device pixel is see-through: shown, that green would outline the captions and panels in green.
-    const QImage device = grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // The region is in logical pixels whatever the screen's ratio. A logical pixel that holds any see-through
+    // device pixel is left out: shown, a masked screen's green would outline the captions and panels in
+    // green.
+    const QImage device = grab().toImage().convertToFormat(QImage::Format_ARGB32);
     const qreal dpr = device.devicePixelRatio();
+    const bool alpha = seeThrough_ == SeeThrough::Alpha;
     const QRgb green = SEE_THROUGH_GREEN.rgb();
+    auto seeThrough = [&](QRgb c) { return alpha ? qAlpha(c) == 0 : (c | 0xff000000u) == green; };
     QImage logical(size(), QImage::Format_RGB32);
     logical.fill(Qt::white);
     for (int v = 0; v < logical.height(); ++v)
@@ -234,16 +296,27 @@ void StartScreen::updateMask()
             const PixelSpan dy = deviceSpan(v, dpr, device.height());
             for (int y = dy.first; y <= dy.last; ++y)
                 for (int x = dx.first; x <= dx.last; ++x)
-                    if (device.pixel(x, y) == green)
+                    if (seeThrough(device.pixel(x, y)))
                         logical.setPixel(u, v, green);
         }
-    setMask(QPixmap::fromImage(logical).createMaskFromColor(SEE_THROUGH_GREEN, Qt::MaskInColor));
+    drawn_ = QRegion(QPixmap::fromImage(logical).createMaskFromColor(SEE_THROUGH_GREEN, Qt::MaskInColor));
+    drawnRatio_ = dpr;
+    if (!alpha) {
+        setMask(drawn_);
+        return;
+    }
+    // A Wayland surface takes the region as where its input lies, so clicks on the clear parts reach the
+    // table as they do through a mask. X11 would shape the window by it, which the pixels already do.
+    if (windowHandle() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        windowHandle()->setMask(drawn_);
 }
 
 void StartScreen::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    updateMask();
+    // Made when the screen was built; again only for a screen of another ratio, or for the window's input.
+    if (drawnRatio_ != devicePixelRatioF() || seeThrough_ == SeeThrough::Alpha)
+        updateMask();
 }
 
 void StartScreen::keyPressEvent(QKeyEvent* event)
@@ -254,6 +327,18 @@ void StartScreen::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
+void StartScreen::startDrag(QMouseEvent* event)
+{
+    // The desktop's own move snaps and follows its rules; only where none is offered (X11 without a
+    // window manager) does the screen follow the pointer itself.
+    if (event->button() == Qt::LeftButton && windowHandle() && windowHandle()->startSystemMove()) {
+        dragging_ = false;
+        return;
+    }
+    dragAnchor_ = event->position().toPoint();
+    dragging_ = true;
+}
+
 bool StartScreen::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != ace_)
@@ -261,8 +346,10 @@ bool StartScreen::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto* e = static_cast<QMouseEvent*>(event);
-        dragAnchor_ = e->position().toPoint();
-        dragging_ = e->button() != Qt::RightButton;
+        if (e->button() == Qt::RightButton)
+            dragging_ = false;
+        else
+            startDrag(e);
         return true;
     }
     case QEvent::MouseMove:

@@ -1,12 +1,18 @@
 #pragma once
 // The borderless start screen: choose a match length, play, look at the bonuses, or leave. Its pure
 // green is see-through, and it is dragged by the ace.
+//
+// See-through comes in two ways. Where the display composites (Wayland, X11 with a compositing manager)
+// the window is translucent and its key green is painted fully transparent, pixel by device pixel. On a
+// bare X server it is painted green and shaped by a mask of the green, in logical pixels.
 
 #include <QDialog>
 #include <QImage>
 #include <QPoint>
+#include <QRegion>
 #include <array>
 
+class QMouseEvent;
 class QRadioButton;
 
 namespace liorna {
@@ -22,11 +28,20 @@ class PictureLabel;
 class StartScreen : public QDialog {
     Q_OBJECT
 public:
-    StartScreen(StartScreenModel& model, QWidget* parent = nullptr);
+    enum class SeeThrough { Mask, Alpha };
+    // The display's way unless told.
+    static SeeThrough displaySeeThrough();
+
+    StartScreen(StartScreenModel& model, QWidget* parent = nullptr,
+                SeeThrough seeThrough = displaySeeThrough());
     QRadioButton* choice(int n) const { return choices_[n - 1]; }
     PictureLabel* ace() const { return ace_; }
-    // Leaves exactly the pure green pixels undrawn.
+    SeeThrough seeThrough() const { return seeThrough_; }
+    // Leaves exactly the pure green pixels undrawn: the mask of a masked screen, and where clicks fall
+    // through a translucent one. Done before the first showing, so the window maps painted and shaped.
     void updateMask();
+    // The logical pixels that are drawn (what updateMask found).
+    QRegion drawnRegion() const { return drawn_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -34,7 +49,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void startDrag(QMouseEvent* event);
+
     StartScreenModel& model_;
+    SeeThrough seeThrough_;
+    QRegion drawn_;
+    qreal drawnRatio_ = 0;
     std::array<QRadioButton*, 6> choices_{};
     PictureLabel* ace_ = nullptr;
     QPoint dragAnchor_;
