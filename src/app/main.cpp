@@ -16,6 +16,7 @@
 #include "ui/qt_timers.h"
 #include "ui/table_window.h"
 #include "ui/translations.h"
+#include "ui/window_memory.h"
 
 using namespace liorna;
 
@@ -68,7 +69,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     installQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("liorna"));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(text::PRODUCT_TITLE));
+    // No display name: Qt would add it to every window's title, and the table and the help page already
+    // carry it.
     QGuiApplication::setDesktopFileName(QStringLiteral(LIORNA_APP_ID));
     // Relative paths are taken from the program folder: the build tree's own, or the player's when installed.
     const ProgramFolder folder = prepareProgramFolder(QApplication::applicationDirPath().toStdString());
@@ -106,6 +108,9 @@ int main(int argc, char** argv)
         return failAtStartUp(error.what());
     }
     window.render();
-    window.showMaximized();
+    // The table opens as the player left it: the first time maximized.
+    Preferences preferences(QDir(QString::fromStdString(folder.path.string())).filePath(Preferences::FILE));
+    WindowMemory memory(&window, preferences);
+    memory.restoreAndShow();
     return QApplication::exec();
 }
