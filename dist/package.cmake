@@ -22,9 +22,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # with, Qt's platform plugins and translations. QSoundEffect loads no plugin: Qt Multimedia 6.4 talks
 # to the sound server through libpulse (and its /etc/pulse/client.conf), named here because we do not
 # link it ourselves. The server itself (PipeWire's or PulseAudio) belongs to the desktop; without one
-# the cues are silent, which is not an error. xdg-open lets F1 use the desktop's viewer.
+# the cues are silent, which is not an error. xdg-open lets F1 use the desktop's viewer; Qt's Wayland
+# plugin lets the game run as a native client of a Wayland session (without it Qt falls back to X11).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, qt6-qpa-plugins, qt6-translations-l10n, libpulse0")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio, xdg-utils, qt6-wayland")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "two-handed trick-taking card game against the computer")
 # CPack puts the summary above this as the synopsis line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

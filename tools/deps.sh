@@ -7,7 +7,8 @@ packages=(
     libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
     fonts-dejavu-core fonts-liberation2 xdg-utils
     desktop-file-utils appstream dpkg-dev file lintian
-    xvfb xauth x11-apps x11-utils imagemagick xdotool ccache
+    xvfb xauth x11-apps x11-utils imagemagick xdotool ccache libxcb1-dev
+    weston qt6-wayland openbox xcompmgr wmctrl
 )
 missing=()
 for p in "${packages[@]}"; do

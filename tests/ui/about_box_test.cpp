@@ -95,6 +95,12 @@ void AboutBoxTest::layoutPicturesAndCentring()
         QVERIFY(!label->pixmap().isNull());
     }
 
+    // The program's version, where no picture covers it.
+    QCOMPARE(box.version()->text(), QStringLiteral("Версия ") + QStringLiteral(LIORNA_TEST_VERSION));
+    for (int n = 1; n <= 5; ++n)
+        QVERIFY(!box.picture(n)->geometry().intersects(box.version()->geometry()));
+    QVERIFY(QRect(QPoint(), box.size()).contains(box.version()->geometry()));
+
     // Nothing is decoded or reported before the box is shown.
     QVERIFY(!box.clipRunning());
     QVERIFY(box.animation()->pixmap().isNull());

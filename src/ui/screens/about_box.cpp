@@ -53,6 +53,11 @@ AboutBox::AboutBox(const QString& clipPath, std::function<void(const std::string
         pictures_[n - 1] = label;
     }
 
+    // Beside the credits, where no picture lies.
+    version_ = new QLabel(QStringLiteral("Версия %1").arg(QStringLiteral(LIORNA_VERSION)), this);
+    version_->setGeometry(280, 340, 74, 20);
+    version_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
     timer_ = new QTimer(this);
     connect(timer_, &QTimer::timeout, this, [this] { showFrame(frame_ + 1); });
 }

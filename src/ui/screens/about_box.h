@@ -27,6 +27,8 @@ public:
 
     // For tests.
     QLabel* animation() const { return animation_; }
+    // "Версия 0.1": the program's version, under the pictures.
+    QLabel* version() const { return version_; }
     int frameIndex() const { return frame_; }
     bool clipRunning() const;
     // n = 1..5.
@@ -43,6 +45,7 @@ private:
     QString clipPath_;
     std::function<void(const std::string&)> report_;
     QLabel* animation_ = nullptr;
+    QLabel* version_ = nullptr;
     std::array<PictureLabel*, 5> pictures_{};
     QTimer* timer_ = nullptr;
     std::vector<QPixmap> frames_;
