@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# The start screen as a player meets it on three desktops, all inside Xvfb: Weston with the game as a
+# native Wayland client ("wayland"), a bare X server ("x11") and Openbox, a window manager without a
+# compositor ("x11-wm"). On each: no pure green (0, 128, 0) of the screen reaches the screen (the table
+# shows through it), and a drag that starts on the ace moves it by the drag's offset. Openbox also
+# checks that the table window comes back as it was left. Usage: start_screen_desktops.sh BIN OUT MODE
+set -euo pipefail
+bin=$1
+out=$2/$3
+mode=$3
+mkdir -p "$out"
+source "$(dirname "$0")/xvfb.sh"
+game=
+xvfb=
+desktop=
+runtime=
+trap 'status=$?; kill $game $desktop $xvfb 2>/dev/null || true; [[ -n $runtime ]] && rm -rf "$runtime";
+      ((status == 0)) || { cat "$out/desktop.log" "$out/game.log" 2>/dev/null | tail -20; }' EXIT
+fail() { echo "FAILED: [$mode] $*"; exit 1; }
+
+start_screen 1280x800
+fresh_program_folder "$bin"
+top=0 # rows at the top that belong to the desktop, not to the game
+case $mode in
+wayland)
+    runtime=$(mktemp -d)
+    chmod 700 "$runtime"
+    export XDG_RUNTIME_DIR=$runtime
+    socket=liorna-test-$$
+    printf '[core]\nidle-time=0\n[shell]\npanel-position=none\nbackground-color=0xff000000\n' >"$runtime/weston.ini"
+    weston --backend=x11-backend.so --socket="$socket" --width=1280 --height=800 --use-pixman \
+        --config="$runtime/weston.ini" >"$out/desktop.log" 2>&1 &
+    desktop=$!
+    for _ in $(seq 300); do [[ -S $runtime/$socket ]] && break; kill -0 $desktop 2>/dev/null || break; sleep 0.1; done
+    [[ -S $runtime/$socket ]] || fail "Weston did not start on the Xvfb display (see its log below)"
+    export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
+    top=40 # the table's title bar, drawn by Qt, greys when the start screen takes the focus
+    ;;
+x11 | x11-wm)
+    export QT_QPA_PLATFORM=xcb
+    if [[ $mode == x11-wm ]]; then
+        openbox --sm-disable >"$out/desktop.log" 2>&1 &
+        desktop=$!
+        for _ in $(seq 300); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+        xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "Openbox did not start"
+        top=40 # the table's title bar
+    fi
+    ;;
+*) fail "no such desktop" ;;
+esac
+
+shot() { xdotool mousemove 60 420; sleep 0.3; import -window root "$out/$1.png"; }
+# The number of pure white pixels in each column (or row) of the game's part of a shot.
+white_counts() {
+    convert "$out/$1.png" -crop "1280x$((800 - top))+0+$top" +repage -fill black +opaque white -colorspace gray \
+        -scale "$2" -depth 16 txt:- | awk -v n="$3" 'NR > 1 { gsub(/[(),:]/, " "); print $1 + $2, int($3 / 65535 * n + 0.5) }'
+}
+# Finds the start screen in a shot by its white panels: sets sx, sy to its top left corner.
+locate() {
+    local cols rows
+    cols=$(white_counts "$1" 1280x1! $((800 - top)) | awk '$2 >= 90 { print $1 }')
+    rows=$(white_counts "$1" 1x$((800 - top))! 1280 | awk '$2 >= 60 { print $1 }')
+    [[ -n $cols && -n $rows ]] || return 1
+    sx=$(($(head -1 <<<"$cols") - 8))
+    sy=$(($(head -1 <<<"$rows") + top - 12))
+}
+# Pixels of a shot that are the key green where the table alone has another colour.
+own_green() {
+    convert "$out/$1.png" "$out/table.png" -crop "1280x$((800 - top))+0+$top" +repage -fx '(u.r == 0 && abs(u.g - 128/255) < 0.002 && u.b == 0) &&
+        !(v.r == 0 && abs(v.g - 128/255) < 0.002 && v.b == 0)' -format '%[fx:mean*w*h]' info:
+}
+# The box of the pixels in which a shot differs from the table alone: WxH+X+Y.
+drawn_box() {
+    convert "$out/$1.png" "$out/table.png" -compose difference -composite -crop "1280x$((800 - top))+0+$top" \
+        +repage -threshold 0 -format '%@' info: | awk -F'[x+]' -v t="$top" '{ print $1 "x" $2 "+" $3 "+" ($4 + t) }'
+}
+
+"$folder/liorna" >"$out/game.log" 2>&1 &
+game=$!
+found=
+for _ in $(seq 150); do
+    kill -0 $game 2>/dev/null || fail "the game ended"
+    shot before_drag
+    if locate before_drag; then found=1; break; fi
+done
+[[ -n $found ]] || fail "no start screen in $out/before_drag.png"
+sleep 0.5
+shot before_drag
+locate before_drag
+echo "[$mode] start screen at $sx,$sy"
+x0=$sx y0=$sy
+
+# The ace is at (14, 14), 71 x 96; the drag starts on its middle, towards the screen's middle.
+dx=100 dy=60
+((sx < 640)) || dx=-100
+((sy < 300)) || dy=-60
+xdotool mousemove $((sx + 45)) $((sy + 60))
+sleep 0.2
+xdotool mousedown 1
+for i in $(seq 10); do
+    xdotool mousemove $((sx + 45 + dx * i / 10)) $((sy + 60 + dy * i / 10))
+    sleep 0.05
+done
+sleep 0.2
+xdotool mouseup 1
+sleep 0.5
+shot after_drag
+locate after_drag || fail "no start screen after the drag in $out/after_drag.png"
+echo "[$mode] after the drag at $sx,$sy"
+
+# «Не играть» at (2, 170) in the button panel at (8, 12): the table is left alone.
+xdotool mousemove $((sx + 48)) $((sy + 194)) click 1
+sleep 1
+shot table
+! locate table || fail "the start screen did not close"
+
+for s in before_drag after_drag; do
+    green=$(own_green $s)
+    echo "[$mode] $s: $green pixels of the key green not the table's"
+    ((green == 0)) || fail "the start screen's green reaches the screen in $out/$s.png"
+done
+box0=$(drawn_box before_drag)
+box1=$(drawn_box after_drag)
+echo "[$mode] drawn $box0, then $box1"
+read -r w0 h0 bx0 by0 <<<"$(tr 'x+' '  ' <<<"$box0")"
+read -r w1 h1 bx1 by1 <<<"$(tr 'x+' '  ' <<<"$box1")"
+# The lower right corners: the top of a box may lie in the rows left out.
+moved_x=$((bx1 + w1 - bx0 - w0)) moved_y=$((by1 + h1 - by0 - h0))
+((moved_x >= dx - 2 && moved_x <= dx + 2 && moved_y >= dy - 2 && moved_y <= dy + 2)) ||
+    fail "the drag of ($dx, $dy) moved the screen by ($moved_x, $moved_y)"
+for b in "$w0 $h0" "$w1 $h1"; do
+    read -r w h <<<"$b"
+    ((w <= 380 && h <= 280 && w >= 340 && h >= 200)) || fail "the start screen's drawn boxes $box0, $box1 are not its size"
+done
+# Between and around the panels the table shows: a good part of the box is the table's own pixels.
+same=$(convert "$out/before_drag.png" "$out/table.png" -compose difference -composite -crop "$box0" +repage \
+    -threshold 0 -negate -format '%[fx:mean]' info:)
+echo "[$mode] the table shows through $same of the screen's box"
+awk -v s="$same" 'BEGIN { exit !(s > 0.12) }' || fail "the table does not show through the start screen"
+
+if [[ $mode == wayland ]]; then
+    # A dialog over the table, to be looked at: F4's settings.
+    xdotool key F4
+    sleep 1.5
+    shot dialog_over_table
+    [[ $(drawn_box dialog_over_table) != "0x0+0+0" ]] || fail "F4 showed no dialog"
+    xdotool key Escape
+fi
+echo "screenshots in $out"
