@@ -109,7 +109,8 @@ int main(int argc, char** argv)
     }
     window.render();
     // The table opens as the player left it: the first time maximized.
-    Preferences preferences(QDir(QString::fromStdString(folder.path.string())).filePath(Preferences::FILE));
+    Preferences preferences(
+        QDir(QString::fromStdString(folder.path.string())).filePath(QString::fromLatin1(Preferences::FILE)));
     WindowMemory memory(&window, preferences);
     memory.restoreAndShow();
     return QApplication::exec();
