@@ -5,7 +5,12 @@ namespace liorna {
 TableCards::TableCards(TableState& table, Timers& timers, Events events)
     : table_(table),
       events_(std::move(events)), views_{&table.humanHand, &table.computerHand, &table.led, &table.cover},
-      renderTimer_(timers, interval::RENDER, [this] { redrawStep(); }),
+      renderTimer_(timers, interval::RENDER,
+                   [this] {
+                       // Told once the redraw has finished, so what follows finds the table settled.
+                       if (redrawStep() && events_.redrawn)
+                           events_.redrawn();
+                   }),
       veilTimer_(timers, interval::VEIL, [this] { veilStep(); }),
       cardFlightStep_(timers, interval::CARD_FLIGHT, [this] { cardFlightTick(); })
 {
@@ -148,7 +153,7 @@ void TableCards::redrawHands()
     renderTimer_.start();
 }
 
-void TableCards::redrawStep()
+bool TableCards::redrawStep()
 {
     renderTimer_.stop();
     --redrawStage_;
@@ -161,10 +166,12 @@ void TableCards::redrawStep()
         const auto k = static_cast<std::size_t>(5 - redrawStage_);
         computerCardPictures_[k] = lookUpCardPicture(rows_[index(Row::Computer)][k]);
     }
-    if (redrawStage_ <= 0)
-        finishRedraw();
-    else
+    if (redrawStage_ > 0) {
         renderTimer_.start();
+        return false;
+    }
+    finishRedraw();
+    return true;
 }
 
 void TableCards::finishRedraw()
@@ -174,8 +181,6 @@ void TableCards::finishRedraw()
         table_.humanHand[k].shown = true;
         table_.computerHand[k].shown = !rows_[index(Row::Computer)][k].isEmpty();
     }
-    if (events_.redrawn)
-        events_.redrawn();
     veilCountdown_ = 25;
     veilTimer_.start();
 }

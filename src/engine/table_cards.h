@@ -25,7 +25,7 @@ public:
     struct Events {
         // Before each step of a redraw (the first one after a new deal renews the pacing pool).
         std::function<void()> redrawStep;
-        // The hands are shown again; the trick decides what follows.
+        // The hands are shown again and the veil has begun; the trick decides what follows.
         std::function<void()> redrawn;
     };
     TableCards(TableState& table, Timers& timers, Events events);
@@ -95,7 +95,8 @@ public:
     void setPosition(const HandPosition& position);
 
 private:
-    void redrawStep();
+    // One step of the redraw; true when it was the last.
+    bool redrawStep();
     void finishRedraw();
     void veilStep();
     void startCardFlight();

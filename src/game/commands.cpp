@@ -28,12 +28,8 @@ void Commands::startUpTick()
 
 void Commands::startChosenMatch(int choice)
 {
-    // The engine is still in its creation state, which for the deal equals a fresh deal except that
-    // the first redraw does not renew the pacing pool.
-    parts_.deal.scheduleDealStep();
-    events_.cue(Cue::NewDeal);
     parts_.match.choose(MATCH_LENGTHS[static_cast<std::size_t>(choice - 1)]);
-    parts_.deal.announceTrump();
+    events_.startDeal(DealStart::First);
     parts_.screens.close(ScreenId::Start);
 }
 
@@ -42,17 +38,13 @@ void Commands::startChosenMatch(int choice)
 void Commands::newGame(int mode)
 {
     parts_.match.begin(MATCH_LENGTHS[static_cast<std::size_t>(mode - 1)]);
-    events_.newDeal();
-    events_.cue(Cue::NewDeal);
-    parts_.deal.announceTrump();
+    events_.startDeal(DealStart::Next);
 }
 
 void Commands::newGameSameLength()
 {
     parts_.match.beginSameLength();
-    events_.newDeal();
-    events_.cue(Cue::NewDeal);
-    parts_.deal.announceTrump();
+    events_.startDeal(DealStart::Next);
 }
 
 // --- The menus ---

@@ -4,7 +4,6 @@
 #include <functional>
 #include <memory>
 
-#include "engine/deal.h"
 #include "engine/menu_tree.h"
 #include "engine/start_screen_model.h"
 #include "engine/table_state.h"
@@ -16,20 +15,21 @@
 
 namespace liorna {
 
+// A deal starts in one of two states: the first after start-up finds the parts as they were made,
+// which already is a fresh deal; every later one resets them first.
+enum class DealStart { First, Next };
+
 class Commands {
 public:
     struct Parts {
         TableState& table;
         Profile& profile;
-        Deal& deal;
         Match& match;
         Screens& screens;
         Shell& shell;
     };
     struct Events {
-        std::function<void(Cue)> cue;
-        // Deals a new deal of the match that goes on.
-        std::function<void()> newDeal;
+        std::function<void(DealStart)> startDeal;
         // The settings in memory take effect.
         std::function<void()> applySettings;
         // Runs an event from a screen through the program's event boundary.

@@ -14,19 +14,12 @@ GameEngine::GameEngine(EnginePorts ports)
              TableCards::Events{[this] { deal_.refreshPoolIfDue(); }, [this] { trick_.handsRedrawn(); }}),
       deal_(table_, cards_, timers_, ports.random),
       trick_(table_, cards_, deal_, timers_,
-             Trick::Events{[this](Cue c) { playCue(c); }, [this] { scoreDeal(); }}),
+             Trick::Events{[this](Cue c) { playCue(c); }, [this] { afterTrickPause(); }}),
       match_(table_, profile_, ports.screens, timers_,
-             Match::Events{[this](Cue c) { playCue(c); },
-                           [this] {
-                               startNewDeal();
-                               trick_.stand();
-                               playCue(Cue::NewDeal);
-                           },
-                           [this] { trick_.stand(); },
+             Match::Events{[this](Cue c) { playCue(c); }, [this] { return decideMatch(); },
                            [this](const std::string& text) { reportAfterEvent(text); }}),
-      commands_(Commands::Parts{table_, profile_, deal_, match_, ports.screens, ports.shell}, timers_,
-                Commands::Events{[this](Cue c) { playCue(c); }, [this] { startNewDeal(); },
-                                 [this] { applySettings(); },
+      commands_(Commands::Parts{table_, profile_, match_, ports.screens, ports.shell}, timers_,
+                Commands::Events{[this](DealStart start) { startDeal(start); }, [this] { applySettings(); },
                                  [this](const std::function<void()>& event) { deliver(event); },
                                  [&screens = ports.screens] { screens.quit(); }}),
       keyboard_(table_, trick_)
@@ -109,25 +102,52 @@ void GameEngine::setCardBacks(const Picture& back)
     trick_.showBack(back);
 }
 
+// --- The road of a deal ---
+
+void GameEngine::startDeal(DealStart start)
+{
+    if (start == DealStart::Next) {
+        // No step of the previous deal may touch the new one; then each part starts afresh. The first
+        // deal skips this: the parts are as they were made, which is a fresh deal, except that the
+        // trump phase and the pacing pool keep running from the program's start.
+        deal_.cancelPending();
+        cards_.cancelPending();
+        trick_.cancelPending();
+        deal_.reset(profile_.cardBack());
+        trick_.reset();
+        match_.newDeal();
+        cards_.clearDeal(profile_.cardBack());
+    }
+    ++dealsStarted_;
+    // The trump is the suit the cycle shows at this moment; the first card follows a pacing delay.
+    deal_.announceTrump();
+    deal_.scheduleDealStep();
+    playCue(Cue::NewDeal);
+}
+
+void GameEngine::afterTrickPause()
+{
+    // The pause with the trick on the table is over. Most tricks lead to the next one; the deal's last
+    // is scored, and the match status screen that opens decides the match with its countdown.
+    if (trick_.clearTrick() == TrickEnd::DealOver)
+        scoreDeal();
+}
+
 void GameEngine::scoreDeal()
 {
-    trick_.endDeal();
     match_.scoreDeal(trick_.humanTrickPoints(), trick_.computerTrickPoints());
 }
 
-void GameEngine::startNewDeal()
+MatchDecision GameEngine::decideMatch()
 {
-    // No step of the previous deal may touch the new one.
-    deal_.cancelPending();
-    cards_.cancelPending();
-    trick_.cancelPending();
-    deal_.reset(profile_.cardBack());
-    trick_.reset();
-    match_.newDeal();
-    cards_.clearDeal(profile_.cardBack());
-    ++dealsStarted_;
-    deal_.announceTrump();
-    deal_.scheduleDealStep();
+    // Asked by the status countdown: a match that goes on deals again behind the screen; a decided
+    // one leaves no trick until a new game.
+    const MatchDecision decision = match_.decide();
+    if (decision.over)
+        trick_.stand();
+    else
+        startDeal(DealStart::Next);
+    return decision;
 }
 
 } // namespace liorna

@@ -101,9 +101,10 @@ public:
     void chooseCardBack(const std::string& number) { commands_.chooseCardBack(number); }
     // The settings in memory take effect: sound, the pauses, the card back.
     void applySettings();
-    // A new deal of the match that goes on; every step of the previous deal is cancelled.
-    void startNewDeal();
-    // The last trick of the deal is cleared: the deal is scored and the match status screen opens.
+    // A deal starts: after the first, every step of the previous deal is cancelled and the parts reset;
+    // the trump is announced, the deal's first step is scheduled and its cue plays.
+    void startDeal(DealStart start);
+    // The deal is scored and the match status screen opens.
     void scoreDeal();
 
     // --- The parts ---
@@ -142,6 +143,8 @@ private:
     void reportAfterEvent(const std::string& text);
     void playCue(Cue cue);
     void setCardBacks(const Picture& back);
+    void afterTrickPause();
+    MatchDecision decideMatch();
 
     CuePlayer& cues_;
     MessageSink& messages_;

@@ -13,7 +13,7 @@ Match::Match(TableState& table, Profile& profile, Screens& screens, Timers& time
           timers, [](const std::function<void()>& tick) { tick(); },
           MatchStatus::Events{
               [this](bool humanWonDeal) { events_.cue(humanWonDeal ? Cue::DealWon : Cue::DealNotWon); },
-              [this] { return checkMatchEnd(); },
+              [this] { return events_.decide(); },
               [this](bool won) {
                   if (won)
                       screens_.openBonus(true);
@@ -84,7 +84,7 @@ void Match::scoreDeal(int humanTrickPoints, int computerTrickPoints)
     screens_.openMatchStatus();
 }
 
-MatchDecision Match::checkMatchEnd()
+MatchDecision Match::decide()
 {
     const int target = matchTarget();
     const bool humanOver = humanPenalty_ >= target;
@@ -94,7 +94,6 @@ MatchDecision Match::checkMatchEnd()
         // counts against the human. One result only is recorded.
         const bool won = computerOver && (!humanOver || computerPenalty_ > humanPenalty_);
         ++matchesFinished_;
-        events_.ended();
         over_ = true;
         // A result that cannot be saved is reported; the screen still runs to its end.
         try {
@@ -107,7 +106,6 @@ MatchDecision Match::checkMatchEnd()
         }
         return {true, won};
     }
-    events_.dealAgain();
     return {};
 }
 

@@ -20,10 +20,8 @@ class Match {
 public:
     struct Events {
         std::function<void(Cue)> cue;
-        // The match goes on: the next deal is dealt behind the closing screen.
-        std::function<void()> dealAgain;
-        // The match is decided; no trick follows until a new game.
-        std::function<void()> ended;
+        // The status countdown asks how the match stands; the root decides it and deals on or not.
+        std::function<MatchDecision()> decide;
         // An error met inside the countdown, reported once the event has finished.
         std::function<void(const std::string&)> report;
     };
@@ -39,7 +37,8 @@ public:
 
     void scoreDeal(int humanTrickPoints, int computerTrickPoints);
     void clickMatchStatus() { matchStatus_.click(); }
-    MatchDecision checkMatchEnd();
+    // Decides the match after a scored deal: over (recorded in the profile) or going on.
+    MatchDecision decide();
     void recordMatchWon();
     void recordMatchLost();
 

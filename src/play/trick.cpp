@@ -11,7 +11,7 @@ namespace liorna {
 Trick::Trick(TableState& table, TableCards& cards, Deal& deal, Timers& timers, Events events)
     : table_(table), cards_(cards), deal_(deal), events_(std::move(events)),
       playStepTimer_(timers, interval::PLAY_STEP, [this] { playStepTick(); }),
-      afterTrickTimer_(timers, interval::AFTER_TRICK_UNSET, [this] { clearTrick(); }),
+      afterTrickTimer_(timers, interval::AFTER_TRICK_UNSET, [this] { events_.afterTrickPause(); }),
       computerAnswerTimer_(timers, interval::ANSWER_UNSET, [this] { beginComputerAnswer(); })
 {
 }
@@ -176,7 +176,7 @@ bool Trick::dealFinished() const
     return true;
 }
 
-void Trick::clearTrick()
+TrickEnd Trick::clearTrick()
 {
     afterTrickTimer_.stop();
     table_.humanPile.count = std::to_string(humanTrickPoints_);
@@ -210,10 +210,13 @@ void Trick::clearTrick()
     handSelected_ = {};
     cards_.clearTrick();
 
+    if (finished) {
+        endDeal();
+        return TrickEnd::DealOver;
+    }
     showLeaderButton();
     phase_ = leader_ == Seat::Computer ? TurnPhase::AwaitingComputerLead : TurnPhase::Refilling;
-    if (finished)
-        events_.dealOver();
+    return TrickEnd::NextTrick;
 }
 
 } // namespace liorna

@@ -17,6 +17,9 @@
 
 namespace liorna {
 
+// How a cleared trick leaves the deal.
+enum class TrickEnd { NextTrick, DealOver };
+
 // Where the current trick stands; input outside the phases that take it is ignored.
 enum class TurnPhase {
     NoTrick,              // no deal yet, a deal or refill being dealt, or a finished match
@@ -34,8 +37,8 @@ class Trick {
 public:
     struct Events {
         std::function<void(Cue)> cue;
-        // The last trick of the deal has been cleared: the deal is to be ended and scored.
-        std::function<void()> dealOver;
+        // The pause after a trick is over: the root clears the trick and sees what follows.
+        std::function<void()> afterTrickPause;
     };
     Trick(TableState& table, TableCards& cards, Deal& deal, Timers& timers, Events events);
 
@@ -46,12 +49,13 @@ public:
     void inputPlay();
     void inputDiscard();
 
+    // The trick leaves the table, the hands are refilled or redrawn and the next leader's button
+    // shows; the last trick of a deal ends it instead, with no button left.
+    TrickEnd clearTrick();
     // The hands are shown again after a redraw: the computer leads, or the human may.
     void handsRedrawn();
     // A new deal: no trick, the human leads first, no points yet; the buttons as at the start.
     void reset();
-    // The deal is over: no button is left.
-    void endDeal();
     // No trick until a new deal is dealt.
     void stand() { phase_ = TurnPhase::NoTrick; }
     void setPauses(int afterTrickMs, int answerMs);
@@ -120,8 +124,9 @@ private:
     void settleHumanCovered();
     void settleHumanGaveUp();
     void startAfterTrick();
-    void clearTrick();
     bool dealFinished() const;
+    // The deal is over: no button is left.
+    void endDeal();
     // The button under the hand for the next leader: «Пойти» for the human, «Сбросить» for the computer.
     void showLeaderButton();
 

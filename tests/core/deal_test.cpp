@@ -91,7 +91,7 @@ TEST_F(DealSteps, CounterTurnsEveryMillisecondAndStandsStillAfterAnEmptyDraw)
 
 TEST_F(DealSteps, FullDealFillsHumanThenComputerSlotBySlotAndLeaves26)
 {
-    e().startNewDeal();
+    e().startDeal(DealStart::Next);
     const auto r = runRecording();
     EXPECT_EQ(r.order,
               (std::vector<std::string>{"h1", "c1", "h2", "c2", "h3", "c3", "h4", "c4", "h5", "c5"}));
@@ -147,7 +147,7 @@ TEST_F(DealSteps, PoolFillsForSevenSecondsFromCreationAndAfterTheFirstRedrawOfAN
     EXPECT_EQ(fresh.engine().deal().pool().count, 7000 / 25 + 7000 / 15);
     EXPECT_GE(fresh.engine().deal().pool().digits.size(), static_cast<std::size_t>(count));
 
-    e().startNewDeal();
+    e().startDeal(DealStart::Next);
     EXPECT_TRUE(e().deal().poolRefreshPending());
     ASSERT_TRUE(h.idle());
     EXPECT_FALSE(e().deal().poolRefreshPending());
@@ -224,7 +224,7 @@ TEST_F(DealSteps, NewDealResetsTheTableAndAnnouncesTheCycledTrump)
 {
     h.advance(1500 - e().now()); // the cycle shows "b" after 300 ms, then p, k, h and "b" again at 1500
     ASSERT_EQ(e().deal().cycledSuit(), Suit::Diamonds);
-    e().startNewDeal();
+    e().startDeal(DealStart::Next);
     EXPECT_EQ(e().deal().trumpSuit(), Suit::Diamonds);
     EXPECT_EQ(e().table().trumpAnnouncement, "Козырь буби");
     EXPECT_TRUE(e().table().trumpAnnouncementShown);
@@ -265,10 +265,10 @@ TEST_F(DealSteps, SuitCycleStepsEvery300MillisecondsFromCreation)
 
 TEST_F(DealSteps, ANewDealCancelsEveryStepOfThePreviousDeal)
 {
-    e().startNewDeal();
+    e().startDeal(DealStart::Next);
     h.advance(200); // deep in the first deal or its redraw
     e().cards().startFlights(4);
-    e().startNewDeal();
+    e().startDeal(DealStart::Next);
     ASSERT_TRUE(h.idle());
     int dealt = 0;
     for (int k = 0; k < 5; ++k)
