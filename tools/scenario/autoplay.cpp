@@ -7,6 +7,7 @@
 
 #include "game/game_setup.h"
 #include "harness.h"
+#include "rule_watch.h"
 
 namespace liorna::scenario {
 
@@ -30,27 +31,33 @@ CardSet cardBit(int deckIndex)
     throw Broken{card.code() + " is in two places (" + where + ")"};
 }
 
+// A match that takes this many of the player's steps does not end (a long one takes some thousands).
+constexpr long STEPS_PER_MATCH = 2'000'000;
+
 class Player {
 public:
-    Player(Harness& h, std::uint32_t seed) : h_(h), e_(h.engine()), rng_(seed) {}
+    Player(Harness& h, std::uint32_t seed) : h_(h), e_(h.engine()), rng_(seed), rules_(h) {}
 
-    void playMatches(int matches)
+    // Plays until `matches` matches are finished and `deals` deals are scored.
+    void play(long matches, long deals)
     {
         startMatch();
-        while (e_.match().matchesFinished() < matches) {
+        while (e_.match().matchesFinished() < matches || this->deals() < deals) {
             act();
             check();
             if (e_.trick().phase() == TurnPhase::NoTrick && e_.matchStatus().matchOver &&
-                !e_.anythingPending()) {
+                !e_.anythingPending() && !rules_.pending()) {
                 closeScreens();
-                if (e_.match().matchesFinished() < matches)
+                rules_.matchSettled();
+                if (e_.match().matchesFinished() < matches || this->deals() < deals)
                     startMatch();
             }
-            if (++steps_ > 50'000'000)
-                throw Broken{"the matches do not end"};
+            if (++steps_ > STEPS_PER_MATCH)
+                throw Broken{"a match does not end"};
         }
     }
-    int deals() const { return e_.match().dealsScored(); }
+    long deals() const { return e_.match().dealsScored(); }
+    const RuleChecks& rules() const { return rules_.checks(); }
 
 private:
     // 0 .. n-1 from the top bits of the next number (a multiplication, not a division).
@@ -66,9 +73,12 @@ private:
 
     void startMatch()
     {
+        steps_ = 0;
         const int mode = 1 + roll(6);
+        const bool sameLength = roll(4) == 0;
+        rules_.matchBegins(sameLength ? std::nullopt : std::optional<int>(mode));
         e_.deliver([&] {
-            if (roll(4) == 0)
+            if (sameLength)
                 e_.commands().newGameSameLength();
             else
                 e_.commands().newGame(mode);
@@ -315,11 +325,12 @@ private:
     int computerAtStart_ = 0;
     int marksAtEnd_ = 0;
     TurnPhase lastPhase_ = TurnPhase::NoTrick;
+    RuleWatch rules_;
 };
 
 } // namespace
 
-int autoplay(int matches, std::uint32_t seed, std::ostream& out)
+int autoplay(long matches, long deals, std::uint32_t seed, std::ostream& out)
 {
     Harness h;
     h.random.reseed(seed);
@@ -332,17 +343,25 @@ int autoplay(int matches, std::uint32_t seed, std::ostream& out)
     h.engine().setup().sound(false);
     Player player(h, seed);
     const auto start = std::chrono::steady_clock::now();
-    try {
-        player.playMatches(matches);
-    } catch (const Broken& broken) {
+    const auto broken = [&](const std::string& what) {
         out << "autoplay: seed " << seed << ", deal " << h.engine().dealsStarted() << ", at "
-            << h.timers.now() << " ms: " << broken.what << "\n0 passed, 1 failed\n";
+            << h.timers.now() << " ms: " << what << "\n0 passed, 1 failed\n";
         return 1;
+    };
+    try {
+        player.play(matches, deals);
+    } catch (const Broken& b) {
+        return broken(b.what);
+    } catch (const RuleBroken& b) {
+        return broken(b.what);
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    out << "autoplay: " << matches << " matches, " << player.deals() << " deals, " << h.timers.now() / 1000
-        << " s of play in " << seconds << " s real: " << static_cast<long>(player.deals() / seconds)
-        << " deals per second\n";
+    out << "autoplay: " << h.engine().match().matchesFinished() << " matches, " << player.deals()
+        << " deals, " << h.timers.now() / 1000 << " s of play in " << seconds
+        << " s real: " << static_cast<long>(static_cast<double>(player.deals()) / seconds)
+        << " deals per second\n"
+        << "autoplay: checked against the rules: " << player.rules().tricksChecked() << " tricks, "
+        << player.rules().dealsChecked() << " deals, " << player.rules().matchesChecked() << " matches\n";
     if (!h.messages.shown.empty()) {
         out << "autoplay: unexpected message \"" << h.messages.shown.front() << "\"\n0 passed, 1 failed\n";
         return 1;

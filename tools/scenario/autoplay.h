@@ -7,7 +7,9 @@
 
 namespace liorna::scenario {
 
-// Plays `matches` matches; prints deals per second, or the first broken invariant. Returns 0 or 1.
-int autoplay(int matches, std::uint32_t seed, std::ostream& out);
+// Plays until `matches` matches are finished and `deals` deals are scored; checks the invariants and,
+// from its own reckoning, the rules after every trick and every match. Prints deals per second, or
+// the first broken invariant or rule. Returns 0 or 1.
+int autoplay(long matches, long deals, std::uint32_t seed, std::ostream& out);
 
 } // namespace liorna::scenario

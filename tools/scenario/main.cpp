@@ -1,5 +1,6 @@
 // liorna-scenario FILE...: runs scenario scripts against the core on a virtual clock.
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -16,7 +17,8 @@ namespace {
 int usage()
 {
     std::cerr << "usage: liorna-scenario [--trace] FILE...\n"
-                 "       liorna-scenario --autoplay MATCHES [--seed N]\n";
+                 "       liorna-scenario --autoplay MATCHES [--seed N]\n"
+                 "       liorna-scenario --soak DEALS [--seed N]\n";
     return 2;
 }
 
@@ -26,13 +28,16 @@ int main(int argc, char** argv)
 {
     bool tracing = false;
     std::vector<std::string> files;
-    int autoplayMatches = -1;
+    long autoplayMatches = -1;
+    long soakDeals = -1;
     long seed = 1;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--trace") == 0)
             tracing = true;
         else if (std::strcmp(argv[i], "--autoplay") == 0 && i + 1 < argc)
-            autoplayMatches = std::atoi(argv[++i]);
+            autoplayMatches = std::atol(argv[++i]);
+        else if (std::strcmp(argv[i], "--soak") == 0 && i + 1 < argc)
+            soakDeals = std::atol(argv[++i]);
         else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc)
             seed = std::atol(argv[++i]);
         else if (argv[i][0] == '-')
@@ -40,9 +45,11 @@ int main(int argc, char** argv)
         else
             files.emplace_back(argv[i]);
     }
-    if (autoplayMatches >= 0)
-        return files.empty() ? autoplay(autoplayMatches, static_cast<std::uint32_t>(seed), std::cout)
-                             : usage();
+    if (autoplayMatches >= 0 || soakDeals >= 0)
+        return files.empty() && (autoplayMatches < 0 || soakDeals < 0)
+                   ? autoplay(std::max(autoplayMatches, 0L), std::max(soakDeals, 0L),
+                              static_cast<std::uint32_t>(seed), std::cout)
+                   : usage();
     if (files.empty())
         return usage();
 

@@ -1,0 +1,46 @@
+#pragma once
+// Reads what the rule checks need off the running game after every event (every click and every
+// tick, so that no settlement slips past between two of the player's moves), and runs the bonus
+// screen's uncovering after a won match as the program does.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "harness.h"
+#include "persist/bonus_reveal.h"
+#include "rule_checks.h"
+
+namespace liorna::scenario {
+
+class RuleWatch {
+public:
+    explicit RuleWatch(Harness& h);
+    ~RuleWatch();
+    RuleWatch(const RuleWatch&) = delete;
+    RuleWatch& operator=(const RuleWatch&) = delete;
+
+    // Before a new game of `mode` (none: of the current length) is started.
+    void matchBegins(std::optional<int> mode);
+    // The bonus screen's uncovering is still running.
+    bool pending() const { return reveal_ && reveal_->pending(); }
+    // The match is over and its screens are done.
+    void matchSettled();
+
+    const RuleChecks& checks() const { return rules_; }
+
+private:
+    void observe();
+    std::vector<std::string> fileLines() const;
+
+    Harness& h_;
+    RuleChecks rules_;
+    std::unique_ptr<BonusReveal> reveal_;
+    int dealsSeen_ = 0;
+    int matchesSeen_ = 0;
+    int phaseSeen_ = -1;
+    bool humanLed_ = true;
+};
+
+} // namespace liorna::scenario
