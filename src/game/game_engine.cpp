@@ -40,7 +40,7 @@ void GameEngine::create()
     // Told with the first event, the start-up tick that opens the start screen, so that the message
     // lies over that screen rather than under it.
     if (profile_.damagedCopyKept())
-        pendingErrors_.push_back(text::SETTINGS_DAMAGED);
+        pendingErrors_.emplace_back(text::SETTINGS_DAMAGED);
     applySettings();
     // The table window's one-shot start-up tick fires as soon as the event loop runs.
     commands_.start();

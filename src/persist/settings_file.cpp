@@ -155,7 +155,7 @@ bool canReplace(const std::filesystem::path& file)
 
 std::filesystem::path SettingsFile::saveTarget() const
 {
-    const auto file = path();
+    auto file = path();
     struct stat info {};
     if (::lstat(file.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
         return file;

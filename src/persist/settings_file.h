@@ -20,7 +20,7 @@ inline constexpr std::size_t SETTINGS_LINES = 20;
 
 // A settings file past this size (a thousand times the real one) is damaged: only its beginning is
 // read, and from then on its twenty lines alone are written.
-inline constexpr std::size_t SETTINGS_SIZE_LIMIT = 64 * 1024;
+inline constexpr std::size_t SETTINGS_SIZE_LIMIT = std::size_t{64} * 1024;
 
 // Where a damaged settings file is kept whole before the first save overwrites it.
 inline constexpr const char* DAMAGED_COPY_PATH = "Setting/XP.kvz.damaged";

@@ -10,7 +10,7 @@
 namespace liorna {
 
 // A cue is a short sound: a larger file would take that much memory for every cue played.
-inline constexpr std::uintmax_t CUE_FILE_LIMIT = 8 * 1024 * 1024;
+inline constexpr std::uintmax_t CUE_FILE_LIMIT = std::uintmax_t{8} * 1024 * 1024;
 
 // Why the cue file at `file` cannot be played, naming it as `shown`; an empty text when it can.
 std::string checkCueFile(const std::filesystem::path& file, const std::string& shown);
