@@ -109,6 +109,7 @@ private:
             return;
         }
         const int k = 1 + roll(5);
+        rules_.otherInput();
         e_.deliver([&] {
             if (r < 55)
                 e_.inputHandCard(k, roll(25) == 0);
@@ -159,6 +160,7 @@ private:
     void playAMove()
     {
         if (e_.trick().phase() == TurnPhase::HumanLeading) {
+            rules_.otherInput();
             if (selectedCount() > 0 && roll(2) == 0)
                 e_.inputPlay();
             else if (const int k = freeHandCard())
@@ -168,13 +170,17 @@ private:
         const int led = e_.trick().ledCount();
         const int committed = committedCount();
         if (committed > led) {
+            rules_.otherInput();
             e_.inputHandCard(1 + roll(HAND_SIZE), true); // too many picked to give up: start again
         } else if (committed == led && roll(2) == 0) {
+            rules_.otherInput();
             e_.inputDiscard();
         } else if (selectedCount() > 0 && roll(3) != 0) {
-            e_.inputLedCard(1 + roll(std::max(led, 1))); // cover with the picked card, if it beats that one
+            // Cover with the picked card, if it beats that one.
+            const int pair = 1 + roll(std::max(led, 1));
+            rules_.covering(pair, [&] { e_.inputLedCard(pair); });
         } else if (const int k = freeHandCard()) {
-            e_.inputHandCard(k, false);
+            rules_.picking(k, [&] { e_.inputHandCard(k, false); });
         }
     }
 
@@ -360,8 +366,9 @@ int autoplay(long matches, long deals, std::uint32_t seed, std::ostream& out)
         << " deals, " << h.timers.now() / 1000 << " s of play in " << seconds
         << " s real: " << static_cast<long>(static_cast<double>(player.deals()) / seconds)
         << " deals per second\n"
-        << "autoplay: checked against the rules: " << player.rules().tricksChecked() << " tricks, "
-        << player.rules().dealsChecked() << " deals, " << player.rules().matchesChecked() << " matches\n";
+        << "autoplay: checked against the rules: " << player.rules().coversChecked() << " covers, "
+        << player.rules().tricksChecked() << " tricks, " << player.rules().dealsChecked() << " deals, "
+        << player.rules().matchesChecked() << " matches\n";
     if (!h.messages.shown.empty()) {
         out << "autoplay: unexpected message \"" << h.messages.shown.front() << "\"\n0 passed, 1 failed\n";
         return 1;

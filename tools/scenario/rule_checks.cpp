@@ -112,6 +112,14 @@ void RuleChecks::dealBegins()
     taken_ = {};
 }
 
+void RuleChecks::coverTried(SeenCard pick, SeenCard led, int trump, bool accepted)
+{
+    ++covers_;
+    if (accepted != beats(pick, led, trump))
+        throw RuleBroken{"the game " + std::string(accepted ? "took " : "refused ") + name(pick) +
+                         " as a cover on " + name(led) + " (trump " + std::string(1, "hbpk"[trump]) + ")"};
+}
+
 void RuleChecks::trickSettled(const SettledTrick& t)
 {
     ++tricks_;

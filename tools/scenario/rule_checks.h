@@ -61,6 +61,8 @@ public:
     void matchBegins(std::optional<int> mode, const std::vector<std::string>& lines);
     // A deal is dealt: the match must be undecided.
     void dealBegins();
+    // The human tried to cover `led` with the picked card `pick`; the game took the cover or refused it.
+    void coverTried(SeenCard pick, SeenCard led, int trump, bool accepted);
     void trickSettled(const SettledTrick& trick);
     void dealScored(const ScoredDeal& deal);
     // The game has decided the match.
@@ -68,6 +70,7 @@ public:
     // The match's screens are done: the file must hold exactly the lines before with its result.
     void matchSettled(const std::vector<std::string>& lines);
 
+    long coversChecked() const { return covers_; }
     long tricksChecked() const { return tricks_; }
     long dealsChecked() const { return deals_; }
     long matchesChecked() const { return matches_; }
@@ -84,6 +87,7 @@ private:
     std::vector<std::string> linesBefore_;
     // The deal so far: the cards each side has taken.
     std::array<SeenCards, 2> taken_{};
+    long covers_ = 0;
     long tricks_ = 0;
     long deals_ = 0;
     long matches_ = 0;

@@ -58,6 +58,44 @@ void RuleWatch::matchSettled()
     rules_.matchSettled(fileLines());
 }
 
+void RuleWatch::picking(int slot, const std::function<void()>& click)
+{
+    GameEngine& e = h_.engine();
+    pick_.reset();
+    const auto at = static_cast<std::size_t>(slot - 1);
+    const auto card = seen(e.cards().slot(Row::Human, at));
+    click();
+    // Known only when the game took the click as a pick.
+    if (card && e.trick().phase() == TurnPhase::HumanAnswering && e.trick().handSelected(slot))
+        pick_ = std::make_pair(at, *card);
+}
+
+void RuleWatch::covering(int pair, const std::function<void()>& click)
+{
+    GameEngine& e = h_.engine();
+    const auto at = static_cast<std::size_t>(pair - 1);
+    const auto led = seen(e.cards().slot(Row::Led, at));
+    // Only a try whose outcome tells something: the pick still the game's, and a bare led card.
+    const bool known = pick_ && e.trick().phase() == TurnPhase::HumanAnswering && led &&
+                       e.trick().handSelected(static_cast<int>(pick_->first) + 1) &&
+                       !e.cards().slot(Row::Cover, at).holdsCard();
+    const int trump = static_cast<int>(e.deal().trumpSuit());
+    const auto refusals = e.table().refusal.serial;
+    click();
+    if (!known) {
+        pick_.reset();
+        return;
+    }
+    const auto cover = seen(e.cards().slot(Row::Cover, at));
+    const bool accepted = cover && bitOf(*cover) == bitOf(pick_->second);
+    const bool refused = e.table().refusal.serial != refusals &&
+                         e.table().refusal.place == RefusalPlace::LedCard && e.table().refusal.slot == pair;
+    if (accepted || refused)
+        rules_.coverTried(pick_->second, *led, trump, accepted);
+    if (!refused)
+        pick_.reset();
+}
+
 std::vector<std::string> RuleWatch::fileLines() const
 {
     std::ifstream in(h_.dir / SETTINGS_PATH, std::ios::binary);
@@ -90,6 +128,8 @@ void RuleWatch::observe()
     if (static_cast<int>(phase) == phaseSeen_)
         return;
     phaseSeen_ = static_cast<int>(phase);
+    if (phase != TurnPhase::HumanAnswering)
+        pick_.reset();
     if (phase == TurnPhase::Playing || phase == TurnPhase::AwaitingAnswer)
         humanLed_ = true;
     else if (phase == TurnPhase::HumanAnswering)

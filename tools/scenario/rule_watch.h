@@ -3,6 +3,7 @@
 // tick, so that no settlement slips past between two of the player's moves), and runs the bonus
 // screen's uncovering after a won match as the program does.
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,6 +24,12 @@ public:
 
     // Before a new game of `mode` (none: of the current length) is started.
     void matchBegins(std::optional<int> mode);
+    // The player clicks hand slot `slot` to pick a card to cover with, clicks led card `pair` with that
+    // pick, or gives any other input, after which the game's pick is no longer known for sure.
+    void picking(int slot, const std::function<void()>& click);
+    void covering(int pair, const std::function<void()>& click);
+    void otherInput() { pick_.reset(); }
+
     // The bonus screen's uncovering is still running.
     bool pending() const { return reveal_ && reveal_->pending(); }
     // The match is over and its screens are done.
@@ -41,6 +48,8 @@ private:
     int matchesSeen_ = 0;
     int phaseSeen_ = -1;
     bool humanLed_ = true;
+    // The card the player last picked while answering, and its hand slot (0-based).
+    std::optional<std::pair<std::size_t, SeenCard>> pick_;
 };
 
 } // namespace liorna::scenario
