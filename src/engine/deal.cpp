@@ -27,13 +27,15 @@ const char* announcementFor(Suit suit)
 
 } // namespace
 
-Deal::Deal(TableState& table, TableCards& cards, Timers& timers, Random& random)
-    : table_(table), cards_(cards), timers_(timers), pool_(random),
+Deal::Deal(TableCards& cards, Timers& timers, Random& random)
+    : cards_(cards), timers_(timers), pool_(random),
       dealTimer_(timers, interval::DEAL_UNSET, [this] { dealOneCard(); }),
       hideTrumpAnnouncement_(timers, interval::HIDE_TRUMP, [this] { hideTrumpAnnouncementTick(); })
 {
     for (int i = 0; i < DECK_SIZE; ++i)
         deckList_[static_cast<std::size_t>(i)] = Card::fromDeckIndex(i);
+    for (CardView& b : stockBacks_)
+        b.shown = true;
 }
 
 void Deal::start()
@@ -57,17 +59,17 @@ void Deal::reset(const Picture& back)
     trumpSuit_ = Suit::Hearts;
     trumpPhase_.set(2, timers_.now());
 
-    table_.trumpSymbol = Picture::none();
-    table_.stock.countShown = true;
-    table_.stock.count = "0";
+    trumpSymbol_ = Picture::none();
+    stockCountShown_ = true;
+    stockCountText_ = "0";
     showBack(back);
-    table_.stock.backs[1].shown = true;
-    table_.stock.backs[2].shown = true;
+    stockBacks_[1].shown = true;
+    stockBacks_[2].shown = true;
 }
 
 void Deal::showBack(const Picture& back)
 {
-    for (auto& b : table_.stock.backs)
+    for (auto& b : stockBacks_)
         b.picture = back;
 }
 
@@ -137,12 +139,12 @@ void Deal::dealOneCard()
 void Deal::updateStockPile()
 {
     if (stockCount_ < 0) {
-        table_.stock.countShown = false;
-        table_.stock.backs[0].picture = Picture::blank();
-        table_.stock.backs[1].shown = false;
-        table_.stock.backs[2].shown = false;
+        stockCountShown_ = false;
+        stockBacks_[0].picture = Picture::blank();
+        stockBacks_[1].shown = false;
+        stockBacks_[2].shown = false;
     } else {
-        table_.stock.count = std::to_string(stockCount_);
+        stockCountText_ = std::to_string(stockCount_);
     }
 }
 
@@ -198,8 +200,8 @@ void Deal::setPosition(const Position& position)
         for (int i : *position.stock)
             deckList_[static_cast<std::size_t>(i)] = Card::fromDeckIndex(i);
         stockCount_ = static_cast<int>(position.stock->size());
-        table_.stock.countShown = true;
-        table_.stock.count = std::to_string(stockCount_);
+        stockCountShown_ = true;
+        stockCountText_ = std::to_string(stockCount_);
     }
     if (position.stockExhausted) {
         deckList_ = {};
@@ -235,17 +237,27 @@ void Deal::announceTrump()
     // Before the cycle's first step it shows nothing; the deal then keeps hearts rather than going
     // without a trump.
     trumpSuit_ = cycledSuit().value_or(Suit::Hearts);
-    table_.trumpSymbol = Picture::suitSymbol(static_cast<int>(trumpSuit_));
-    table_.trumpAnnouncement = announcementFor(trumpSuit_);
-    table_.trumpAnnouncementShown = true;
+    trumpSymbol_ = Picture::suitSymbol(static_cast<int>(trumpSuit_));
+    announcement_ = announcementFor(trumpSuit_);
+    announcementShown_ = true;
     hideTrumpAnnouncement_.start();
 }
 
 void Deal::hideTrumpAnnouncementTick()
 {
     hideTrumpAnnouncement_.stop();
-    table_.trumpAnnouncementShown = false;
-    table_.trumpAnnouncement.clear();
+    announcementShown_ = false;
+    announcement_.clear();
+}
+
+void Deal::project(TableState& table) const
+{
+    table.stock.backs = stockBacks_;
+    table.stock.countShown = stockCountShown_;
+    table.stock.count = stockCountText_;
+    table.trumpSymbol = trumpSymbol_;
+    table.trumpAnnouncementShown = announcementShown_;
+    table.trumpAnnouncement = announcement_;
 }
 
 } // namespace liorna

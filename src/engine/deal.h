@@ -15,12 +15,13 @@
 #include "engine/table_cards.h"
 #include "engine/table_state.h"
 #include "platform/engine_timer.h"
+#include "platform/texts.h"
 
 namespace liorna {
 
 class Deal {
 public:
-    Deal(TableState& table, TableCards& cards, Timers& timers, Random& random);
+    Deal(TableCards& cards, Timers& timers, Random& random);
 
     // The free-running counters and the pool's first window start with the program.
     void start();
@@ -91,6 +92,9 @@ public:
     };
     void setPosition(const Position& position);
 
+    // The stock pile, the trump symbol and the trump announcement, as the view draws them.
+    void project(TableState& table) const;
+
 private:
     void dealOneCard();
     void continueDeal();
@@ -99,7 +103,6 @@ private:
     void putDrawnCard(int step);
     void updateStockPile();
 
-    TableState& table_;
     TableCards& cards_;
     Timers& timers_;
     std::array<std::optional<Card>, DECK_SIZE> deckList_{};
@@ -113,6 +116,15 @@ private:
     Suit trumpSuit_ = Suit::Hearts;
     SuitCycle suitCycle_;
     TrumpPhase trumpPhase_;
+
+    // What the deal shows: the stock's three backs and its count, and the trump.
+    // All three shown until the stock is drawn past its end.
+    std::array<CardView, 3> stockBacks_{};
+    bool stockCountShown_ = true;
+    std::string stockCountText_ = "36";
+    Picture trumpSymbol_;
+    bool announcementShown_ = false;
+    std::string announcement_ = text::TRUMP_HEARTS;
 
     EngineTimer dealTimer_;
     EngineTimer hideTrumpAnnouncement_;

@@ -2,65 +2,83 @@
 
 namespace liorna {
 
-TableCards::TableCards(TableState& table, Timers& timers, Events events)
-    : table_(table),
-      events_(std::move(events)), views_{&table.humanHand, &table.computerHand, &table.led, &table.cover},
-      renderTimer_(timers, interval::RENDER,
-                   [this] {
-                       // Told once the redraw has finished, so what follows finds the table settled.
-                       if (redrawStep() && events_.redrawn)
-                           events_.redrawn();
-                   }),
+TableCards::TableCards(Timers& timers, Events events)
+    : events_(std::move(events)), renderTimer_(timers, interval::RENDER,
+                                               [this] {
+                                                   // Told once the redraw has finished, so what follows finds
+                                                   // the table settled.
+                                                   if (redrawStep() && events_.redrawn)
+                                                       events_.redrawn();
+                                               }),
       veilTimer_(timers, interval::VEIL, [this] { veilStep(); }),
       cardFlightStep_(timers, interval::CARD_FLIGHT, [this] { cardFlightTick(); })
 {
 }
 
+SlotRow TableCards::row(Row r) const
+{
+    SlotRow cards{};
+    for (std::size_t k = 0; k < HAND_SIZE; ++k)
+        cards[k] = at(r, k).card;
+    return cards;
+}
+
 void TableCards::deal(Row hand, std::size_t i, Slot slot)
 {
-    rows_[index(hand)][i] = slot;
+    places(hand)[i].card = slot;
 }
 
 void TableCards::place(Row r, std::size_t i, Slot slot, Picture picture)
 {
-    rows_[index(r)][i] = slot;
-    CardView& view = views(r)[i];
-    view.picture = picture;
-    view.shown = true;
+    TablePlace& p = places(r)[i];
+    p.card = slot;
+    p.picture = picture;
+    p.shown = true;
 }
 
 void TableCards::move(Row from, std::size_t i, Row to, std::size_t j, Picture picture)
 {
-    place(to, j, rows_[index(from)][i], picture);
+    place(to, j, places(from)[i].card, picture);
     remove(from, i);
 }
 
 void TableCards::remove(Row r, std::size_t i)
 {
-    rows_[index(r)][i] = Slot::empty();
-    views(r)[i].shown = false;
+    TablePlace& p = places(r)[i];
+    p.card = Slot::empty();
+    p.shown = false;
+}
+
+void TableCards::layAsCover(std::size_t i)
+{
+    human(i).placed = true;
+    human(i).clickable = false;
+}
+
+void TableCards::takeBack(std::size_t i)
+{
+    human(i).placed = false;
+    human(i).clickable = true;
 }
 
 void TableCards::pack(Row r)
 {
     // Passes examine the pairs from the right, so a card can travel several places in one pass; they
     // repeat until one moves nothing, which for a row of five is after a few passes at most.
-    auto& slots = rows_[index(r)];
-    auto& row = views(r);
+    auto& row = places(r);
     for (bool moved = true; moved;) {
         moved = false;
         for (std::size_t k = HAND_SIZE - 1; k-- > 0;) {
-            CardView& here = row[k];
-            CardView& next = row[k + 1];
+            TablePlace& here = row[k];
+            TablePlace& next = row[k + 1];
             if (here.shown || !next.shown)
                 continue;
-            // The card takes its look with it: a placed cover's see-through state belongs to that card,
-            // not to the place it leaves.
-            slots[k] = slots[k + 1];
-            slots[k + 1] = Slot::empty();
+            // The card takes its record with it: a placed cover belongs to that card, not to the place
+            // it leaves. The place left keeps the picture, as a hidden place does.
             here = next;
+            next.card = Slot::empty();
             next.shown = false;
-            next.seeThrough = false;
+            next.placed = false;
             next.clickable = true;
             moved = true;
         }
@@ -69,42 +87,41 @@ void TableCards::pack(Row r)
 
 void TableCards::clearTrick()
 {
-    for (Row r : {Row::Led, Row::Cover}) {
-        rows_[index(r)] = {};
-        for (CardView& view : views(r)) {
-            view.shown = false;
-            view.clickable = true;
+    for (Row r : {Row::Led, Row::Cover})
+        for (TablePlace& p : places(r)) {
+            p.card = Slot::empty();
+            p.shown = false;
+            p.clickable = true;
         }
-    }
-    for (CardView& view : table_.humanHand) {
-        view.seeThrough = false;
-        view.clickable = true;
+    for (TablePlace& p : places(Row::Human)) {
+        p.placed = false;
+        p.clickable = true;
     }
     computerCardPictures_ = {};
 }
 
 void TableCards::clearDeal(const Picture& back)
 {
-    rows_ = {};
     computerCardPictures_ = {};
     for (Row r : {Row::Human, Row::Computer, Row::Led, Row::Cover})
-        for (CardView& view : views(r)) {
-            view.shown = false;
-            view.clickable = true;
+        for (TablePlace& p : places(r)) {
+            p.card = Slot::empty();
+            p.shown = false;
+            p.clickable = true;
         }
-    for (CardView& view : table_.humanHand) {
-        view.picture = Picture::none();
-        view.seeThrough = false;
+    for (TablePlace& p : places(Row::Human)) {
+        p.picture = Picture::none();
+        p.placed = false;
     }
-    for (CardView& view : table_.computerHand)
-        view.picture = back;
+    for (TablePlace& p : places(Row::Computer))
+        p.picture = back;
 }
 
 void TableCards::showBack(const Picture& back)
 {
-    for (CardView& view : table_.computerHand)
-        view.picture = back;
-    table_.flyingCard.picture = back;
+    for (TablePlace& p : places(Row::Computer))
+        p.picture = back;
+    flyingPicture_ = back;
 }
 
 void TableCards::cancelPending()
@@ -112,29 +129,30 @@ void TableCards::cancelPending()
     renderTimer_.stop();
     veilTimer_.stop();
     cardFlightStep_.stop();
-    for (auto& overlay : table_.overlay)
-        overlay.shown = false;
-    table_.flyingCard.shown = false;
+    for (Veil& v : veil_)
+        v.shown = false;
+    flyingShown_ = false;
     furtherFlights_ = 0;
 }
 
 void TableCards::setPosition(const HandPosition& position)
 {
     const auto r = position.hand;
-    rows_[index(r)] = position.cards;
+    for (std::size_t k = 0; k < HAND_SIZE; ++k)
+        places(r)[k].card = position.cards[k];
     if (!position.shown)
         return;
     for (std::size_t k = 0; k < HAND_SIZE; ++k) {
         const Slot& slot = position.cards[k];
-        CardView& view = views(r)[k];
-        view.shown = !slot.isEmpty();
-        view.seeThrough = false;
-        view.clickable = true;
+        TablePlace& p = places(r)[k];
+        p.shown = !slot.isEmpty();
+        p.placed = false;
+        p.clickable = true;
         if (r == Row::Computer) {
-            view.picture = position.back;
+            p.picture = position.back;
             computerCardPictures_[k] = lookUpCardPicture(slot);
         } else {
-            view.picture = lookUpCardPicture(slot);
+            p.picture = lookUpCardPicture(slot);
         }
     }
 }
@@ -143,6 +161,24 @@ void TableCards::redrawHandFaces()
 {
     for (std::size_t k = 0; k < HAND_SIZE; ++k)
         showHandFace(k);
+}
+
+void TableCards::project(TableState& table) const
+{
+    const std::array<std::array<CardView, HAND_SIZE>*, 4> views{&table.humanHand, &table.computerHand,
+                                                                &table.led, &table.cover};
+    for (Row r : {Row::Human, Row::Computer, Row::Led, Row::Cover})
+        for (std::size_t k = 0; k < HAND_SIZE; ++k) {
+            const TablePlace& p = at(r, k);
+            // Only a placed human card is drawn see-through; it and a covered led card take no click.
+            (*views[index(r)])[k] = {p.shown, p.picture, p.placed, p.clickable};
+        }
+    for (std::size_t k = 0; k < HAND_SIZE; ++k) {
+        CardView& overlay = table.overlay[k];
+        overlay.shown = veil_[k].shown;
+        overlay.picture = veil_[k].picture;
+    }
+    table.flyingCard = {flyingShown_, flightStep_, flyingPicture_};
 }
 
 // --- The slot-by-slot redraw ---
@@ -164,7 +200,7 @@ bool TableCards::redrawStep()
         showHandFace(static_cast<std::size_t>(10 - redrawStage_));
     } else if (redrawStage_ >= 1 && redrawStage_ <= 5) {
         const auto k = static_cast<std::size_t>(5 - redrawStage_);
-        computerCardPictures_[k] = lookUpCardPicture(rows_[index(Row::Computer)][k]);
+        computerCardPictures_[k] = lookUpCardPicture(slot(Row::Computer, k));
     }
     if (redrawStage_ > 0) {
         renderTimer_.start();
@@ -178,8 +214,8 @@ void TableCards::finishRedraw()
 {
     redrawStage_ = 0;
     for (std::size_t k = 0; k < HAND_SIZE; ++k) {
-        table_.humanHand[k].shown = true;
-        table_.computerHand[k].shown = !rows_[index(Row::Computer)][k].isEmpty();
+        places(Row::Human)[k].shown = true;
+        places(Row::Computer)[k].shown = !slot(Row::Computer, k).isEmpty();
     }
     veilCountdown_ = 25;
     veilTimer_.start();
@@ -189,10 +225,8 @@ void TableCards::finishRedraw()
 
 void TableCards::coverRefilled(int n)
 {
-    for (int k = HAND_SIZE - n; k < HAND_SIZE; ++k) {
-        table_.overlay[static_cast<std::size_t>(k)].shown = true;
-        table_.overlay[static_cast<std::size_t>(k)].picture = Picture::cover(1);
-    }
+    for (int k = HAND_SIZE - n; k < HAND_SIZE; ++k)
+        veil_[static_cast<std::size_t>(k)] = {true, Picture::cover(1)};
 }
 
 void TableCards::veilStep()
@@ -202,49 +236,38 @@ void TableCards::veilStep()
         veilPicture_ = Picture::cover(26 - veilCountdown_);
     if (veilCountdown_ <= 16) {
         veilTimer_.stop();
-        for (auto& overlay : table_.overlay)
-            overlay.shown = false;
+        for (Veil& v : veil_)
+            v.shown = false;
     }
-    for (auto& overlay : table_.overlay)
-        overlay.picture = veilPicture_;
+    for (Veil& v : veil_)
+        v.picture = veilPicture_;
 }
 
-// --- The flying card back: from the top-left corner into the human's pile, ten 30 ms steps each ---
+// --- The flying card back: from the top-left corner into the human's pile, in FLIGHT_STEPS steps each ---
 
 void TableCards::startFlights(int count)
 {
     furtherFlights_ = count - 1;
-    table_.flyingCard.shown = true;
+    flyingShown_ = true;
     startCardFlight();
 }
 
 void TableCards::startCardFlight()
 {
-    auto& card = table_.flyingCard;
-    flight_.targetX = 56;
-    flight_.targetY = 584;
-    card.x = 56;
-    card.y = 24;
-    // Truncating division, as the steps are whole pixels.
-    flight_.stepX = (card.x - flight_.targetX) / 10;
-    flight_.stepY = (card.y - flight_.targetY) / 10;
-    flight_.stepsLeft = 10;
+    flightStep_ = 0;
     cardFlightStep_.start();
 }
 
 void TableCards::cardFlightTick()
 {
-    auto& card = table_.flyingCard;
-    --flight_.stepsLeft;
-    card.x -= flight_.stepX;
-    card.y -= flight_.stepY;
-    if (flight_.stepsLeft > 0)
+    ++flightStep_;
+    if (flightStep_ < FLIGHT_STEPS)
         return;
     cardFlightStep_.stop();
-    card.shown = false;
+    flyingShown_ = false;
     if (furtherFlights_ > 0) {
         --furtherFlights_;
-        card.shown = true;
+        flyingShown_ = true;
         startCardFlight();
     }
 }

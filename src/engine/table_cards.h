@@ -1,8 +1,9 @@
 #pragma once
-// The cards on the table: what each place of the two hands and the trick holds, and how the table
-// shows it. A place's card and its view change together, only through the operations here, so the two
-// never drift apart. Also the table's motion: the slot-by-slot redraw of the hands, the veil over
-// refilled cards and the flying card back.
+// The cards on the table: a record for each place of the two hands and the trick, with its card and
+// how it shows, changed only through the operations here so the two never drift apart. The rules read
+// these records; the table the view draws is projected from them once an event is over. Also the
+// table's motion: the slot-by-slot redraw of the hands, the veil over refilled cards and the flying
+// card back.
 
 #include <array>
 #include <cstdint>
@@ -20,6 +21,22 @@ enum class Row : std::uint8_t { Human, Computer, Led, Cover };
 
 using SlotRow = std::array<Slot, HAND_SIZE>;
 
+// One place on the table.
+struct TablePlace {
+    Slot card;
+    // On the table for the player to see; a hidden place counts as free.
+    bool shown = false;
+    // A human card laid on a led card as its cover: it stays in its slot, drawn see-through, until the
+    // trick is settled.
+    bool placed = false;
+    // False for a placed human card and for a led card that has been covered.
+    bool clickable = true;
+    // What the place shows; a hidden place keeps its last picture (the computer's keep their back).
+    Picture picture;
+
+    friend bool operator==(const TablePlace&, const TablePlace&) = default;
+};
+
 class TableCards {
 public:
     struct Events {
@@ -28,23 +45,14 @@ public:
         // The hands are shown again and the veil has begun; the trick decides what follows.
         std::function<void()> redrawn;
     };
-    TableCards(TableState& table, Timers& timers, Events events);
+    TableCards(Timers& timers, Events events);
 
-    const SlotRow& row(Row r) const { return rows_[index(r)]; }
-    const Slot& slot(Row r, std::size_t i) const { return rows_[index(r)][i]; }
-    const CardView& view(Row r, std::size_t i) const { return views(r)[i]; }
-    // How a place looks: its picture, see-through and clickable state. Whether it is shown is left out:
-    // that changes only with its card.
-    struct Look {
-        Picture& picture;
-        bool& seeThrough;
-        bool& clickable;
-    };
-    Look look(Row r, std::size_t i)
-    {
-        CardView& view = views(r)[i];
-        return {view.picture, view.seeThrough, view.clickable};
-    }
+    const TablePlace& at(Row r, std::size_t i) const { return places_[index(r)][i]; }
+    const Slot& slot(Row r, std::size_t i) const { return at(r, i).card; }
+    // The cards of a row, place by place.
+    SlotRow row(Row r) const;
+    // The veil lies over the human's place i and takes its clicks.
+    bool veiled(std::size_t i) const { return veil_[i].shown; }
     // The face of the computer's card in slot i as the last redraw drew it.
     const Picture& computerCardPicture(std::size_t i) const { return computerCardPictures_[i]; }
 
@@ -65,8 +73,15 @@ public:
     // The computer's places and the flying card show this back.
     void showBack(const Picture& back);
     // The human's faces drawn plain again; one of them, or all.
-    void showHandFace(std::size_t i) { humanViews()[i].picture = lookUpCardPicture(rows_[0][i]); }
+    void showHandFace(std::size_t i) { human(i).picture = lookUpCardPicture(human(i).card); }
     void redrawHandFaces();
+    // The human's card in place i is shown picked, with its selected face.
+    void showSelectedFace(std::size_t i) { human(i).picture = selectedFacePicture(human(i).card); }
+    // The human's card in place i is laid on a led card as its cover, or taken back into play.
+    void layAsCover(std::size_t i);
+    void takeBack(std::size_t i);
+    // The led card in pair k is covered (it takes no further cover), or free again.
+    void setCovered(std::size_t k, bool covered) { places_[index(Row::Led)][k].clickable = !covered; }
 
     // --- Redraw, veil and flight ---
     void redrawHands();
@@ -94,6 +109,9 @@ public:
     };
     void setPosition(const HandPosition& position);
 
+    // The rows, the veil and the flying card as the view draws them.
+    void project(TableState& table) const;
+
 private:
     // One step of the redraw; true when it was the last.
     bool redrawStep();
@@ -102,27 +120,28 @@ private:
     void startCardFlight();
     void cardFlightTick();
     static std::size_t index(Row r) { return static_cast<std::size_t>(r); }
-    std::array<CardView, HAND_SIZE>& views(Row r) { return *views_[index(r)]; }
-    const std::array<CardView, HAND_SIZE>& views(Row r) const { return *views_[index(r)]; }
-    std::array<CardView, HAND_SIZE>& humanViews() { return table_.humanHand; }
+    std::array<TablePlace, HAND_SIZE>& places(Row r) { return places_[index(r)]; }
+    TablePlace& human(std::size_t i) { return places_[index(Row::Human)][i]; }
 
-    TableState& table_;
     Events events_;
-    std::array<SlotRow, 4> rows_{};
-    // The table's views of the rows, in the order of Row.
-    std::array<std::array<CardView, HAND_SIZE>*, 4> views_;
+    // The places, in the order of Row.
+    std::array<std::array<TablePlace, HAND_SIZE>, 4> places_{};
     std::array<Picture, HAND_SIZE> computerCardPictures_{};
+    struct Veil {
+        bool shown = false;
+        Picture picture;
+    };
+    std::array<Veil, HAND_SIZE> veil_{};
 
     // The redraw's countdown, 11 to 0.
     int redrawStage_ = 0;
     int veilCountdown_ = 25;
     Picture veilPicture_;
     int furtherFlights_ = 0;
-    struct Flight {
-        int targetX = 56, targetY = 584;
-        int stepX = 0, stepY = 0;
-        int stepsLeft = 0;
-    } flight_;
+    // The flying card: shown, its back, and how many of its steps it has taken; the view places it.
+    bool flyingShown_ = false;
+    Picture flyingPicture_;
+    int flightStep_ = 0;
 
     EngineTimer renderTimer_;
     EngineTimer veilTimer_;

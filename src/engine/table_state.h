@@ -32,10 +32,13 @@ struct PileView {
     friend bool operator==(const PileView&, const PileView&) = default;
 };
 
+// A given-up card flies from the top-left corner into the human's pile in this many steps.
+inline constexpr int FLIGHT_STEPS = 10;
+
 struct FlyingCard {
     bool shown = false;
-    int x = 56;
-    int y = 24;
+    // Steps taken, 0..FLIGHT_STEPS; the view knows where each step lies.
+    int step = 0;
     Picture picture;
 
     friend bool operator==(const FlyingCard&, const FlyingCard&) = default;
@@ -120,12 +123,6 @@ struct TableState {
 
     friend bool operator==(const TableState&, const TableState&) = default;
 };
-
-// A refused action: the view gives a short sign at its place.
-inline void refuse(TableState& table, RefusalPlace place, int slot)
-{
-    table.refusal = {place, slot, table.refusal.serial + 1};
-}
 
 inline TableState::TableState()
 {

@@ -15,8 +15,7 @@ Commands::Commands(Parts parts, Timers& timers, Events events)
 void Commands::startUpTick()
 {
     startUpTimer_.stop();
-    paintPileBackgrounds();
-    parts_.table.canvas = parts_.profile.background();
+    paintBackgrounds();
     StartScreenModel::Actions actions;
     actions.play = [this](int choice) { events_.deliver([this, choice] { startChosenMatch(choice); }); };
     actions.noPlay = [this] { events_.deliver([this] { parts_.screens.close(ScreenId::Start); }); };
@@ -77,23 +76,19 @@ void Commands::runCommand(MenuCommand command)
 
 void Commands::toggleMenus()
 {
-    const bool show = !parts_.table.menusShown;
-    parts_.table.menusShown = show;
-    parts_.table.menuButtonShown = !show;
+    menusShown_ = !menusShown_;
 }
 
 void Commands::showMenus()
 {
-    parts_.table.menusShown = true;
-    parts_.table.menuButtonShown = false;
+    menusShown_ = true;
 }
 
 void Commands::chooseBackground(int n)
 {
     // A background that cannot be saved is not painted either.
     parts_.profile.chooseBackground(n);
-    parts_.table.canvas = parts_.profile.background();
-    paintPileBackgrounds();
+    paintBackgrounds();
 }
 
 void Commands::chooseCardBack(const std::string& number)
@@ -107,11 +102,19 @@ void Commands::showHelp()
     parts_.shell.open("Help/index.htm");
 }
 
-void Commands::paintPileBackgrounds()
+void Commands::paintBackgrounds()
 {
-    TableState& t = parts_.table;
-    for (PileView* pile : {&t.stock, &t.humanPile, &t.computerPile})
-        pile->background = parts_.profile.background();
+    canvas_ = parts_.profile.background();
+    pileBackground_ = canvas_;
+}
+
+void Commands::project(TableState& table) const
+{
+    table.menusShown = menusShown_;
+    table.menuButtonShown = !menusShown_;
+    table.canvas = canvas_;
+    for (PileView* pile : {&table.stock, &table.humanPile, &table.computerPile})
+        pile->background = pileBackground_;
 }
 
 } // namespace liorna

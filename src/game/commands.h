@@ -22,7 +22,6 @@ enum class DealStart { First, Next };
 class Commands {
 public:
     struct Parts {
-        TableState& table;
         Profile& profile;
         Match& match;
         Screens& screens;
@@ -59,11 +58,19 @@ public:
     // The card back dialog's OK: the choice is saved and shown.
     void chooseCardBack(const std::string& number);
     void showHelp();
-    void paintPileBackgrounds();
+
+    // The menus or the button that brings them back, and the backgrounds of the canvas and the piles.
+    void project(TableState& table) const;
 
 private:
+    void paintBackgrounds();
+
     Parts parts_;
     Events events_;
+    bool menusShown_ = true;
+    // None until the start-up tick first paints them.
+    Picture canvas_;
+    Picture pileBackground_;
     std::unique_ptr<StartScreenModel> startScreen_;
     EngineTimer startUpTimer_;
 };

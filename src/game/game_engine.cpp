@@ -9,20 +9,19 @@ GameEngine::GameEngine(EnginePorts ports)
     : cues_(ports.cues), messages_(ports.messages), tableChanged_(std::move(ports.tableChanged)),
       programDir_(ports.programDir),
       timers_(ports.timers, [this](const std::function<void()>& tick) { deliver(tick); }),
-      profile_(ports.programDir),
-      cards_(table_, timers_,
-             TableCards::Events{[this] { deal_.refreshPoolIfDue(); }, [this] { trick_.handsRedrawn(); }}),
-      deal_(table_, cards_, timers_, ports.random),
-      trick_(table_, cards_, deal_, timers_,
+      profile_(ports.programDir), cards_(timers_, TableCards::Events{[this] { deal_.refreshPoolIfDue(); },
+                                                                     [this] { trick_.handsRedrawn(); }}),
+      deal_(cards_, timers_, ports.random),
+      trick_(cards_, deal_, timers_,
              Trick::Events{[this](Cue c) { playCue(c); }, [this] { afterTrickPause(); }}),
-      match_(table_, profile_, ports.screens, timers_,
+      match_(profile_, ports.screens, timers_,
              Match::Events{[this](Cue c) { playCue(c); }, [this] { return decideMatch(); },
                            [this](const std::string& text) { reportAfterEvent(text); }}),
-      commands_(Commands::Parts{table_, profile_, match_, ports.screens, ports.shell}, timers_,
+      commands_(Commands::Parts{profile_, match_, ports.screens, ports.shell}, timers_,
                 Commands::Events{[this](DealStart start) { startDeal(start); }, [this] { applySettings(); },
                                  [this](const std::function<void()>& event) { deliver(event); },
                                  [&screens = ports.screens] { screens.quit(); }}),
-      keyboard_(table_, trick_)
+      keyboard_(cards_, trick_)
 {
 }
 
@@ -45,6 +44,7 @@ void GameEngine::create()
     // The table window's one-shot start-up tick fires as soon as the event loop runs.
     commands_.start();
     deal_.start();
+    projectTable();
 }
 
 void GameEngine::showPendingErrors()
@@ -60,12 +60,25 @@ void GameEngine::afterEvent()
     // Errors met inside an operation that had to finish are reported once it has finished.
     if (!pendingErrors_.empty())
         showPendingErrors();
-    hint_.update(table_, trick_.phase(), match_.over());
+    hint_.update(trick_.phase(), match_.over());
     // A hidden focus is put right when a key next shows it.
-    if (table_.focus.shown)
+    if (keyboard_.focusShown())
         keyboard_.keepFocusOnTheTable();
+    projectTable();
     if (tableChanged_)
         tableChanged_();
+}
+
+void GameEngine::projectTable()
+{
+    // Each part writes only what it shows; nothing in the game reads the table back.
+    cards_.project(table_);
+    deal_.project(table_);
+    trick_.project(table_);
+    match_.project(table_);
+    commands_.project(table_);
+    keyboard_.project(table_);
+    hint_.project(table_);
 }
 
 void GameEngine::reportAfterEvent(const std::string& text)

@@ -64,7 +64,10 @@ public:
             afterEvent();
     }
 
+    // The table as the view draws it: the parts' state projected once each event is over.
     const TableState& table() const { return table_; }
+    // Projects it now; every event ends with this, and so does a set-up.
+    void projectTable();
     std::int64_t now() const { return timers_.now(); }
 
     // --- What the table window and the screens deliver ---

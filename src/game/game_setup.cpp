@@ -4,25 +4,32 @@
 
 namespace liorna {
 
+GameSetup& GameSetup::done()
+{
+    // A position is seen as play would leave it, without waiting for the next event.
+    e_.projectTable();
+    return *this;
+}
+
 GameSetup& GameSetup::hand(Seat seat, const SlotRow& slots)
 {
     const Row row = seat == Seat::Human ? Row::Human : Row::Computer;
     e_.cards().setPosition({row, slots, true, e_.profile().cardBack()});
     if (seat == Seat::Human)
         e_.trick().setPosition({.noSelection = true});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::dealtHand(Seat seat, const SlotRow& slots)
 {
     e_.cards().setPosition({seat == Seat::Human ? Row::Human : Row::Computer, slots, false, {}});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::card(Row row, std::size_t i, Slot slot)
 {
     e_.cards().place(row, i, slot, lookUpCardPicture(slot));
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::noTrick()
@@ -33,157 +40,157 @@ GameSetup& GameSetup::noTrick()
         cards.remove(Row::Cover, k);
     }
     e_.trick().setPosition({.noTrick = true});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::stock(const std::vector<int>& deckIndexes)
 {
     e_.deal().setPosition({.stock = deckIndexes});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::stockExhausted()
 {
     e_.deal().setPosition({.stockExhausted = true});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::stockCount(int count)
 {
     e_.deal().setPosition({.stockCount = count});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::shuffleCounter(int value)
 {
     e_.deal().setPosition({.shuffleCounter = value});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::dealStep(int step)
 {
     e_.deal().setPosition({.dealStep = step});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::trump(Suit suit)
 {
     e_.deal().setPosition({.trumpSuit = suit});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::cycledSuit(Suit suit)
 {
     e_.deal().setPosition({.cycledSuit = suit});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::trumpPhase(int phase)
 {
     e_.deal().setPosition({.trumpPhase = phase});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::pacingPool(const std::string& digits, int count)
 {
     e_.deal().setPosition({.pool = std::pair{digits, count}});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::leader(Seat seat)
 {
     e_.trick().setPosition({.leader = seat});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::phase(TurnPhase phase)
 {
     e_.trick().setPosition({.phase = phase});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::ledCount(int count)
 {
     e_.trick().setPosition({.ledCount = count});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::computerLeadArmed(bool armed)
 {
     e_.trick().setPosition({.computerLeadArmed = armed});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::humanTrickPoints(int points)
 {
     e_.trick().setPosition({.humanTrickPoints = points});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::computerTrickPoints(int points)
 {
     e_.trick().setPosition({.computerTrickPoints = points});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::waitForLeader()
 {
     e_.trick().setPosition({.waitForLeader = true});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::humanPenalty(int points)
 {
     e_.match().setPosition({.humanPenalty = points});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::computerPenalty(int points)
 {
     e_.match().setPosition({.computerPenalty = points});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::humanDealPenalty(int points)
 {
     e_.match().setPosition({.humanDealPenalty = points});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::computerDealPenalty(int points)
 {
     e_.match().setPosition({.computerDealPenalty = points});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::matchTargetCode(int code)
 {
     e_.match().setPosition({.matchTargetCode = code});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::matchMode(int mode)
 {
     e_.match().setPosition({.matchMode = mode});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::sound(bool on)
 {
     e_.profile().setPosition({.soundOn = on});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::cardBackChoice(const std::string& number)
 {
     e_.profile().setPosition({.cardBackChoice = number});
-    return *this;
+    return done();
 }
 
 GameSetup& GameSetup::availableBackCount(const std::string& count)
 {
     e_.profile().setPosition({.availableBackCount = count});
-    return *this;
+    return done();
 }
 
 } // namespace liorna

@@ -68,6 +68,8 @@ public:
     GameSetup& availableBackCount(const std::string& count);
 
 private:
+    GameSetup& done();
+
     GameEngine& e_;
 };
 

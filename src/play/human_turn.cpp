@@ -20,7 +20,7 @@ std::size_t at(int k)
 
 void Trick::inputHandCard(int k, bool rightButton)
 {
-    if (k < 1 || k > HAND_SIZE || !cards_.view(Row::Human, at(k)).shown || table_.overlay[at(k)].shown)
+    if (k < 1 || k > HAND_SIZE || !cards_.at(Row::Human, at(k)).shown || cards_.veiled(at(k)))
         return;
     const bool leading = phase_ == TurnPhase::HumanLeading;
     const bool answering = phase_ == TurnPhase::HumanAnswering;
@@ -31,15 +31,14 @@ void Trick::inputHandCard(int k, bool rightButton)
         return;
     }
     // Empty and exhausted slots hold nothing to play; a placed cover is no longer in play.
-    if (!cards_.slot(Row::Human, at(k)).holdsCard() || cards_.view(Row::Human, at(k)).seeThrough)
+    if (!cards_.slot(Row::Human, at(k)).holdsCard() || cards_.at(Row::Human, at(k)).placed)
         return;
     clickHandCard(k);
 }
 
 void Trick::inputLedCard(int k)
 {
-    if (k < 1 || k > HAND_SIZE || !cards_.view(Row::Led, at(k)).shown ||
-        !cards_.view(Row::Led, at(k)).clickable)
+    if (k < 1 || k > HAND_SIZE || !cards_.at(Row::Led, at(k)).shown || !cards_.at(Row::Led, at(k)).clickable)
         return;
     if (phase_ == TurnPhase::HumanAnswering)
         coverLedCard(k);
@@ -47,7 +46,7 @@ void Trick::inputLedCard(int k)
 
 void Trick::inputCoverCard(int k)
 {
-    if (k < 1 || k > HAND_SIZE || !cards_.view(Row::Cover, at(k)).shown)
+    if (k < 1 || k > HAND_SIZE || !cards_.at(Row::Cover, at(k)).shown)
         return;
     // Only a cover the human placed can be taken back, and only while answering.
     if (phase_ == TurnPhase::HumanAnswering && coverSource_[at(k)] != 0)
@@ -56,13 +55,13 @@ void Trick::inputCoverCard(int k)
 
 void Trick::inputPlay()
 {
-    if (table_.playShown && phase_ == TurnPhase::HumanLeading)
+    if (playShown_ && phase_ == TurnPhase::HumanLeading)
         pressPlay();
 }
 
 void Trick::inputDiscard()
 {
-    if (table_.discardShown && phase_ == TurnPhase::HumanAnswering)
+    if (discardShown_ && phase_ == TurnPhase::HumanAnswering)
         pressDiscard();
 }
 
@@ -73,7 +72,7 @@ void Trick::countPicks()
     // Counted once per card, so that the give-up needs as many different cards as are due.
     pickCount_ = 0;
     for (std::size_t j = 0; j < HAND_SIZE; ++j)
-        pickCount_ += handCommitted_[j] && !cards_.view(Row::Human, j).seeThrough ? 1 : 0;
+        pickCount_ += handCommitted_[j] && !cards_.at(Row::Human, j).placed ? 1 : 0;
 }
 
 void Trick::clickHandCard(int k)
@@ -81,7 +80,7 @@ void Trick::clickHandCard(int k)
     const Slot& slot = cards_.slot(Row::Human, at(k));
     if (leader_ == Seat::Human) {
         if (!checkLeadSuit(slot.card.suit)) {
-            refuse(table_, RefusalPlace::HandCard, k);
+            refuse(RefusalPlace::HandCard, k);
             return;
         }
         leadSuit_ = slot.card.suit;
@@ -108,7 +107,7 @@ bool Trick::checkLeadSuit(Suit suit)
 void Trick::showPickedFace(int k)
 {
     if (handSelected_[at(k)])
-        cards_.look(Row::Human, at(k)).picture = selectedFacePicture(cards_.slot(Row::Human, at(k)));
+        cards_.showSelectedFace(at(k));
 }
 
 void Trick::pressPlay()
@@ -141,13 +140,11 @@ void Trick::playSelection()
     if (!any) {
         // Nothing was selected: the press did not count, which a player with the sound off sees too.
         phase_ = TurnPhase::HumanLeading;
-        refuse(table_, RefusalPlace::PlayButton, 0);
+        refuse(RefusalPlace::PlayButton, 0);
         return;
     }
-    table_.playShown = false;
-    table_.discardShown = false;
+    showButtons(false, false, "");
     layHumanLead();
-    table_.actionCaption.clear();
 }
 
 void Trick::layHumanLead()
@@ -156,7 +153,7 @@ void Trick::layHumanLead()
         if (!handSelected_[k] || !cards_.slot(Row::Human, k).holdsCard())
             continue;
         // A card goes to the table pair with the number of its hand slot, then everything packs left.
-        cards_.move(Row::Human, k, Row::Led, k, cards_.view(Row::Human, k).picture);
+        cards_.move(Row::Human, k, Row::Led, k, cards_.at(Row::Human, k).picture);
         ++ledCount_;
     }
     handSelected_ = {};
@@ -174,17 +171,15 @@ void Trick::coverLedCard(int k)
         answerBeats(picked_.card, cards_.slot(Row::Led, at(k)).card, deal_.trumpSuit(), true);
     if (!accepted) {
         cue(Cue::Refused);
-        refuse(table_, RefusalPlace::LedCard, k);
+        refuse(RefusalPlace::LedCard, k);
         return;
     }
     cards_.place(Row::Cover, at(k), picked_, lookUpCardPicture(picked_));
-    cards_.look(Row::Led, at(k)).clickable = false;
+    cards_.setCovered(at(k), true);
     coverSource_[at(k)] = pickedSlot_;
     --uncoveredCount_;
     // The placed card stays in its slot, committed and see-through, until the trick is settled.
-    const TableCards::Look placed = cards_.look(Row::Human, at(pickedSlot_));
-    placed.seeThrough = true;
-    placed.clickable = false;
+    cards_.layAsCover(at(pickedSlot_));
     handSelected_ = {};
     picked_ = Slot::empty();
     pickedSlot_ = 0;
@@ -195,14 +190,12 @@ void Trick::coverLedCard(int k)
 void Trick::takeBackCover(int k)
 {
     const int source = coverSource_[at(k)];
-    const TableCards::Look view = cards_.look(Row::Human, at(source));
-    view.seeThrough = false;
-    view.clickable = true;
+    cards_.takeBack(at(source));
     // The card is free again: neither placed nor picked.
     handCommitted_[at(source)] = false;
     cards_.remove(Row::Cover, at(k));
     ++uncoveredCount_;
-    cards_.look(Row::Led, at(k)).clickable = true;
+    cards_.setCovered(at(k), false);
     coverSource_[at(k)] = 0;
 }
 
@@ -215,13 +208,11 @@ void Trick::pressDiscard()
         committed += handCommitted_[k] ? 1 : 0;
     if (committed != ledCount_) {
         cue(Cue::Refused);
-        refuse(table_, RefusalPlace::DiscardButton, 0);
+        refuse(RefusalPlace::DiscardButton, 0);
         return;
     }
     settleHumanGaveUp();
-    table_.playShown = false;
-    table_.discardShown = false;
-    table_.actionCaption.clear();
+    showButtons(false, false, "");
     cue(Cue::HumanGaveUp);
 }
 
@@ -233,7 +224,7 @@ void Trick::clearHandSelection()
     pickedSlot_ = 0;
     // Placed covers stay on the table and stay committed; only the picks are released.
     for (std::size_t k = 0; k < HAND_SIZE; ++k)
-        if (!cards_.view(Row::Human, k).seeThrough)
+        if (!cards_.at(Row::Human, k).placed)
             handCommitted_[k] = false;
     pickCount_ = 0;
     computerLeadArmed_ = false;

@@ -13,73 +13,79 @@ std::size_t at(int k)
     return static_cast<std::size_t>(k - 1);
 }
 
-// The nearest shown place from `from` in direction `step` (-1, +1), or `from` when there is none.
-int nextShown(const std::array<CardView, HAND_SIZE>& row, int from, int step)
+// The nearest shown place of a row from `from` in direction `step` (-1, +1), or `from` when there is
+// none.
+int nextShown(const TableCards& cards, Row row, int from, int step)
 {
     for (int k = from + step; k >= 1 && k <= HAND_SIZE; k += step)
-        if (row[at(k)].shown)
+        if (cards.at(row, at(k)).shown)
             return k;
     return from;
 }
 
-int firstShown(const std::array<CardView, HAND_SIZE>& row)
+int firstShown(const TableCards& cards, Row row)
 {
     for (int k = 1; k <= HAND_SIZE; ++k)
-        if (row[at(k)].shown)
+        if (cards.at(row, at(k)).shown)
             return k;
     return 0;
+}
+
+Row rowOf(const KeyboardFocus& f)
+{
+    return f.row == FocusRow::Hand ? Row::Human : Row::Led;
 }
 
 } // namespace
 
 void TableKeyboard::keepFocusOnTheTable()
 {
-    KeyboardFocus& f = table_.focus;
+    KeyboardFocus& f = focus_;
     if (f.row == FocusRow::Led &&
-        (trick_.phase() != TurnPhase::HumanAnswering || firstShown(table_.led) == 0))
+        (trick_.phase() != TurnPhase::HumanAnswering || firstShown(cards_, Row::Led) == 0))
         f.row = FocusRow::Hand;
-    const auto& row = f.row == FocusRow::Hand ? table_.humanHand : table_.led;
+    const Row row = rowOf(f);
     if (f.slot < 1 || f.slot > HAND_SIZE)
         f.slot = 1;
-    if (!row[at(f.slot)].shown) {
-        const int left = nextShown(row, f.slot, -1);
-        f.slot = left != f.slot ? left : nextShown(row, f.slot, +1);
+    if (!cards_.at(row, at(f.slot)).shown) {
+        const int left = nextShown(cards_, row, f.slot, -1);
+        f.slot = left != f.slot ? left : nextShown(cards_, row, f.slot, +1);
     }
 }
 
 void TableKeyboard::inputKey(TableKey key)
 {
     keepFocusOnTheTable();
-    KeyboardFocus& f = table_.focus;
-    const auto& row = f.row == FocusRow::Hand ? table_.humanHand : table_.led;
+    KeyboardFocus& f = focus_;
+    const Row row = rowOf(f);
     switch (key) {
-    case TableKey::Left: f.slot = nextShown(row, f.slot, -1); break;
-    case TableKey::Right: f.slot = nextShown(row, f.slot, +1); break;
+    case TableKey::Left: f.slot = nextShown(cards_, row, f.slot, -1); break;
+    case TableKey::Right: f.slot = nextShown(cards_, row, f.slot, +1); break;
     case TableKey::Up:
-        if (trick_.phase() == TurnPhase::HumanAnswering && firstShown(table_.led) != 0) {
+        if (trick_.phase() == TurnPhase::HumanAnswering && firstShown(cards_, Row::Led) != 0) {
             f.row = FocusRow::Led;
-            if (!table_.led[at(std::clamp(f.slot, 1, HAND_SIZE))].shown)
-                f.slot = firstShown(table_.led);
+            if (!cards_.at(Row::Led, at(std::clamp(f.slot, 1, HAND_SIZE))).shown)
+                f.slot = firstShown(cards_, Row::Led);
         }
         break;
     case TableKey::Down: f.row = FocusRow::Hand; break;
     case TableKey::Space:
         if (f.row == FocusRow::Hand)
             trick_.inputHandCard(f.slot, false);
-        else if (table_.cover[at(f.slot)].shown)
+        else if (cards_.at(Row::Cover, at(f.slot)).shown)
             trick_.inputCoverCard(f.slot); // the cover lies over the led card: a click there takes it back
         else
             trick_.inputLedCard(f.slot);
         break;
     case TableKey::Enter:
-        if (table_.playShown)
+        if (trick_.playShown())
             trick_.inputPlay();
-        else if (table_.discardShown)
+        else if (trick_.discardShown())
             trick_.inputDiscard();
         break;
     case TableKey::Backspace:
         // The right click clears the selection from any hand card.
-        if (const int k = firstShown(table_.humanHand))
+        if (const int k = firstShown(cards_, Row::Human))
             trick_.inputHandCard(k, true);
         break;
     case TableKey::Digit1:
@@ -99,17 +105,17 @@ void TableKeyboard::inputKey(TableKey key)
     keepFocusOnTheTable();
 }
 
-void TableHint::write(TableState& table, TurnPhase phase, bool matchOver)
+void TableHint::write(TurnPhase phase, bool matchOver)
 {
     phase_ = phase;
     matchOver_ = matchOver;
     switch (phase) {
     case TurnPhase::HumanLeading:
-    case TurnPhase::Playing: table.hint = text::HINT_LEAD; break;
+    case TurnPhase::Playing: hint_ = text::HINT_LEAD; break;
     case TurnPhase::AwaitingAnswer:
-    case TurnPhase::AwaitingComputerLead: table.hint = text::HINT_THINKING; break;
-    case TurnPhase::HumanAnswering: table.hint = text::HINT_ANSWER; break;
-    case TurnPhase::NoTrick: table.hint = matchOver ? text::HINT_MATCH_OVER : ""; break;
+    case TurnPhase::AwaitingComputerLead: hint_ = text::HINT_THINKING; break;
+    case TurnPhase::HumanAnswering: hint_ = text::HINT_ANSWER; break;
+    case TurnPhase::NoTrick: hint_ = matchOver ? text::HINT_MATCH_OVER : ""; break;
     case TurnPhase::AfterTrick:
     case TurnPhase::Refilling:
     case TurnPhase::DealOver: break;

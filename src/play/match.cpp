@@ -7,8 +7,8 @@
 
 namespace liorna {
 
-Match::Match(TableState& table, Profile& profile, Screens& screens, Timers& timers, Events events)
-    : table_(table), profile_(profile), screens_(screens), events_(std::move(events)),
+Match::Match(Profile& profile, Screens& screens, Timers& timers, Events events)
+    : profile_(profile), screens_(screens), events_(std::move(events)),
       matchStatus_(
           timers, [](const std::function<void()>& tick) { tick(); },
           MatchStatus::Events{
@@ -36,9 +36,9 @@ void Match::restart(const std::string& targetLabel)
 {
     endMatchStatus();
     over_ = false;
-    table_.matchTarget = targetLabel;
-    table_.humanScore = text::HUMAN_SCORE_ZERO;
-    table_.computerScore = text::COMPUTER_SCORE_ZERO;
+    targetLabel_ = targetLabel;
+    humanScore_ = text::HUMAN_SCORE_ZERO;
+    computerScore_ = text::COMPUTER_SCORE_ZERO;
     humanPenalty_ = 0;
     computerPenalty_ = 0;
 }
@@ -60,7 +60,7 @@ void Match::choose(const MatchLength& length)
 {
     matchTargetCode_ = length.targetCode;
     matchMode_ = length.mode;
-    table_.matchTarget = length.label;
+    targetLabel_ = length.label;
 }
 
 void Match::newDeal()
@@ -76,8 +76,8 @@ void Match::scoreDeal(int humanTrickPoints, int computerTrickPoints)
     humanDealPenalty_ = penaltyForPoints(humanTrickPoints);
     computerPenalty_ += computerDealPenalty_;
     humanPenalty_ += humanDealPenalty_;
-    table_.humanScore = text::HUMAN_SCORE + std::to_string(humanPenalty_);
-    table_.computerScore = text::COMPUTER_SCORE + std::to_string(computerPenalty_);
+    humanScore_ = text::HUMAN_SCORE + std::to_string(humanPenalty_);
+    computerScore_ = text::COMPUTER_SCORE + std::to_string(computerPenalty_);
 
     matchStatus_.open(humanPenalty_, computerPenalty_, matchTarget(),
                       computerDealPenalty_ > humanDealPenalty_);
@@ -119,6 +119,13 @@ void Match::setPosition(const Position& position)
           std::pair{position.matchTargetCode, &matchTargetCode_}, std::pair{position.matchMode, &matchMode_}})
         if (value)
             *field = *value;
+}
+
+void Match::project(TableState& table) const
+{
+    table.humanScore = humanScore_;
+    table.computerScore = computerScore_;
+    table.matchTarget = targetLabel_;
 }
 
 void Match::recordMatchWon()

@@ -12,6 +12,7 @@
 #include "persist/profile.h"
 #include "platform/ports.h"
 #include "platform/screens.h"
+#include "platform/texts.h"
 #include "play/match_status.h"
 
 namespace liorna {
@@ -25,7 +26,7 @@ public:
         // An error met inside the countdown, reported once the event has finished.
         std::function<void(const std::string&)> report;
     };
-    Match(TableState& table, Profile& profile, Screens& screens, Timers& timers, Events events);
+    Match(Profile& profile, Screens& screens, Timers& timers, Events events);
 
     // A new match of the given length, or of the current one; a running status countdown ends first.
     void begin(const MatchLength& length);
@@ -67,11 +68,13 @@ public:
     };
     void setPosition(const Position& position);
 
+    // The score panel: each side's penalty points and the match target.
+    void project(TableState& table) const;
+
 private:
     void endMatchStatus();
     void restart(const std::string& targetLabel);
 
-    TableState& table_;
     Profile& profile_;
     Screens& screens_;
     Events events_;
@@ -84,6 +87,10 @@ private:
     bool over_ = false;
     int dealsScored_ = 0;
     int matchesFinished_ = 0;
+    // What the score panel shows: the totals as the last scored deal left them.
+    std::string humanScore_ = text::HUMAN_SCORE_ZERO;
+    std::string computerScore_ = text::COMPUTER_SCORE_ZERO;
+    std::string targetLabel_ = text::MATCH_TARGET_UNSET;
     MatchStatus matchStatus_;
 };
 

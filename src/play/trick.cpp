@@ -8,8 +8,8 @@
 
 namespace liorna {
 
-Trick::Trick(TableState& table, TableCards& cards, Deal& deal, Timers& timers, Events events)
-    : table_(table), cards_(cards), deal_(deal), events_(std::move(events)),
+Trick::Trick(TableCards& cards, Deal& deal, Timers& timers, Events events)
+    : cards_(cards), deal_(deal), events_(std::move(events)),
       playStepTimer_(timers, interval::PLAY_STEP, [this] { playStepTick(); }),
       afterTrickTimer_(timers, interval::AFTER_TRICK_UNSET, [this] { events_.afterTrickPause(); }),
       computerAnswerTimer_(timers, interval::ANSWER_UNSET, [this] { beginComputerAnswer(); })
@@ -29,11 +29,28 @@ void Trick::cancelPending()
     computerAnswerTimer_.stop();
 }
 
-void Trick::showBack(const Picture& back)
+void Trick::project(TableState& table) const
 {
-    for (PileView* pile : {&table_.humanPile, &table_.computerPile})
-        for (auto& b : pile->backs)
-            b.picture = back;
+    table.playShown = playShown_;
+    table.discardShown = discardShown_;
+    table.actionCaption = actionCaption_;
+    for (auto [pile, count] : {std::pair{&table.humanPile, &humanPileCount_},
+                               std::pair{&table.computerPile, &computerPileCount_}}) {
+        for (CardView& b : pile->backs) {
+            b.shown = true;
+            b.picture = pileBack_;
+        }
+        pile->count = *count;
+        pile->countShown = true;
+    }
+    table.refusal = refusal_;
+}
+
+void Trick::showButtons(bool play, bool discard, const char* caption)
+{
+    playShown_ = play;
+    discardShown_ = discard;
+    actionCaption_ = caption;
 }
 
 void Trick::setPosition(const Position& position)
@@ -67,9 +84,7 @@ void Trick::setPosition(const Position& position)
 void Trick::showLeaderButton()
 {
     const bool human = leader_ == Seat::Human;
-    table_.playShown = human;
-    table_.discardShown = !human;
-    table_.actionCaption = human ? text::ACTION_PLAY : text::ACTION_DISCARD;
+    showButtons(human, !human, human ? text::ACTION_PLAY : text::ACTION_DISCARD);
 }
 
 void Trick::reset()
@@ -92,22 +107,16 @@ void Trick::reset()
     humanTrickPoints_ = 0;
     computerTrickPoints_ = 0;
 
-    table_.playShown = true;
-    table_.discardShown = false;
-    table_.actionCaption = text::ACTION_PLAY;
-    table_.humanPile.count = "0";
-    table_.computerPile.count = "0";
-    table_.humanPile.countShown = true;
-    table_.computerPile.countShown = true;
+    showButtons(true, false, text::ACTION_PLAY);
+    humanPileCount_ = "0";
+    computerPileCount_ = "0";
 }
 
 void Trick::endDeal()
 {
     phase_ = TurnPhase::DealOver;
-    table_.playShown = false;
-    table_.discardShown = false;
     // No button is left to caption.
-    table_.actionCaption.clear();
+    showButtons(false, false, "");
 }
 
 void Trick::handsRedrawn()
@@ -179,8 +188,8 @@ bool Trick::dealFinished() const
 TrickEnd Trick::clearTrick()
 {
     afterTrickTimer_.stop();
-    table_.humanPile.count = std::to_string(humanTrickPoints_);
-    table_.computerPile.count = std::to_string(computerTrickPoints_);
+    humanPileCount_ = std::to_string(humanTrickPoints_);
+    computerPileCount_ = std::to_string(computerTrickPoints_);
 
     const bool finished = dealFinished();
     // A redraw still running from a right click must not end inside the refill and start a trick

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "engine/card.h"
@@ -14,6 +15,7 @@
 #include "engine/table_cards.h"
 #include "engine/table_state.h"
 #include "platform/engine_timer.h"
+#include "platform/texts.h"
 
 namespace liorna {
 
@@ -40,7 +42,7 @@ public:
         // The pause after a trick is over: the root clears the trick and sees what follows.
         std::function<void()> afterTrickPause;
     };
-    Trick(TableState& table, TableCards& cards, Deal& deal, Timers& timers, Events events);
+    Trick(TableCards& cards, Deal& deal, Timers& timers, Events events);
 
     // --- The human's input, as the table window delivers it (slots and pairs 1..5) ---
     void inputHandCard(int k, bool rightButton);
@@ -77,7 +79,13 @@ public:
     int afterTrickPauseMs() const { return afterTrickTimer_.interval(); }
     int answerPauseMs() const { return computerAnswerTimer_.interval(); }
     // The piles of taken cards show this back.
-    void showBack(const Picture& back);
+    void showBack(const Picture& back) { pileBack_ = back; }
+    // The buttons under the hand: «Пойти» for a human lead, «Сбросить» for an answer.
+    bool playShown() const { return playShown_; }
+    bool discardShown() const { return discardShown_; }
+    const RefusalSign& refusal() const { return refusal_; }
+    // The buttons, their caption, the piles of taken cards and the last refusal, as the view draws them.
+    void project(TableState& table) const;
 
     // A new deal stops the trick's chains: the play steps, the answer and the after-trick pause.
     void cancelPending();
@@ -141,8 +149,10 @@ private:
     void layComputerLead(Suit suit);
 
     void cue(Cue c) { events_.cue(c); }
+    // A refused action: the view gives a short sign at its place.
+    void refuse(RefusalPlace place, int slot) { refusal_ = {place, slot, refusal_.serial + 1}; }
+    void showButtons(bool play, bool discard, const char* caption);
 
-    TableState& table_;
     TableCards& cards_;
     Deal& deal_;
     Events events_;
@@ -165,6 +175,15 @@ private:
     int humanTrickPoints_ = 0;
     int computerTrickPoints_ = 0;
     int playStepCountdown_ = 0;
+
+    bool playShown_ = true;
+    bool discardShown_ = false;
+    std::string actionCaption_ = text::ACTION_PLAY;
+    // The trick points the piles show: they change when a trick leaves the table.
+    std::string humanPileCount_ = "0";
+    std::string computerPileCount_ = "0";
+    Picture pileBack_;
+    RefusalSign refusal_;
 
     EngineTimer playStepTimer_;
     EngineTimer afterTrickTimer_;

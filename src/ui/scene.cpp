@@ -159,8 +159,8 @@ std::vector<layout::Rect> changedAreas(const TableState& a, const TableState& b)
     when(a.humanScore != b.humanScore || a.computerScore != b.computerScore || a.matchTarget != b.matchTarget,
          layout::SCORE_PANEL);
     if (a.flyingCard != b.flyingCard) {
-        out.push_back({a.flyingCard.x, a.flyingCard.y, layout::CARD_W, layout::CARD_H});
-        out.push_back({b.flyingCard.x, b.flyingCard.y, layout::CARD_W, layout::CARD_H});
+        out.push_back(flyingCardArea(a.flyingCard));
+        out.push_back(flyingCardArea(b.flyingCard));
     }
     if (a.focus != b.focus) {
         when(a.focus.shown, focusArea(a.focus));

@@ -66,6 +66,11 @@ std::vector<layout::Rect> changedAreas(const TableState& before, const TableStat
 
 // Where the sign of a refused action is drawn; empty (w = 0) for none.
 layout::Rect refusalArea(const RefusalSign& refusal);
+// Where the flying card lies after the steps it has taken.
+inline layout::Rect flyingCardArea(const FlyingCard& card)
+{
+    return layout::flyingCard(card.step, FLIGHT_STEPS);
+}
 // The card the keyboard focus stands on, grown by the ring.
 layout::Rect focusArea(const KeyboardFocus& focus);
 

@@ -30,6 +30,16 @@ inline constexpr Rect coverCard(int k)
     return {232 + 112 * (k - 1), 280, CARD_W, CARD_H};
 }
 
+// The flying card goes from the top-left corner into the human's pile in `steps` whole-pixel steps
+// (the step truncated), so after its last step it lies where the last step left it.
+inline constexpr Rect FLIGHT_FROM{56, 24, CARD_W, CARD_H};
+inline constexpr Rect FLIGHT_TO{56, 584, CARD_W, CARD_H};
+inline constexpr Rect flyingCard(int step, int steps)
+{
+    return {FLIGHT_FROM.x + (FLIGHT_TO.x - FLIGHT_FROM.x) / steps * step,
+            FLIGHT_FROM.y + (FLIGHT_TO.y - FLIGHT_FROM.y) / steps * step, CARD_W, CARD_H};
+}
+
 inline constexpr Rect PLAY_BUTTON{736, 528, 43, 40};
 inline constexpr Rect ACTION_CAPTION{728, 504, 46, 17};
 inline constexpr Rect STOCK_PILE{856, 256, 81, 105};

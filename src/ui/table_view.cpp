@@ -229,8 +229,7 @@ void TableView::paintEvent(QPaintEvent* event)
     p.resetTransform();
     drawPicture(p, s.trumpSymbol, layout::TRUMP_SYMBOL, false, true);
     if (s.flyingCard.shown)
-        drawPicture(p, s.flyingCard.picture,
-                    {s.flyingCard.x, s.flyingCard.y, layout::CARD_W, layout::CARD_H});
+        drawPicture(p, s.flyingCard.picture, scene::flyingCardArea(s.flyingCard));
     if (s.trumpAnnouncementShown && needed(layout::TRUMP_ANNOUNCEMENT_AREA)) {
         p.setTransform(sceneTransform_);
         marks::trumpAnnouncement(p, qs(s.trumpAnnouncement));

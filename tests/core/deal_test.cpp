@@ -160,8 +160,11 @@ TEST_F(DealSteps, RefillsDealTheLastSlotsOfBothHandsHumanFirst)
         SCOPED_TRACE(n);
         h.idle();
         e().setup().dealtHand(Seat::Human, {}).dealtHand(Seat::Computer, {}).stockCount(20);
-        e().cards().cancelPending(); // no veil left from the previous round
-        e().deal().refillHands(n);
+        // No veil left from the previous round; the refill is an event, seen as it leaves the table.
+        e().deliver([&] {
+            e().cards().cancelPending();
+            e().deal().refillHands(n);
+        });
         EXPECT_EQ(e().deal().dealStep(), 45 + 2 * n);
         for (int k = 0; k < 5; ++k)
             EXPECT_EQ(e().table().overlay[k].shown, k >= 5 - n) << k;
@@ -224,7 +227,7 @@ TEST_F(DealSteps, NewDealResetsTheTableAndAnnouncesTheCycledTrump)
 {
     h.advance(1500 - e().now()); // the cycle shows "b" after 300 ms, then p, k, h and "b" again at 1500
     ASSERT_EQ(e().deal().cycledSuit(), Suit::Diamonds);
-    e().startDeal(DealStart::Next);
+    e().deliver([&] { e().startDeal(DealStart::Next); });
     EXPECT_EQ(e().deal().trumpSuit(), Suit::Diamonds);
     EXPECT_EQ(e().table().trumpAnnouncement, "Козырь буби");
     EXPECT_TRUE(e().table().trumpAnnouncementShown);

@@ -55,7 +55,7 @@ TEST_F(Redraw, VeilUncoversRefilledSlotsOnePieceEvery100Milliseconds)
         .stockCount(20)
         .dealtHand(Seat::Human, {held("h1"), held("h2"), held("h3"), Slot::empty(), Slot::empty()})
         .dealtHand(Seat::Computer, {held("p1"), held("p2"), held("p3"), Slot::empty(), Slot::empty()});
-    e().deal().refillHands(2);
+    e().deliver([&] { e().deal().refillHands(2); });
     while (e().deal().pending() || e().cards().redrawStage() > 0) {
         EXPECT_TRUE(e().table().overlay[3].shown);
         EXPECT_TRUE(e().table().overlay[4].shown);
@@ -127,18 +127,27 @@ TEST(Packing, MovesShownCardsLeftKeepingTheirOrder)
         }
         for (Row r : {Row::Human, Row::Computer, Row::Led})
             e.cards().pack(r);
-        for (const SlotRow* row :
-             {&e.cards().row(Row::Human), &e.cards().row(Row::Computer), &e.cards().row(Row::Led)}) {
+        for (Row r : {Row::Human, Row::Computer, Row::Led}) {
+            const SlotRow row = e.cards().row(r);
             std::vector<std::string> got;
-            for (int k = 0; k < 5; ++k) {
+            for (std::size_t k = 0; k < 5; ++k) {
                 if (c.expected[k] == '1')
-                    got.push_back((*row)[k].code());
+                    got.push_back(row[k].code());
                 else
-                    EXPECT_TRUE((*row)[k].isEmpty()) << c.shown << " slot " << k;
+                    EXPECT_TRUE(row[k].isEmpty()) << c.shown << " slot " << k;
             }
             EXPECT_EQ(got, order) << c.shown;
         }
-        for (int k = 0; k < 5; ++k) {
+        // Each card takes its picture with it, and the view drawn after the event shows the same.
+        e.projectTable();
+        for (std::size_t k = 0; k < 5; ++k) {
+            for (Row r : {Row::Human, Row::Led}) {
+                const TablePlace& place = e.cards().at(r, k);
+                EXPECT_EQ(place.shown, c.expected[k] == '1') << c.shown;
+                if (place.shown) {
+                    EXPECT_EQ(place.picture, lookUpCardPicture(place.card));
+                }
+            }
             EXPECT_EQ(e.table().humanHand[k].shown, c.expected[k] == '1') << c.shown;
             EXPECT_EQ(e.table().led[k].shown, c.expected[k] == '1') << c.shown;
             if (c.expected[k] == '1') {
@@ -159,8 +168,7 @@ TEST(CardFlight, ThreeFlightsRunDownTheLeftEdgeInTenStepsEach)
         for (int step = 1; step <= 10; ++step) {
             h.advance(30);
             if (step < 10) {
-                EXPECT_EQ(e.table().flyingCard.x, 56);
-                EXPECT_EQ(e.table().flyingCard.y, 24 + 56 * step);
+                EXPECT_EQ(e.table().flyingCard.step, step);
                 EXPECT_TRUE(e.table().flyingCard.shown);
             }
         }

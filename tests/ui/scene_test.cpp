@@ -155,10 +155,13 @@ TEST(SceneHitTest, WhatIsShownAndHowItIsStackedDecides)
         {"menu button shown", [](TableState& t) { t.menuButtonShown = true; }, menu, {Target::MenuButton, 0}},
         {"flying card lets clicks through",
          [](TableState& t) {
-             t.flyingCard = {true, 240 + 104 * 2, 576, Picture::face(1)};
+             // At its start it lies over the menu button's corner.
+             t.menuButtonShown = true;
+             t.flyingCard = {true, 0, Picture::back(1)};
          },
-         hand3,
-         {Target::HandCard, 3}},
+         {layout::MENU_BUTTON.x + layout::MENU_BUTTON.w - 2,
+          layout::MENU_BUTTON.y + layout::MENU_BUTTON.h - 2},
+         {Target::MenuButton, 0}},
         {"score panel takes nothing", [](TableState&) {}, centre(layout::SCORE_PANEL), {}},
         {"pile takes nothing", [](TableState&) {}, centre(layout::STOCK_PILE), {}},
     };
@@ -168,6 +171,19 @@ TEST(SceneHitTest, WhatIsShownAndHowItIsStackedDecides)
         c.set(t);
         EXPECT_EQ(hitTest(t, c.at), c.expected);
     }
+}
+
+TEST(SceneLayout, TheFlyingCardRunsDownTheLeftEdgeIntoTheHumansPile)
+{
+    for (int step = 0; step <= FLIGHT_STEPS; ++step) {
+        const layout::Rect r = flyingCardArea({true, step, Picture::back(1)});
+        EXPECT_EQ(r.x, 56) << step;
+        EXPECT_EQ(r.y, 24 + 56 * step) << step;
+    }
+    // Its last step ends on the pile's top back.
+    const layout::Rect last = flyingCardArea({true, FLIGHT_STEPS, Picture::back(1)});
+    EXPECT_EQ(last.x, layout::HUMAN_PILE.x);
+    EXPECT_EQ(last.y, layout::HUMAN_PILE.y);
 }
 
 TEST(SceneChanges, OnlyWhatChangedIsRepainted)

@@ -133,8 +133,8 @@ private:
         int n = 0;
         for (int k = 1; k <= HAND_SIZE; ++k) {
             const auto i = static_cast<std::size_t>(k - 1);
-            if (e_.cards().slot(Row::Human, i).holdsCard() && e_.table().humanHand[i].shown &&
-                !e_.table().humanHand[i].seeThrough)
+            const TablePlace& place = e_.cards().at(Row::Human, i);
+            if (place.card.holdsCard() && place.shown && !place.placed)
                 free[n++] = k;
         }
         return n == 0 ? 0 : free[roll(n)];

@@ -80,7 +80,7 @@ void RuleWatch::covering(int pair, const std::function<void()>& click)
                        e.trick().handSelected(static_cast<int>(pick_->first) + 1) &&
                        !e.cards().slot(Row::Cover, at).holdsCard();
     const int trump = static_cast<int>(e.deal().trumpSuit());
-    const auto refusals = e.table().refusal.serial;
+    const auto refusals = e.trick().refusal().serial;
     click();
     if (!known) {
         pick_.reset();
@@ -88,8 +88,9 @@ void RuleWatch::covering(int pair, const std::function<void()>& click)
     }
     const auto cover = seen(e.cards().slot(Row::Cover, at));
     const bool accepted = cover && bitOf(*cover) == bitOf(pick_->second);
-    const bool refused = e.table().refusal.serial != refusals &&
-                         e.table().refusal.place == RefusalPlace::LedCard && e.table().refusal.slot == pair;
+    const bool refused = e.trick().refusal().serial != refusals &&
+                         e.trick().refusal().place == RefusalPlace::LedCard &&
+                         e.trick().refusal().slot == pair;
     if (accepted || refused)
         rules_.coverTried(pick_->second, *led, trump, accepted);
     if (!refused)
