@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QVariantAnimation>
 #include <optional>
 
@@ -56,8 +57,13 @@ bool moves(TableKey key)
 
 TableView::TableView(TableInput& input, QWidget* parent) : QWidget(parent), input_(input)
 {
-    // Every pixel is painted from the cached background: nothing to clear first.
+    // Every pixel is painted with the felt: nothing to clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    crispTimer_ = new QTimer(this);
+    crispTimer_->setSingleShot(true);
+    connect(crispTimer_, &QTimer::timeout, this, [this] { pictures_.renderCrisp(); });
+    // A crisp picture replaces its stand-in wherever it lies; repaints asked for together are one.
+    pictures_.arrived = [this] { update(); };
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     refusalAnimation_ = new QVariantAnimation(this);
@@ -82,14 +88,12 @@ void TableView::show(const TableState& state)
     if (first_) {
         first_ = false;
         shown_ = state;
-        backgroundStale_ = true;
         update();
         return;
     }
     const bool refused =
         state.refusal.serial != shown_.refusal.serial && state.refusal.place != RefusalPlace::None;
     if (state.canvas != shown_.canvas) {
-        backgroundStale_ = true;
         update();
     } else {
         for (const layout::Rect& area : scene::changedAreas(shown_, state))
@@ -143,39 +147,74 @@ void TableView::remap()
 
 void TableView::prepare()
 {
-    // A new size or a move to a screen of another pixel ratio: pictures are rendered anew for it,
-    // once, on the first paint after the change.
+    // A new size or a move to a screen of another pixel ratio: the pictures of the old scale stand in
+    // at once, and the crisp ones are rendered when the size has stopped changing.
     const qreal dpr = devicePixelRatioF();
-    if (dpr == dpr_ && size() == preparedSize_ && !backgroundStale_)
+    if (dpr == dpr_ && size() == preparedSize_)
         return;
     if (size() != preparedSize_)
         remap();
     dpr_ = dpr;
     preparedSize_ = size();
-    pictures_.setScale(mapping_.scale, dpr_);
-    rebuildBackground();
-    backgroundStale_ = false;
+    marks_.clear();
+    if (pictures_.setScale(mapping_.scale, dpr_) && !pictures_.crisp()) {
+        // A lone change (a maximize) renders right after this paint; one of a quick run of them (a
+        // resize dragged by its edge) waits for the run to end, and the sizes passed on the way are
+        // given up as the next one comes.
+        const bool inRun = sinceScaleChange_.isValid() && sinceScaleChange_.elapsed() < CRISP_AFTER_MS;
+        sinceScaleChange_.start();
+        crispTimer_->start(inRun ? CRISP_AFTER_MS : 0);
+    }
 }
 
-void TableView::rebuildBackground()
+namespace {
+
+// Where `at` falls in a period that starts at `origin`.
+int phase(int at, int origin, int period)
 {
-    QImage image((QSizeF(size()) * dpr_).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    QPainter p(&image);
-    QPixmap tile = pictures_.get(shown_.canvas);
+    return ((at - origin) % period + period) % period;
+}
+
+} // namespace
+
+void TableView::paintFelt(QPainter& p, const QRegion& region)
+{
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    const QPixmap& tile = pictures_.get(shown_.canvas);
     if (tile.isNull()) {
-        p.fillRect(image.rect(), NO_CANVAS);
-    } else {
-        // Tiled in device pixels from the table's corner, at the table's scale.
-        tile.setDevicePixelRatio(1);
-        const int ox = int(std::lround(mapping_.offsetX * dpr_));
-        const int oy = int(std::lround(mapping_.offsetY * dpr_));
-        const QPoint offset((tile.width() - ox % tile.width()) % tile.width(),
-                            (tile.height() - oy % tile.height()) % tile.height());
-        p.drawTiledPixmap(image.rect(), tile, offset);
+        for (const QRect& r : region)
+            p.fillRect(r, NO_CANVAS);
+        p.restore();
+        return;
     }
-    p.end();
-    background_ = QPixmap::fromImage(std::move(image));
-    background_.setDevicePixelRatio(dpr_);
+    // In device pixels from here on, so each line of felt is one plain copy.
+    p.setTransform(QTransform::fromScale(1 / dpr_, 1 / dpr_));
+    const QSize device = (QSizeF(size()) * dpr_).toSize().expandedTo(QSize(1, 1));
+    const QPoint origin(int(std::lround(mapping_.offsetX * dpr_)), int(std::lround(mapping_.offsetY * dpr_)));
+    if (tile.cacheKey() != feltKey_ || origin != feltOrigin_ || feltStrip_.width() != device.width()) {
+        feltKey_ = tile.cacheKey();
+        feltOrigin_ = origin;
+        QImage image = tile.toImage().convertToFormat(QImage::Format_RGB32);
+        image.setDevicePixelRatio(1);
+        feltStrip_ = QImage(device.width(), image.height(), QImage::Format_RGB32);
+        QPainter strip(&feltStrip_);
+        strip.setCompositionMode(QPainter::CompositionMode_Source);
+        strip.drawTiledPixmap(feltStrip_.rect(), QPixmap::fromImage(image),
+                              QPoint(phase(0, origin.x(), image.width()), 0));
+    }
+    const int th = feltStrip_.height();
+    for (const QRect& r : region) {
+        const QRect d = QRectF(QPointF(r.topLeft()) * dpr_, QSizeF(r.size()) * dpr_).toAlignedRect() &
+                        QRect(QPoint(), device);
+        for (int y = d.top(); y <= d.bottom();) {
+            const int row = phase(y, origin.y(), th);
+            const int band = std::min(th - row, d.bottom() + 1 - y);
+            p.drawImage(QPoint(d.x(), y), feltStrip_, QRect(d.x(), row, d.width(), band));
+            y += band;
+        }
+    }
+    p.restore();
 }
 
 bool TableView::needed(const layout::Rect& area) const
@@ -208,10 +247,7 @@ void TableView::paintEvent(QPaintEvent* event)
     prepare();
     QPainter p(this);
     paintArea_ = event->region().boundingRect();
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect& r : event->region())
-        p.drawPixmap(r, background_, QRectF(QPointF(r.topLeft()) * dpr_, QSizeF(r.size()) * dpr_));
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    paintFelt(p, event->region());
 
     const TableState& s = shown_;
     // Stacking, bottom up: placeholders; the free pictures and labels (action caption, trump symbol,
@@ -290,11 +326,34 @@ void TableView::drawPile(QPainter& p, const PileView& pile, const layout::Rect& 
                         {place.x + o, place.y + o, layout::CARD_W, layout::CARD_H});
     }
     if (pile.countShown) {
-        p.setTransform(sceneTransform_);
-        marks::pileCount(p, qs(pile.count), place, countX);
-        p.resetTransform();
+        const QString count = qs(pile.count);
+        drawMark(p, QStringLiteral("count %1 %2 %3").arg(place.x).arg(place.y).arg(count), place,
+                 [&](QPainter& q) { marks::pileCount(q, count, place, countX); });
     }
     p.restore();
+}
+
+void TableView::drawMark(QPainter& p, const QString& key, const layout::Rect& place,
+                         const std::function<void(QPainter&)>& draw)
+{
+    const scene::DeviceRect d = scene::toDevice(mapping_, dpr_, place);
+    auto it = marks_.find(key);
+    if (it == marks_.end()) {
+        // Counts change deal by deal: a handful of them is all a table shows at a time.
+        if (marks_.size() > 32)
+            marks_.clear();
+        QImage image(std::max(1, d.w), std::max(1, d.h), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter q(&image);
+        // Where drawing on the table would put it, less the place's corner in device pixels.
+        q.setTransform(sceneTransform_ * QTransform::fromScale(dpr_, dpr_) *
+                       QTransform::fromTranslate(-d.x, -d.y));
+        draw(q);
+        q.end();
+        image.setDevicePixelRatio(dpr_);
+        it = marks_.insert(key, image);
+    }
+    p.drawImage(QPointF(d.x / dpr_, d.y / dpr_), *it);
 }
 
 void TableView::drawPiles(QPainter& p)

@@ -2,15 +2,19 @@
 // The painted table: draws the table state in the coordinates of the 1024 x 768 scene, scaled to
 // fit the widget and centred, and turns clicks and keys into table input. It decides nothing.
 
+#include <QElapsedTimer>
+#include <QHash>
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
+#include <functional>
 
 #include "engine/table_state.h"
 #include "ui/scene.h"
 #include "ui/table_input.h"
 #include "ui/table_pictures.h"
 
+class QTimer;
 class QVariantAnimation;
 
 namespace liorna {
@@ -31,6 +35,7 @@ public:
     // While the sign of a refused action is on the table.
     bool refusalShowing() const { return refusalLevel_ > 0; }
     const TablePictures& pictures() const { return pictures_; }
+    static constexpr int CRISP_AFTER_MS = 100;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,7 +48,7 @@ protected:
 private:
     void remap();
     void prepare();
-    void rebuildBackground();
+    void paintFelt(QPainter& p, const QRegion& region);
     void updateLogical(const layout::Rect& area);
     void deliver(scene::Hit hit, Qt::MouseButton button);
     void startRefusalSign(const RefusalSign& refusal);
@@ -55,6 +60,8 @@ private:
     void drawHands(QPainter& p);
     void drawOnTop(QPainter& p);
     bool needed(const layout::Rect& area) const;
+    void drawMark(QPainter& p, const QString& key, const layout::Rect& place,
+                  const std::function<void(QPainter&)>& draw);
 
     TableInput& input_;
     TableState shown_;
@@ -65,8 +72,17 @@ private:
     qreal dpr_ = 0;
     QSize preparedSize_;
     TablePictures pictures_;
-    QPixmap background_;
-    bool backgroundStale_ = true;
+    // The crisp pictures of a new scale are rendered once the size has been still this long.
+    QTimer* crispTimer_ = nullptr;
+    QElapsedTimer sinceScaleChange_;
+    // One row of felt tiles across the window in device pixels, aligned with the table's corner: any
+    // part of the felt is copied from it line by line. Made anew for another tile, width or offset.
+    QImage feltStrip_;
+    // Marks that are costly to draw (outlined texts), each drawn once per scale into a picture of its
+    // place, by what it shows.
+    QHash<QString, QImage> marks_;
+    qint64 feltKey_ = 0;
+    QPoint feltOrigin_;
     QRectF paintArea_;
 
     scene::Hit pressed_;

@@ -37,13 +37,19 @@ private slots:
 
 namespace {
 
-// The table window shown at `size` (the table is that less the menu bar, if shown) and painted.
+// The table window shown at `size` (the table is that less the menu bar, if shown) and painted, once
+// the pictures for that size have replaced the stand-ins of the size before.
 QImage paint(TableWindow& w, QSize size)
 {
     if (!w.isVisible())
         w.show();
     w.resize(size);
     QCoreApplication::processEvents();
+    w.table()->grab();
+    QElapsedTimer t;
+    t.start();
+    while (!w.table()->pictures().crisp() && t.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
     return w.table()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
