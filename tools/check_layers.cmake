@@ -1,5 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
-# Fails when an include points up or across the layers, or when a layer below the Qt ones includes Qt.
+# Fails when an include points up or across the layers, when a layer below the Qt ones includes Qt, or
+# when a source names a class of a layer it may not use in a forward declaration or a friend (which no
+# include would show).
 # The layers in order, bottom first; each names the layers it may include, all of them below it, so
 # the layers cannot form a cycle.
 set(layers platform persist engine opponent play game ui app)
@@ -25,6 +27,18 @@ foreach(layer ${layers})
 endforeach()
 
 file(GLOB_RECURSE sources ${SOURCE_DIR}/src/*.cpp ${SOURCE_DIR}/src/*.h)
+
+# Where each of the program's classes is defined: the layer of the header that opens its body.
+file(GLOB_RECURSE headers ${SOURCE_DIR}/src/*.h)
+foreach(header ${headers})
+    file(RELATIVE_PATH relative ${SOURCE_DIR}/src ${header})
+    string(REGEX MATCH "^[^/]+" layer "${relative}")
+    file(STRINGS ${header} definitions REGEX "^[ \t]*(class|struct)[ \t]+[A-Za-z_][A-Za-z_0-9]*([ \t]+final)?[ \t]*(:[^;]*)?({.*)?$")
+    foreach(line ${definitions})
+        string(REGEX MATCH "(class|struct)[ \t]+([A-Za-z_][A-Za-z_0-9]*)" ignored "${line}")
+        set(layer_of_${CMAKE_MATCH_2} ${layer})
+    endforeach()
+endforeach()
 foreach(source ${sources})
     file(RELATIVE_PATH relative ${SOURCE_DIR}/src ${source})
     string(REGEX MATCH "^[^/]+" layer "${relative}")
@@ -32,6 +46,19 @@ foreach(source ${sources})
         list(APPEND problems "src/${relative} lies in no layer")
         continue()
     endif()
+    # `class X;`, `struct X;`, `friend class X;` and `friend X;` name X without including it.
+    file(STRINGS ${source} namings REGEX "^[ \t]*((friend[ \t]+)?(class|struct)[ \t]+[A-Za-z_][A-Za-z_0-9]*|friend[ \t]+[A-Za-z_][A-Za-z_0-9]*)[ \t]*;")
+    foreach(line ${namings})
+        string(REGEX MATCH "([A-Za-z_][A-Za-z_0-9]*)[ \t]*;" ignored "${line}")
+        set(named ${CMAKE_MATCH_1})
+        if(DEFINED layer_of_${named})
+            set(target ${layer_of_${named}})
+            if(NOT target STREQUAL layer AND NOT target IN_LIST uses_${layer})
+                string(STRIP "${line}" shown)
+                list(APPEND problems "src/${relative} (${layer}) names ${named} of ${target}: ${shown}")
+            endif()
+        endif()
+    endforeach()
     file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include")
     foreach(line ${includes})
         if(line MATCHES "include[ \t]*\"([^/\"]+)/")
@@ -47,6 +74,6 @@ endforeach()
 
 if(problems)
     list(JOIN problems "\n" text)
-    message(FATAL_ERROR "Includes against the layers:\n${text}")
+    message(FATAL_ERROR "Against the layers:\n${text}")
 endif()
-message(STATUS "layers: every include points downward")
+message(STATUS "layers: every include, forward declaration and friend points downward")

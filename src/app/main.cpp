@@ -22,15 +22,17 @@ using namespace liorna;
 
 namespace {
 
-// The program's parts. The engine and its screens need each other, and the ports open their windows
-// over the table window, which shows the engine's table: each part is handed the places of the others
-// as it is made, and none uses them before all are built.
+// The program's parts. The ports open their windows over the table window, which shows the engine's
+// table, so they are handed its place as they are made and use it only once all are built. The
+// screens hand their clicks to the engine's event boundary.
 struct Program {
     explicit Program(const std::filesystem::path& dir)
         : programDir(QString::fromStdString(dir.string())), random(std::random_device{}()), cues(programDir),
           messages(&window), shell(programDir, &window), pictures(dir),
-          screens(&window, engine, QtScreenPorts{timers, messages, shell, pictures}),
-          engine(EnginePorts{timers, random, cues, messages, screens, shell, dir,
+          screens(
+              &window, [this](const std::function<void()>& event) { engine.deliver(event); },
+              QtScreenPorts{messages}),
+          engine(EnginePorts{timers, random, cues, messages, screens, shell, pictures, dir,
                              [this] {
                                  window.render();
                                  screens.render();

@@ -25,7 +25,7 @@ struct Card {
     Suit suit = Suit::Hearts;
     int rank = 1;
 
-    friend bool operator==(const Card&, const Card&) = default;
+    bool operator==(const Card&) const = default;
 
     // Position in the fresh deck, 0 (h1) .. 35 (k9).
     int deckIndex() const { return static_cast<int>(suit) * 9 + (rank - 1); }
@@ -50,7 +50,7 @@ struct Slot {
     State state = State::Empty;
     Card card{};
 
-    friend bool operator==(const Slot&, const Slot&) = default;
+    bool operator==(const Slot&) const = default;
 
     static Slot empty() { return {}; }
     static Slot exhausted() { return {State::Exhausted, {}}; }

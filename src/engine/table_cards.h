@@ -34,7 +34,7 @@ struct TablePlace {
     // What the place shows; a hidden place keeps its last picture (the computer's keep their back).
     Picture picture;
 
-    friend bool operator==(const TablePlace&, const TablePlace&) = default;
+    bool operator==(const TablePlace&) const = default;
 };
 
 class TableCards {

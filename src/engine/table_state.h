@@ -18,7 +18,7 @@ struct CardView {
     bool seeThrough = false;
     bool clickable = true;
 
-    friend bool operator==(const CardView&, const CardView&) = default;
+    bool operator==(const CardView&) const = default;
 };
 
 struct PileView {
@@ -29,7 +29,7 @@ struct PileView {
     // The tile its background is painted with; none until it is first painted.
     Picture background;
 
-    friend bool operator==(const PileView&, const PileView&) = default;
+    bool operator==(const PileView&) const = default;
 };
 
 // A given-up card flies from the top-left corner into the human's pile in this many steps.
@@ -41,7 +41,7 @@ struct FlyingCard {
     int step = 0;
     Picture picture;
 
-    friend bool operator==(const FlyingCard&, const FlyingCard&) = default;
+    bool operator==(const FlyingCard&) const = default;
 };
 
 // The keys that play the table. Each acts through the same input path as the mouse.
@@ -68,7 +68,7 @@ struct KeyboardFocus {
     FocusRow row = FocusRow::Hand;
     int slot = 1;
 
-    friend bool operator==(const KeyboardFocus&, const KeyboardFocus&) = default;
+    bool operator==(const KeyboardFocus&) const = default;
 };
 
 // The place of the last refused action, so the view can give a short visual sign there; `serial`
@@ -79,7 +79,7 @@ struct RefusalSign {
     int slot = 0; // 1..5 for a card, 0 for a button
     std::uint32_t serial = 0;
 
-    friend bool operator==(const RefusalSign&, const RefusalSign&) = default;
+    bool operator==(const RefusalSign&) const = default;
 };
 
 struct TableState {
@@ -121,7 +121,7 @@ struct TableState {
 
     TableState();
 
-    friend bool operator==(const TableState&, const TableState&) = default;
+    bool operator==(const TableState&) const = default;
 };
 
 inline TableState::TableState()

@@ -4,8 +4,8 @@
 
 namespace liorna {
 
-Commands::Commands(Parts parts, Timers& timers, Events events)
-    : parts_(parts), events_(std::move(events)),
+Commands::Commands(Parts parts, std::filesystem::path programDir, Timers& timers, Events events)
+    : parts_(parts), programDir_(std::move(programDir)), events_(std::move(events)),
       startUpTimer_(timers, interval::START_UP, [this] { startUpTick(); })
 {
 }
@@ -19,7 +19,7 @@ void Commands::startUpTick()
     StartScreenModel::Actions actions;
     actions.play = [this](int choice) { events_.deliver([this, choice] { startChosenMatch(choice); }); };
     actions.noPlay = [this] { events_.deliver([this] { parts_.screens.close(ScreenId::Start); }); };
-    actions.bonuses = [this] { events_.deliver([this] { parts_.screens.openBonus(false); }); };
+    actions.bonuses = [this] { events_.deliver([this] { parts_.screenModels.openBonus(false); }); };
     actions.quit = events_.quit;
     startScreen_ = std::make_unique<StartScreenModel>(std::move(actions));
     parts_.screens.openStart(*startScreen_);
@@ -36,12 +36,14 @@ void Commands::startChosenMatch(int choice)
 
 void Commands::newGame(int mode)
 {
+    parts_.screenModels.endMatchStatus();
     parts_.match.begin(MATCH_LENGTHS[static_cast<std::size_t>(mode - 1)]);
     events_.startDeal(DealStart::Next);
 }
 
 void Commands::newGameSameLength()
 {
+    parts_.screenModels.endMatchStatus();
     parts_.match.beginSameLength();
     events_.startDeal(DealStart::Next);
 }
@@ -50,7 +52,7 @@ void Commands::newGameSameLength()
 
 void Commands::runCommand(MenuCommand command)
 {
-    Screens& screens = parts_.screens;
+    ScreenModels& screens = parts_.screenModels;
     switch (command) {
     case MenuCommand::None: return;
     case MenuCommand::NewGame: newGameSameLength(); return;
@@ -70,7 +72,7 @@ void Commands::runCommand(MenuCommand command)
     case MenuCommand::Bonuses: screens.openBonus(false); return;
     case MenuCommand::Statistics: screens.openStatistics(); return;
     case MenuCommand::Help: showHelp(); return;
-    case MenuCommand::About: screens.openAbout(); return;
+    case MenuCommand::About: parts_.screens.openAbout((programDir_ / "Orvel.avi").string()); return;
     }
 }
 
@@ -89,12 +91,6 @@ void Commands::chooseBackground(int n)
     // A background that cannot be saved is not painted either.
     parts_.profile.chooseBackground(n);
     paintBackgrounds();
-}
-
-void Commands::chooseCardBack(const std::string& number)
-{
-    parts_.profile.chooseCardBack(number);
-    events_.applySettings();
 }
 
 void Commands::showHelp()

@@ -1,16 +1,18 @@
 #pragma once
 // The commands: start-up and the start screen, the menus, the screens they open, and new games.
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 
 #include "engine/menu_tree.h"
 #include "engine/start_screen_model.h"
 #include "engine/table_state.h"
+#include "game/screen_models.h"
+#include "game/screens.h"
 #include "persist/profile.h"
 #include "platform/engine_timer.h"
 #include "platform/ports.h"
-#include "platform/screens.h"
 #include "play/match.h"
 
 namespace liorna {
@@ -24,6 +26,7 @@ public:
     struct Parts {
         Profile& profile;
         Match& match;
+        ScreenModels& screenModels;
         Screens& screens;
         Shell& shell;
     };
@@ -35,7 +38,7 @@ public:
         std::function<void(const std::function<void()>&)> deliver;
         std::function<void()> quit;
     };
-    Commands(Parts parts, Timers& timers, Events events);
+    Commands(Parts parts, std::filesystem::path programDir, Timers& timers, Events events);
 
     // --- Start-up and the start screen ---
     // The table's one-shot start-up tick fires as soon as the event loop runs.
@@ -55,8 +58,6 @@ public:
     void toggleMenus();
     void showMenus();
     void chooseBackground(int n);
-    // The card back dialog's OK: the choice is saved and shown.
-    void chooseCardBack(const std::string& number);
     void showHelp();
 
     // The menus or the button that brings them back, and the backgrounds of the canvas and the piles.
@@ -66,6 +67,7 @@ private:
     void paintBackgrounds();
 
     Parts parts_;
+    std::filesystem::path programDir_;
     Events events_;
     bool menusShown_ = true;
     // None until the start-up tick first paints them.

@@ -7,17 +7,20 @@ namespace liorna {
 
 GameEngine::GameEngine(EnginePorts ports)
     : cues_(ports.cues), messages_(ports.messages), tableChanged_(std::move(ports.tableChanged)),
-      programDir_(ports.programDir),
       timers_(ports.timers, [this](const std::function<void()>& tick) { deliver(tick); }),
       profile_(ports.programDir), cards_(timers_, TableCards::Events{[this] { deal_.refreshPoolIfDue(); },
                                                                      [this] { trick_.handsRedrawn(); }}),
       deal_(cards_, timers_, ports.random),
       trick_(cards_, deal_, timers_,
              Trick::Events{[this](Cue c) { playCue(c); }, [this] { afterTrickPause(); }}),
-      match_(profile_, ports.screens, timers_,
-             Match::Events{[this](Cue c) { playCue(c); }, [this] { return decideMatch(); },
-                           [this](const std::string& text) { reportAfterEvent(text); }}),
-      commands_(Commands::Parts{profile_, match_, ports.screens, ports.shell}, timers_,
+      match_(profile_, Match::Events{[this](const std::string& text) { reportAfterEvent(text); }}),
+      screenModels_(
+          ScreenModels::Parts{profile_, match_, ports.screens, timers_, ports.pictures, ports.shell},
+          ScreenModels::Events{[this](Cue c) { playCue(c); }, [this] { return decideMatch(); },
+                               [this] { applySettings(); },
+                               [this](const std::string& text) { reportAfterEvent(text); }}),
+      commands_(Commands::Parts{profile_, match_, screenModels_, ports.screens, ports.shell},
+                ports.programDir, timers_,
                 Commands::Events{[this](DealStart start) { startDeal(start); }, [this] { applySettings(); },
                                  [this](const std::function<void()>& event) { deliver(event); },
                                  [&screens = ports.screens] { screens.quit(); }}),
@@ -149,6 +152,8 @@ void GameEngine::afterTrickPause()
 void GameEngine::scoreDeal()
 {
     match_.scoreDeal(trick_.humanTrickPoints(), trick_.computerTrickPoints());
+    screenModels_.openMatchStatus(match_.humanPenalty(), match_.computerPenalty(), match_.matchTarget(),
+                                  match_.humanWonDeal());
 }
 
 MatchDecision GameEngine::decideMatch()

@@ -13,11 +13,13 @@
 #include "engine/table_cards.h"
 #include "engine/table_state.h"
 #include "game/commands.h"
+#include "game/screen_models.h"
+#include "game/screens.h"
 #include "persist/profile.h"
 #include "platform/delivering_timers.h"
 #include "platform/engine_timer.h"
+#include "platform/picture_writer.h"
 #include "platform/ports.h"
-#include "platform/screens.h"
 #include "platform/timers.h"
 #include "play/keyboard.h"
 #include "play/match.h"
@@ -34,6 +36,7 @@ struct EnginePorts {
     MessageSink& messages;
     Screens& screens;
     Shell& shell;
+    PictureWriter& pictures;
     std::filesystem::path programDir;
     // Told after every event, once the table is as the event left it.
     std::function<void()> tableChanged = {};
@@ -100,8 +103,7 @@ public:
     void inputKey(TableKey key) { keyboard_.inputKey(key); }
     void runCommand(MenuCommand command) { commands_.runCommand(command); }
     void showMenus() { commands_.showMenus(); }
-    void clickMatchStatus() { match_.clickMatchStatus(); }
-    void chooseCardBack(const std::string& number) { commands_.chooseCardBack(number); }
+    void clickMatchStatus() { screenModels_.clickMatchStatus(); }
     // The settings in memory take effect: sound, the pauses, the card back.
     void applySettings();
     // A deal starts: after the first, every step of the previous deal is cancelled and the parts reset;
@@ -126,9 +128,8 @@ public:
     GameSetup setup();
 
     StartScreenModel* startScreen() { return commands_.startScreen(); }
-    const MatchStatusState& matchStatus() const { return match_.status(); }
+    const MatchStatusState& matchStatus() const { return screenModels_.matchStatus(); }
     SettingsFile& settings() { return profile_.settings(); }
-    const std::filesystem::path& programDir() const { return programDir_; }
     // How many deals were started since the engine was created; the driver's autoplay counts them.
     int dealsStarted() const { return dealsStarted_; }
 
@@ -138,7 +139,7 @@ public:
         return deal_.pending() || cards_.pending() || trick_.pending() || commands_.pending();
     }
     // ... or a screen's countdown: nothing more happens by itself when this is false.
-    bool anythingPending() const { return pacingPending() || match_.statusPending(); }
+    bool anythingPending() const { return pacingPending() || screenModels_.pending(); }
 
 private:
     void afterEvent();
@@ -152,7 +153,6 @@ private:
     CuePlayer& cues_;
     MessageSink& messages_;
     std::function<void()> tableChanged_;
-    std::filesystem::path programDir_;
     std::vector<std::string> pendingErrors_;
     int deliverDepth_ = 0;
     int dealsStarted_ = 0;
@@ -164,6 +164,7 @@ private:
     Deal deal_;
     Trick trick_;
     Match match_;
+    ScreenModels screenModels_;
     Commands commands_;
     TableKeyboard keyboard_;
     TableHint hint_;

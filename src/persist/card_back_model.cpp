@@ -25,8 +25,8 @@ long long numberOf(const std::string& text)
 
 } // namespace
 
-CardBackModel::CardBackModel(std::string cardBackChoice, std::string availableBackCount)
-    : candidate_(std::move(cardBackChoice)), available_(std::move(availableBackCount))
+CardBackModel::CardBackModel(std::string cardBackChoice, std::string availableBackCount, Picture tableBack)
+    : candidate_(std::move(cardBackChoice)), available_(std::move(availableBackCount)), tableBack_(tableBack)
 {
 }
 

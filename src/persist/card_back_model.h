@@ -10,10 +10,13 @@ namespace liorna {
 
 class CardBackModel {
 public:
-    // `cardBackChoice` is line 17 as it stands, `availableBackCount` line 19.
-    CardBackModel(std::string cardBackChoice, std::string availableBackCount);
+    // `cardBackChoice` is line 17 as it stands, `availableBackCount` line 19; `tableBack` is the back
+    // the table shows, where the preview starts when line 17 names none.
+    CardBackModel(std::string cardBackChoice, std::string availableBackCount,
+                  Picture tableBack = Picture::none());
 
     const std::string& candidate() const { return candidate_; }
+    const Picture& tableBack() const { return tableBack_; }
     // Right arrow: +1, and past the last selectable back round to "1".
     void next();
     // Left arrow: -1, and at "0" round to the last selectable back.
@@ -33,6 +36,7 @@ public:
 private:
     std::string candidate_;
     std::string available_;
+    Picture tableBack_;
     bool rightGreen_ = false;
     bool leftGreen_ = false;
 };

@@ -7,34 +7,10 @@
 
 namespace liorna {
 
-Match::Match(Profile& profile, Screens& screens, Timers& timers, Events events)
-    : profile_(profile), screens_(screens), events_(std::move(events)),
-      matchStatus_(
-          timers, [](const std::function<void()>& tick) { tick(); },
-          MatchStatus::Events{
-              [this](bool humanWonDeal) { events_.cue(humanWonDeal ? Cue::DealWon : Cue::DealNotWon); },
-              [this] { return events_.decide(); },
-              [this](bool won) {
-                  if (won)
-                      screens_.openBonus(true);
-                  screens_.close(ScreenId::MatchStatus);
-              }})
-{
-}
-
-void Match::endMatchStatus()
-{
-    // A new game ends the match status screen's countdown where it stands, or its decision would
-    // deal a second time behind the new game's first deal.
-    if (!matchStatus_.state().open)
-        return;
-    matchStatus_.cancel();
-    screens_.close(ScreenId::MatchStatus);
-}
+Match::Match(Profile& profile, Events events) : profile_(profile), events_(std::move(events)) {}
 
 void Match::restart(const std::string& targetLabel)
 {
-    endMatchStatus();
     over_ = false;
     targetLabel_ = targetLabel;
     humanScore_ = text::HUMAN_SCORE_ZERO;
@@ -78,10 +54,6 @@ void Match::scoreDeal(int humanTrickPoints, int computerTrickPoints)
     humanPenalty_ += humanDealPenalty_;
     humanScore_ = text::HUMAN_SCORE + std::to_string(humanPenalty_);
     computerScore_ = text::COMPUTER_SCORE + std::to_string(computerPenalty_);
-
-    matchStatus_.open(humanPenalty_, computerPenalty_, matchTarget(),
-                      computerDealPenalty_ > humanDealPenalty_);
-    screens_.openMatchStatus();
 }
 
 MatchDecision Match::decide()

@@ -1,17 +1,15 @@
 #pragma once
-// The match: the penalty points of each side, the match target and length, deal scoring, the match
-// status countdown that decides the match, and the result kept in the player's profile.
+// The match: the penalty points of each side, the match target and length, deal scoring, the decision
+// the match status countdown asks for, and the result kept in the player's profile.
 
 #include <functional>
 #include <optional>
 #include <string>
 
-#include "engine/cue.h"
 #include "engine/start_screen_model.h"
 #include "engine/table_state.h"
 #include "persist/profile.h"
 #include "platform/ports.h"
-#include "platform/screens.h"
 #include "platform/texts.h"
 #include "play/match_status.h"
 
@@ -20,15 +18,12 @@ namespace liorna {
 class Match {
 public:
     struct Events {
-        std::function<void(Cue)> cue;
-        // The status countdown asks how the match stands; the root decides it and deals on or not.
-        std::function<MatchDecision()> decide;
         // An error met inside the countdown, reported once the event has finished.
         std::function<void(const std::string&)> report;
     };
-    Match(Profile& profile, Screens& screens, Timers& timers, Events events);
+    Match(Profile& profile, Events events);
 
-    // A new match of the given length, or of the current one; a running status countdown ends first.
+    // A new match of the given length, or of the current one.
     void begin(const MatchLength& length);
     void beginSameLength();
     // The first match, chosen on the start screen.
@@ -37,7 +32,8 @@ public:
     void newDeal();
 
     void scoreDeal(int humanTrickPoints, int computerTrickPoints);
-    void clickMatchStatus() { matchStatus_.click(); }
+    // The deal just scored hung more on the computer than on the human.
+    bool humanWonDeal() const { return computerDealPenalty_ > humanDealPenalty_; }
     // Decides the match after a scored deal: over (recorded in the profile) or going on.
     MatchDecision decide();
     void recordMatchWon();
@@ -54,8 +50,6 @@ public:
     bool over() const { return over_; }
     int dealsScored() const { return dealsScored_; }
     int matchesFinished() const { return matchesFinished_; }
-    const MatchStatusState& status() const { return matchStatus_.state(); }
-    bool statusPending() const { return matchStatus_.pending(); }
 
     // A position for tests and the scenario driver: each value given is set.
     struct Position {
@@ -72,11 +66,9 @@ public:
     void project(TableState& table) const;
 
 private:
-    void endMatchStatus();
     void restart(const std::string& targetLabel);
 
     Profile& profile_;
-    Screens& screens_;
     Events events_;
     int humanPenalty_ = 0;
     int computerPenalty_ = 0;
@@ -91,7 +83,6 @@ private:
     std::string humanScore_ = text::HUMAN_SCORE_ZERO;
     std::string computerScore_ = text::COMPUTER_SCORE_ZERO;
     std::string targetLabel_ = text::MATCH_TARGET_UNSET;
-    MatchStatus matchStatus_;
 };
 
 } // namespace liorna

@@ -8,6 +8,10 @@
 #include <QWindow>
 
 #include "persist/bonus_screen_model.h"
+#include "persist/card_back_model.h"
+#include "persist/settings_model.h"
+#include "persist/statistics_model.h"
+#include "play/match_status.h"
 #include "ui/screens/about_box.h"
 #include "ui/screens/bonus_screen.h"
 #include "ui/screens/card_back_dialog.h"
@@ -17,20 +21,12 @@
 
 namespace liorna {
 
-QtScreens::QtScreens(QWidget* owner, GameEngine& engine, QtScreenPorts ports)
-    : owner_(owner), engine_(engine), ports_(ports),
-      timers_(std::make_unique<DeliveringTimers>(
-          ports.timers, [&engine](const std::function<void()>& tick) { engine.deliver(tick); }))
+QtScreens::QtScreens(QWidget* owner, EventBoundary deliver, QtScreenPorts ports)
+    : owner_(owner), deliver_(std::move(deliver)), ports_(ports)
 {
 }
 
 QtScreens::~QtScreens() = default;
-
-EventBoundary QtScreens::boundary()
-{
-    GameEngine& engine = engine_;
-    return [&engine](const std::function<void()>& event) { engine.deliver(event); };
-}
 
 std::function<void(const std::string&)> QtScreens::reporter()
 {
@@ -94,60 +90,44 @@ void QtScreens::openStart(StartScreenModel& model)
         open();
 }
 
-void QtScreens::openMatchStatus()
+void QtScreens::openMatchStatus(MatchStatus& model)
 {
-    GameEngine& engine = engine_;
     matchStatus_ = new MatchStatusScreen(
-        engine.matchStatus(), [&engine] { engine.deliver([&engine] { engine.clickMatchStatus(); }); },
+        model.state(), [deliver = deliver_, &model] { runEvent(deliver, [&model] { model.click(); }); },
         owner_);
     belongToTable(matchStatus_, owner_);
     matchStatus_->setAttribute(Qt::WA_DeleteOnClose);
     matchStatus_->open();
 }
 
-void QtScreens::show(QDialog* dialog)
+void QtScreens::show(QDialog* dialog, std::function<void()> closed)
 {
     dialog_ = dialog;
+    if (closed)
+        QObject::connect(dialog, &QDialog::finished, dialog,
+                         [deliver = deliver_, closed = std::move(closed)] { runEvent(deliver, closed); });
     belongToTable(dialog, owner_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->open();
 }
 
-void QtScreens::openBonus(bool reveal)
+void QtScreens::openBonus(BonusScreenModel& model, ScreenActions actions)
 {
-    std::optional<int> mode;
-    if (reveal)
-        mode = engine_.match().matchMode();
-    auto model =
-        std::make_unique<BonusScreenModel>(*timers_, engine_.settings(), mode, ports_.pictures, ports_.shell);
-    model->report = reporter();
-    auto* screen = new BonusScreen(std::move(model), boundary(), owner_);
-    // A completed picture may have become a card back: the table's backs follow the file.
-    GameEngine& engine = engine_;
-    QObject::connect(screen, &QDialog::finished, screen,
-                     [&engine] { engine.deliver([&engine] { engine.applySettings(); }); });
-    show(screen);
+    show(new BonusScreen(model, deliver_, owner_), std::move(actions.closed));
 }
 
-void QtScreens::openCardBack()
+void QtScreens::openCardBack(CardBackModel& model, ScreenActions actions)
 {
-    GameEngine& engine = engine_;
-    show(new CardBackDialog(
-        engine.profile().cardBackChoice(), engine.profile().availableBackCount(), boundary(),
-        [&engine](const std::string& chosen) { engine.chooseCardBack(chosen); }, engine.profile().cardBack(),
-        owner_));
+    show(new CardBackDialog(model, deliver_, std::move(actions.accept), owner_), std::move(actions.closed));
 }
 
-void QtScreens::openSettings()
+void QtScreens::openSettings(SettingsDialogModel& model, ScreenActions actions)
 {
-    GameEngine& engine = engine_;
-    show(new SettingsDialog(
-        std::make_unique<SettingsDialogModel>(engine.settings()), boundary(),
-        [&engine] { engine.applySettings(); }, owner_));
+    show(new SettingsDialog(model, deliver_, std::move(actions.accept), owner_), std::move(actions.closed));
 }
 
-void QtScreens::openStatistics()
+void QtScreens::openStatistics(StatisticsModel& model, ScreenActions actions)
 {
     // The question is window-modal over the dialog and answers through a callback: no nested loop.
     auto ask = [](QWidget* dialog, std::function<void(bool)> answer) {
@@ -161,15 +141,13 @@ void QtScreens::openStatistics()
         });
         box->open();
     };
-    show(
-        new StatisticsDialog(std::make_unique<StatisticsModel>(engine_.settings()), boundary(), ask, owner_));
+    show(new StatisticsDialog(model, deliver_, ask, std::move(actions.accept), owner_),
+         std::move(actions.closed));
 }
 
-void QtScreens::openAbout()
+void QtScreens::openAbout(const std::string& clipPath)
 {
-    show(new AboutBox(
-        QDir(QString::fromStdString(engine_.programDir().string())).filePath(QStringLiteral("Orvel.avi")),
-        reporter(), owner_));
+    show(new AboutBox(QString::fromStdString(clipPath), reporter(), owner_));
 }
 
 void QtScreens::render()

@@ -1,44 +1,38 @@
 #pragma once
-// The Screens port on Qt: each screen is opened with open(), never a nested loop, and owns its model;
-// every click and tick it hands to the core goes through the engine's deliver.
+// The Screens port on Qt: each screen is opened with open(), never a nested loop, and shows the model
+// the core hands it; every click it hands to the core goes through the program's event boundary.
 
 #include <QDialog>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
 
-#include "game/game_engine.h"
-#include "platform/delivering_timers.h"
-#include "platform/picture_writer.h"
+#include "game/screens.h"
 #include "platform/ports.h"
-#include "platform/screens.h"
 #include "ui/event_boundary.h"
 #include "ui/screens/match_status_screen.h"
 #include "ui/screens/start_screen.h"
 
 namespace liorna {
 
-// The ports the screens use beside the engine's.
+// The ports the screens use beside the core's.
 struct QtScreenPorts {
-    Timers& timers;
     MessageSink& messages;
-    Shell& shell;
-    PictureWriter& pictures;
 };
 
 class QtScreens : public Screens {
 public:
-    // The engine and the screens need each other: `engine` and `owner` are only kept here and used
-    // once a screen opens, so both may still be under construction.
-    QtScreens(QWidget* owner, GameEngine& engine, QtScreenPorts ports);
+    // `owner` is only kept here and used once a screen opens, so it may still be under construction;
+    // so may what `deliver` leads to.
+    QtScreens(QWidget* owner, EventBoundary deliver, QtScreenPorts ports);
     ~QtScreens() override;
     void openStart(StartScreenModel& model) override;
-    void openMatchStatus() override;
-    void openBonus(bool reveal) override;
-    void openCardBack() override;
-    void openSettings() override;
-    void openStatistics() override;
-    void openAbout() override;
+    void openMatchStatus(MatchStatus& model) override;
+    void openBonus(BonusScreenModel& model, ScreenActions actions) override;
+    void openCardBack(CardBackModel& model, ScreenActions actions) override;
+    void openSettings(SettingsDialogModel& model, ScreenActions actions) override;
+    void openStatistics(StatisticsModel& model, ScreenActions actions) override;
+    void openAbout(const std::string& clipPath) override;
     // Shows the state of the open screens after an event.
     void render();
     void close(ScreenId screen) override;
@@ -50,15 +44,13 @@ public:
     QDialog* dialog() const { return dialog_; }
 
 private:
-    void show(QDialog* dialog);
-    EventBoundary boundary();
+    // Shows a dialog; its close runs `closed` in the core.
+    void show(QDialog* dialog, std::function<void()> closed = nullptr);
     std::function<void(const std::string&)> reporter();
 
     QWidget* owner_;
-    GameEngine& engine_;
+    EventBoundary deliver_;
     QtScreenPorts ports_;
-    // The screens' own timers (the bonus reveal) tick through the engine's deliver, like its own.
-    std::unique_ptr<DeliveringTimers> timers_;
     QPointer<StartScreen> start_;
     QPointer<MatchStatusScreen> matchStatus_;
     QPointer<QDialog> dialog_;

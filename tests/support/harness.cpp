@@ -76,11 +76,11 @@ Harness::~Harness()
 
 bool Harness::start()
 {
-    engine_ =
-        std::make_unique<GameEngine>(EnginePorts{timers, random, cues, messages, screens, shell, dir, [this] {
-                                                     if (tableChanged)
-                                                         tableChanged();
-                                                 }});
+    engine_ = std::make_unique<GameEngine>(
+        EnginePorts{timers, random, cues, messages, screens, shell, pictures, dir, [this] {
+                        if (tableChanged)
+                            tableChanged();
+                    }});
     try {
         engine_->create();
     } catch (const UserError& error) {
@@ -101,7 +101,7 @@ void Harness::startToEmptyTable()
 bool Harness::idle(std::int64_t limitMs)
 {
     const std::int64_t limit = timers.now() + limitMs;
-    while (engine_->anythingPending() || (screenPending && screenPending())) {
+    while (engine_->anythingPending()) {
         const std::int64_t due = timers.nextDue();
         if (due < 0 || due > limit)
             return false;

@@ -28,7 +28,8 @@ public:
     GameEngine& engine() { return *engine_; }
     bool started() const { return engine_ != nullptr; }
     void advance(std::int64_t ms) { timers.advance(ms); }
-    // Advances until no pacing step, chain or screen countdown is pending; false if that takes longer
+    // Advances until no pacing step, chain or screen countdown (the bonus reveal's too) is pending; false
+    // if that takes longer
     // than `limitMs`.
     bool idle(std::int64_t limitMs = 600000);
 
@@ -43,8 +44,6 @@ public:
     bool exited = false;
     // Told after every event, as the table window is.
     std::function<void()> tableChanged;
-    // A screen the driver runs itself (the bonus reveal) that is still counting.
-    std::function<bool()> screenPending;
 
 private:
     std::unique_ptr<GameEngine> engine_;

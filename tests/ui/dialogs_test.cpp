@@ -80,7 +80,8 @@ void DialogsTest::statisticsLayoutAndCounts()
         p.file.setLine(5 + row, won[row]);
         p.file.setLine(11 + row, row == 1 ? "x" : "1");
     }
-    StatisticsDialog d(std::make_unique<StatisticsModel>(p.file), nullptr, nullptr);
+    const StatisticsModel model(p.file);
+    StatisticsDialog d(model, nullptr, nullptr, nullptr);
     QCOMPARE(d.windowTitle(), QStringLiteral("Статистика"));
     QCOMPARE(d.size(), QSize(301, 403));
     QCOMPARE(d.minimumSize(), d.maximumSize());
@@ -109,7 +110,8 @@ void DialogsTest::statisticsShowsWideCountsWhole()
     p.file.setLine(5, "99999999999999999999");
     p.file.setLine(10, "9223372036854775807");
     p.file.setLine(16, "2147483648");
-    StatisticsDialog d(std::make_unique<StatisticsModel>(p.file), nullptr, nullptr);
+    const StatisticsModel model(p.file);
+    StatisticsDialog d(model, nullptr, nullptr, nullptr);
     QCOMPARE(d.wonLabel(6)->text(), QStringLiteral("109223372036854775806"));
     for (std::size_t row = 0; row <= 6; ++row)
         for (QLabel* label : {d.wonLabel(row), d.lostLabel(row)}) {
@@ -128,11 +130,14 @@ void DialogsTest::statisticsResetAsksThenSavesAndCloses()
     Boundary b;
     // The question is answered later, as a box opened without a nested loop answers.
     std::vector<std::function<void(bool)>> questions;
-    StatisticsDialog d(std::make_unique<StatisticsModel>(p.file), b.deliver(),
-                       [&](QWidget* over, std::function<void(bool)> answer) {
-                           QCOMPARE(over, static_cast<QWidget*>(&d));
-                           questions.push_back(std::move(answer));
-                       });
+    StatisticsModel model(p.file);
+    StatisticsDialog d(
+        model, b.deliver(),
+        [&](QWidget* over, std::function<void(bool)> answer) {
+            QCOMPARE(over, static_cast<QWidget*>(&d));
+            questions.push_back(std::move(answer));
+        },
+        [&] { model.resetAll(); });
     int asked = 0;
     auto answer = [&](bool ok) {
         QCOMPARE(questions.size(), std::size_t(1));
@@ -176,7 +181,11 @@ void DialogsTest::settingsLayoutAndSave()
     p.file.setLine(3, "99");
     int applied = 0;
     Boundary b;
-    SettingsDialog d(std::make_unique<SettingsDialogModel>(p.file), b.deliver(), [&] { ++applied; });
+    SettingsDialogModel model(p.file);
+    SettingsDialog d(model, b.deliver(), [&] {
+        model.save();
+        ++applied;
+    });
     QCOMPARE(d.windowTitle(), QStringLiteral("Настройки"));
     QCOMPARE(d.size(), QSize(274, 386));
     QCOMPARE(d.soundBox()->geometry(), r(16, 32, 209, 17));
@@ -260,8 +269,9 @@ void DialogsTest::cardBackLayoutArrowsAndOk()
     bool okFails = true;
     std::vector<std::string> chosen;
     Boundary b;
-    CardBackDialog d("14", "15", b.deliver(), [&](const std::string& number) {
-        chosen.push_back(number);
+    CardBackModel model("14", "15");
+    CardBackDialog d(model, b.deliver(), [&] {
+        chosen.push_back(model.candidate());
         if (okFails)
             throw UserError("Cannot create file Setting/XP.kvz");
     });
@@ -305,8 +315,9 @@ void DialogsTest::cardBackLayoutArrowsAndOk()
     QCOMPARE(accepted.count(), 1);
     QCOMPARE(chosen, (std::vector<std::string>{"15", "15"}));
 
-    CardBackDialog cancelled("3", "15", b.deliver(),
-                             [&](const std::string& number) { chosen.push_back(number); });
+    CardBackModel cancelledModel("3", "15");
+    CardBackDialog cancelled(cancelledModel, b.deliver(),
+                             [&] { chosen.push_back(cancelledModel.candidate()); });
     QSignalSpy rejected(&cancelled, &QDialog::rejected);
     cancelled.cancelButton()->click();
     QCOMPARE(rejected.count(), 1);
@@ -322,17 +333,17 @@ struct Bonus {
     JpegPictureWriter writer{p.h.dir};
     RecordingShell shell;
     std::vector<std::string> reports;
+    BonusScreenModel model;
     BonusScreen screen;
     Bonus(Program& program, std::optional<int> revealMatchMode)
-        : p(program),
-          screen(std::make_unique<BonusScreenModel>(timers, p.file, revealMatchMode, writer, shell),
-                 [this](const std::function<void()>& event) {
-                     try {
-                         event();
-                     } catch (const UserError& error) {
-                         reports.push_back(error.what());
-                     }
-                 })
+        : p(program), model(timers, p.file, revealMatchMode, writer, shell),
+          screen(model, [this](const std::function<void()>& event) {
+              try {
+                  event();
+              } catch (const UserError& error) {
+                  reports.push_back(error.what());
+              }
+          })
     {
     }
 };

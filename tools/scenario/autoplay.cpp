@@ -46,7 +46,7 @@ public:
             act();
             check();
             if (e_.trick().phase() == TurnPhase::NoTrick && e_.matchStatus().matchOver &&
-                !e_.anythingPending() && !rules_.pending()) {
+                !e_.anythingPending()) {
                 closeScreens();
                 rules_.matchSettled();
                 if (e_.match().matchesFinished() < matches || this->deals() < deals)
@@ -85,7 +85,12 @@ private:
         });
     }
 
-    void closeScreens() { h_.screens.stack.clear(); }
+    // The player closes what the match left open: the bonus pictures after a win.
+    void closeScreens()
+    {
+        while (!h_.screens.stack.empty())
+            e_.deliver([&] { h_.screens.dismiss(); });
+    }
 
     void act()
     {

@@ -81,7 +81,6 @@ void Runner::check(const Command& c)
         return;
     }
     engine();
-    syncDialogModels();
     if (what == "menus") {
         needWords(w, 3);
         const bool shown = engine().table().menusShown;
@@ -285,12 +284,12 @@ std::string Runner::fieldValue(const std::string& name)
         return cardBackModel()->candidate();
     }
     if (name == "bonusFrame") {
-        if (!bonus_)
+        if (!bonusModel())
             throw Failure{"bonusFrame needs the bonus screen"};
-        return std::to_string(bonus_->reveal().currentFrame());
+        return std::to_string(bonusModel()->reveal().currentFrame());
     }
     if (name == "selectedThumbnail")
-        return std::to_string(bonus_ ? bonus_->selected() : 0);
+        return std::to_string(bonusModel() ? bonusModel()->selected() : 0);
     if (name == "dealsScored")
         return std::to_string(e.match().dealsScored());
     if (name == "ledCount")

@@ -1,5 +1,5 @@
 // Menus, shortcut keys and the dialogs, as the scenario driver plays them. The dialogs' logic is their
-// core models; the driver holds the model of the dialog on top, as the Qt view would.
+// core models: the driver drives the very models the program hands its screens, as the Qt views do.
 
 #include "persist/card_back_model.h"
 #include "persist/settings_model.h"
@@ -45,31 +45,6 @@ MenuCommand commandFor(const std::string& word, bool shortcut)
 
 } // namespace
 
-void Runner::syncDialogModels()
-{
-    // A screen opened since the last look gets a fresh model; a closed one loses it.
-    const auto& stack = h_->screens.stack;
-    const std::size_t opened = h_->screens.opened;
-    if (opened == dialogSeen_)
-        return;
-    dialogSeen_ = opened;
-    cardBack_.reset();
-    settingsModel_.reset();
-    statistics_.reset();
-    if (stack.empty())
-        return;
-    GameEngine& e = engine();
-    switch (stack.back()) {
-    case ScreenId::CardBack:
-        cardBack_ =
-            std::make_unique<CardBackModel>(e.profile().cardBackChoice(), e.profile().availableBackCount());
-        break;
-    case ScreenId::Settings: settingsModel_ = std::make_unique<SettingsDialogModel>(e.settings()); break;
-    case ScreenId::Statistics: statistics_ = std::make_unique<StatisticsModel>(e.settings()); break;
-    default: break;
-    }
-}
-
 bool Runner::dialogCommand(const Command& c)
 {
     const auto& w = c.words;
@@ -89,7 +64,6 @@ bool Runner::dialogCommand(const Command& c)
         if (!h_->screens.stack.empty())
             return true;
         e.deliver([&] { e.runCommand(command); });
-        syncDialogModels();
         return true;
     }
     if (w[0] == "answer") {
@@ -103,105 +77,93 @@ bool Runner::dialogCommand(const Command& c)
         needWords(w, 1);
         if (h_->screens.stack.empty())
             throw Failure{"no screen to close"};
-        h_->screens.close(h_->screens.stack.back());
-        syncDialogModels();
+        e.deliver([&] { h_->screens.dismiss(); });
         return true;
     }
-    syncDialogModels();
+    CardBackModel* cardBack = cardBackModel();
+    SettingsDialogModel* settings = settingsModel();
+    BonusScreenModel* bonus = bonusModel();
     if (w[0] == "click" && w.size() == 3 && w[1] == "arrow") {
-        if (!cardBack_)
+        if (!cardBack || !h_->screens.top(ScreenId::CardBack))
             throw Failure{"'click arrow' needs the card back dialog on top"};
         if (w[2] == "right") {
-            cardBack_->pointerOverRight();
-            cardBack_->next();
+            cardBack->pointerOverRight();
+            cardBack->next();
         } else if (w[2] == "left") {
-            cardBack_->pointerOverLeft();
-            cardBack_->previous();
+            cardBack->pointerOverLeft();
+            cardBack->previous();
         } else {
             throw Failure{"arrow left or right"};
         }
         return true;
     }
     if (w[0] == "click" && w.size() == 3 && w[1] == "thumbnail") {
-        if (!h_->screens.top(ScreenId::Bonus) || !bonus_)
+        if (!h_->screens.top(ScreenId::Bonus) || !bonus)
             throw Failure{"'click thumbnail' needs the bonus screen on top"};
         const int place = parseInt(w[2]);
         if (place < 1 || place > BONUS_PICTURES)
             throw Failure{"thumbnail is 1 to 20"};
-        if (!bonus_->galleryShown())
+        if (!bonus->galleryShown())
             throw Failure{"'click thumbnail' needs the gallery shown"};
-        e.deliver([&] { bonus_->select(place); });
+        e.deliver([&] { bonus->select(place); });
         return true;
     }
     if (w[0] == "check") {
         needWords(w, 2);
-        if (!settingsModel_)
+        if (!settings || !h_->screens.top(ScreenId::Settings))
             throw Failure{"'check' needs the settings dialog on top"};
-        settingsModel_->soundOn = w[1] == "on";
+        settings->soundOn = w[1] == "on";
         return true;
     }
     if (w[0] == "slide") {
         needWords(w, 3);
-        if (!settingsModel_)
+        if (!settings || !h_->screens.top(ScreenId::Settings))
             throw Failure{"'slide' needs the settings dialog on top"};
         const int bar = parseInt(w[1]);
         const int v = parseInt(w[2]);
         if (v < 1 || v > 10 || (bar != 1 && bar != 2))
             throw Failure{"slide 1 or 2 to 1..10"};
-        (bar == 1 ? settingsModel_->speed1 : settingsModel_->speed2) = v;
+        (bar == 1 ? settings->speed1 : settings->speed2) = v;
         return true;
     }
     if (w[0] != "press" || w.size() != 2)
         return false;
     const std::string& caption = w[1];
-    auto closeTop = [&] { h_->screens.close(h_->screens.stack.back()); };
-    auto attempt = [&](auto&& f) {
-        // A save that fails is reported and the dialog stays open.
-        try {
-            f();
-            closeTop();
-        } catch (const UserError& error) {
-            h_->messages.showError(error.what());
-        }
-        e.deliver([] {});
+    // The dialog's own button, as its view runs it: a save that fails is reported and the dialog stays
+    // open; «Отмена» only closes it.
+    auto accept = [&] { e.deliver([&] { h_->screens.accept(); }); };
+    auto cancel = [&] { e.deliver([&] { h_->screens.dismiss(); }); };
+    auto only = [&](const char* what, std::initializer_list<std::string> buttons) {
+        for (const auto& b : buttons)
+            if (caption == b)
+                return;
+        throw Failure{std::string("the ") + what + " has no button \"" + caption + "\""};
     };
-    if (cardBack_) {
-        if (caption == "OK")
-            attempt([&] { e.chooseCardBack(cardBack_->candidate()); });
-        else if (caption == "Отмена")
-            closeTop();
-        else
-            throw Failure{"the card back dialog has no button \"" + caption + "\""};
-    } else if (settingsModel_) {
-        if (caption == "Сохранить")
-            attempt([&] {
-                settingsModel_->save();
-                e.applySettings();
-            });
-        else if (caption == "Отмена")
-            closeTop();
-        else
-            throw Failure{"the settings dialog has no button \"" + caption + "\""};
-    } else if (statistics_) {
-        if (caption != "Сброс")
-            throw Failure{"the statistics dialog has no button \"" + caption + "\""};
+    if (h_->screens.top(ScreenId::CardBack)) {
+        only("card back dialog", {"OK", "Отмена"});
+        caption == "OK" ? accept() : cancel();
+    } else if (h_->screens.top(ScreenId::Settings)) {
+        only("settings dialog", {"Сохранить", "Отмена"});
+        caption == "Сохранить" ? accept() : cancel();
+    } else if (h_->screens.top(ScreenId::Statistics)) {
+        only("statistics dialog", {"Сброс"});
+        // The question before the reset: «Отмена» leaves the counts and the dialog as they are.
         const bool ok = answerOk_;
         answerOk_ = true;
         if (ok)
-            attempt([&] { statistics_->resetAll(); });
-    } else if (h_->screens.top(ScreenId::Bonus) && bonus_) {
+            accept();
+    } else if (h_->screens.top(ScreenId::Bonus) && bonus) {
         pressOnBonusScreen(caption);
     } else {
         return false;
     }
-    syncDialogModels();
     return true;
 }
 
 void Runner::pressOnBonusScreen(const std::string& caption)
 {
     GameEngine& e = engine();
-    BonusScreenModel& bonus = *bonus_;
+    BonusScreenModel& bonus = *bonusModel();
     // Only the buttons of the page on show can be pressed, and a disabled one cannot.
     if (caption == "Сохранить" && bonus.galleryShown()) {
         if (!bonus.saveEnabled())

@@ -31,30 +31,20 @@ RuleWatch::RuleWatch(Harness& h) : h_(h)
     dealsSeen_ = e.dealsStarted();
     matchesSeen_ = e.match().matchesFinished();
     h_.tableChanged = [this] { observe(); };
-    h_.screens.onBonus = [this](bool reveal) {
-        if (!reveal)
-            return;
-        reveal_ =
-            std::make_unique<BonusReveal>(h_.timers, h_.engine().settings(), h_.engine().match().matchMode());
-        reveal_->start();
-    };
 }
 
 RuleWatch::~RuleWatch()
 {
     h_.tableChanged = nullptr;
-    h_.screens.onBonus = nullptr;
 }
 
 void RuleWatch::matchBegins(std::optional<int> mode)
 {
-    reveal_.reset();
     rules_.matchBegins(mode, fileLines());
 }
 
 void RuleWatch::matchSettled()
 {
-    reveal_.reset();
     rules_.matchSettled(fileLines());
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 // Reads what the rule checks need off the running game after every event (every click and every
-// tick, so that no settlement slips past between two of the player's moves), and runs the bonus
-// screen's uncovering after a won match as the program does.
+// tick, so that no settlement slips past between two of the player's moves).
 
 #include <functional>
 #include <memory>
@@ -10,7 +9,6 @@
 #include <vector>
 
 #include "harness.h"
-#include "persist/bonus_reveal.h"
 #include "rule_checks.h"
 
 namespace liorna::scenario {
@@ -30,8 +28,6 @@ public:
     void covering(int pair, const std::function<void()>& click);
     void otherInput() { pick_.reset(); }
 
-    // The bonus screen's uncovering is still running.
-    bool pending() const { return reveal_ && reveal_->pending(); }
     // The match is over and its screens are done.
     void matchSettled();
 
@@ -43,7 +39,6 @@ private:
 
     Harness& h_;
     RuleChecks rules_;
-    std::unique_ptr<BonusReveal> reveal_;
     int dealsSeen_ = 0;
     int matchesSeen_ = 0;
     int phaseSeen_ = -1;

@@ -76,18 +76,6 @@ void Runner::ensureStarted()
 {
     if (h_->started() || h_->exited)
         return;
-    // The bonus screen uncovers its pieces on the virtual clock from the moment it opens.
-    h_->screens.onBonus = [this](bool reveal) {
-        std::optional<int> mode;
-        if (reveal)
-            mode = h_->engine().match().matchMode();
-        bonus_.reset();
-        bonus_ = std::make_unique<BonusScreenModel>(h_->timers, h_->engine().settings(), mode, h_->pictures,
-                                                    h_->shell);
-        bonus_->report = [this](const std::string& text) { h_->messages.showError(text); };
-        bonus_->reveal().start();
-    };
-    h_->screenPending = [this] { return bonus_ && bonus_->reveal().pending(); };
     // The program starts with its table, the engine and the start screen, at virtual time 0.
     if (h_->start())
         h_->engine().deliver([this] { h_->engine().commands().startUpTick(); });

@@ -34,7 +34,6 @@ private:
     void check(const Command& c);
     bool dialogCommand(const Command& c);
     void pressOnBonusScreen(const std::string& caption);
-    void syncDialogModels();
     void ensureStarted();
     void settlePhase();
     GameEngine& engine();
@@ -58,19 +57,15 @@ private:
     std::size_t cuesSeen_ = 0;
     std::size_t messagesSeen_ = 0;
     std::size_t openedSeen_ = 0;
-    std::size_t dialogSeen_ = 0;
     bool answerOk_ = true;
-    std::unique_ptr<CardBackModel> cardBack_;
-    std::unique_ptr<SettingsDialogModel> settingsModel_;
-    std::unique_ptr<StatisticsModel> statistics_;
-    std::unique_ptr<BonusScreenModel> bonus_;
     std::uint32_t refusalSeen_ = 0;
 
 public:
-    // The dialog models, for the checks.
-    CardBackModel* cardBackModel() { return cardBack_.get(); }
-    StatisticsModel* statisticsModel() { return statistics_.get(); }
-    SettingsDialogModel* settingsModel() { return settingsModel_.get(); }
+    // The program's models of the open dialogs, as the core handed them to the screens.
+    CardBackModel* cardBackModel() { return h_->screens.cardBack; }
+    StatisticsModel* statisticsModel() { return h_->screens.statistics; }
+    SettingsDialogModel* settingsModel() { return h_->screens.settings; }
+    BonusScreenModel* bonusModel() { return h_->screens.bonus; }
 };
 
 // Expects `words.size()` to be exactly n.

@@ -115,14 +115,14 @@ void BonusThumbnail::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
 }
 
-BonusScreen::BonusScreen(std::unique_ptr<BonusScreenModel> model, EventBoundary deliver, QWidget* parent)
+BonusScreen::BonusScreen(BonusScreenModel& model, EventBoundary deliver, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      model_(std::move(model)), deliver_(std::move(deliver))
+      model_(model), deliver_(std::move(deliver))
 {
     setWindowTitle(QString::fromUtf8(text::BONUS_TITLE));
     setFixedSize(527, 401);
-    model_->changed = [this] { render(); };
+    model_.changed = [this] { render(); };
 
     buildRevealPanel();
     buildGalleryPanel();
@@ -135,7 +135,7 @@ void BonusScreen::buildRevealPanel()
     picture_ = new PictureLabel(revealPanel_);
     picture_->setGeometry(224, 152, 71, 96);
     picture_->setClickable(false);
-    picture_->setPicture(model_->reveal().plan().picture);
+    picture_->setPicture(model_.reveal().plan().picture);
     cover_ = new PictureLabel(revealPanel_);
     cover_->setGeometry(224, 152, 71, 96);
     cover_->setClickable(false);
@@ -145,7 +145,7 @@ void BonusScreen::buildRevealPanel()
         ->setAlignment(Qt::AlignCenter);
     galleryButton_ = button(revealPanel_, QString::fromUtf8(text::BONUS_GALLERY), QRect(400, 368, 113, 25));
     connect(galleryButton_, &QPushButton::clicked, this,
-            [this] { handle([this] { model_->showGallery(); }); });
+            [this] { handle([this] { model_.showGallery(); }); });
 }
 
 void BonusScreen::buildGalleryPanel()
@@ -155,16 +155,16 @@ void BonusScreen::buildGalleryPanel()
         auto* thumb = new BonusThumbnail(galleryPanel_);
         thumb->move(COLUMNS[(place - 1) % 5], ROWS[(place - 1) / 5]);
         connect(thumb, &BonusThumbnail::clicked, this,
-                [this, place] { handle([this, place] { model_->select(place); }); });
+                [this, place] { handle([this, place] { model_.select(place); }); });
         thumbnails_[static_cast<std::size_t>(place - 1)] = thumb;
     }
     auto* note =
         whiteText(galleryPanel_, QString::fromUtf8(text::BONUS_ALL_AS_BACKS), QRect(8, 352, 423, 16), false);
     note->setWordWrap(false);
     save_ = button(galleryPanel_, QString::fromUtf8(text::SAVE), QRect(416, 368, 105, 25));
-    connect(save_, &QPushButton::clicked, this, [this] { handle([this] { model_->exportSelected(); }); });
+    connect(save_, &QPushButton::clicked, this, [this] { handle([this] { model_.exportSelected(); }); });
     back_ = button(galleryPanel_, QString::fromUtf8(text::BONUS_BACK), QRect(296, 368, 105, 25));
-    connect(back_, &QPushButton::clicked, this, [this] { handle([this] { model_->showReveal(); }); });
+    connect(back_, &QPushButton::clicked, this, [this] { handle([this] { model_.showReveal(); }); });
 }
 
 void BonusScreen::handle(const std::function<void()>& event)
@@ -175,26 +175,26 @@ void BonusScreen::handle(const std::function<void()>& event)
 
 void BonusScreen::render()
 {
-    galleryPanel_->setVisible(model_->galleryShown());
-    revealPanel_->setVisible(!model_->galleryShown());
-    back_->setVisible(model_->backShown());
-    cover_->setPicture(Picture::cover(model_->reveal().currentFrame()));
+    galleryPanel_->setVisible(model_.galleryShown());
+    revealPanel_->setVisible(!model_.galleryShown());
+    back_->setVisible(model_.backShown());
+    cover_->setPicture(Picture::cover(model_.reveal().currentFrame()));
     for (int place = 1; place <= BONUS_PICTURES; ++place) {
         BonusThumbnail* thumb = thumbnail(place);
-        const bool open = model_->open(place);
-        thumb->setPicture(model_->thumbnail(place));
+        const bool open = model_.open(place);
+        thumb->setPicture(model_.thumbnail(place));
         thumb->setEnabled(open);
         thumb->setCursor(open ? Qt::PointingHandCursor : Qt::ArrowCursor);
-        thumb->setSelected(place == model_->selected());
+        thumb->setSelected(place == model_.selected());
     }
-    save_->setEnabled(model_->saveEnabled());
+    save_->setEnabled(model_.saveEnabled());
 }
 
 void BonusScreen::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     // The uncovering runs once per opening, from the first time the screen shows.
-    handle([this] { model_->reveal().start(); });
+    handle([this] { model_.reveal().start(); });
 }
 
 } // namespace liorna

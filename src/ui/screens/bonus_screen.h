@@ -50,9 +50,9 @@ class BonusScreen : public QDialog {
 public:
     // Shows `model` and hands every click to the core through `deliver`. In reveal mode the uncovering
     // starts when the screen is first shown.
-    BonusScreen(std::unique_ptr<BonusScreenModel> model, EventBoundary deliver, QWidget* parent = nullptr);
+    BonusScreen(BonusScreenModel& model, EventBoundary deliver, QWidget* parent = nullptr);
 
-    BonusScreenModel& model() { return *model_; }
+    BonusScreenModel& model() { return model_; }
     // Shows the model's state; the model's `changed` runs it after each tick of its clock.
     void render();
 
@@ -74,7 +74,7 @@ private:
     // Runs a click in the core, then shows what it changed.
     void handle(const std::function<void()>& event);
 
-    std::unique_ptr<BonusScreenModel> model_;
+    BonusScreenModel& model_;
     EventBoundary deliver_;
 
     QWidget* revealPanel_ = nullptr;

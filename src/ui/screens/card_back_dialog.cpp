@@ -15,13 +15,11 @@ constexpr int RIGHT = 1;
 
 } // namespace
 
-CardBackDialog::CardBackDialog(std::string cardBackChoice, std::string availableBackCount,
-                               EventBoundary deliver, std::function<void(const std::string&)> choose,
-                               Picture shown, QWidget* parent)
+CardBackDialog::CardBackDialog(CardBackModel& model, EventBoundary deliver, std::function<void()> choose,
+                               QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      model_(std::move(cardBackChoice), std::move(availableBackCount)), deliver_(std::move(deliver)),
-      choose_(std::move(choose))
+      model_(model), deliver_(std::move(deliver)), choose_(std::move(choose))
 {
     setWindowTitle(QString::fromUtf8(text::CARD_BACK_TITLE));
     setFixedSize(319, 189);
@@ -33,7 +31,7 @@ CardBackDialog::CardBackDialog(std::string cardBackChoice, std::string available
     preview_ = new PictureLabel(this);
     preview_->setGeometry(112, 48, 71, 96);
     preview_->setClickable(false);
-    preview_->setPicture(shown);
+    preview_->setPicture(model_.tableBack());
 
     // One label per arrow, showing its red or green picture: the two never show at once.
     right_ = new PictureLabel(this);
@@ -102,7 +100,7 @@ void CardBackDialog::pressOk()
     bool chosen = false;
     const auto event = [&] {
         if (choose_)
-            choose_(model_.candidate());
+            choose_();
         chosen = true;
     };
     runEvent(deliver_, event);

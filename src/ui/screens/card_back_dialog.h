@@ -17,11 +17,10 @@ class PictureLabel;
 class CardBackDialog : public QDialog {
     Q_OBJECT
 public:
-    // Steps and hovers change the model, and OK runs `choose` (store and apply the chosen number), in
-    // the core through `deliver`; when `choose` throws, the boundary reports it and the dialog stays
-    // open. `shown` is the back the preview starts from when line 17 names none.
-    CardBackDialog(std::string cardBackChoice, std::string availableBackCount, EventBoundary deliver,
-                   std::function<void(const std::string& chosen)> choose, Picture shown = Picture::none(),
+    // Steps and hovers change the model, and OK runs `choose` (store and apply the candidate), in the
+    // core through `deliver`; when `choose` throws, the boundary reports it and the dialog stays open.
+    // The preview starts from the model's table back when line 17 names none.
+    CardBackDialog(CardBackModel& model, EventBoundary deliver, std::function<void()> choose,
                    QWidget* parent = nullptr);
 
     const CardBackModel& model() const { return model_; }
@@ -41,9 +40,9 @@ private:
     // Runs a change of the model in the core, then shows the arrows and the preview.
     void handle(const std::function<void()>& event);
 
-    CardBackModel model_;
+    CardBackModel& model_;
     EventBoundary deliver_;
-    std::function<void(const std::string&)> choose_;
+    std::function<void()> choose_;
     PictureLabel* preview_ = nullptr;
     PictureLabel* right_ = nullptr;
     PictureLabel* left_ = nullptr;

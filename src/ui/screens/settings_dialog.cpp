@@ -42,28 +42,28 @@ QSlider* speedBar(QWidget* parent, int y, int value, const QString& toolTip)
 
 } // namespace
 
-SettingsDialog::SettingsDialog(std::unique_ptr<SettingsDialogModel> model, EventBoundary deliver,
-                               std::function<void()> applied, QWidget* parent)
+SettingsDialog::SettingsDialog(SettingsDialogModel& model, EventBoundary deliver, std::function<void()> save,
+                               QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      model_(std::move(model)), deliver_(std::move(deliver)), applied_(std::move(applied))
+      model_(model), deliver_(std::move(deliver)), saveAction_(std::move(save))
 {
     setWindowTitle(QString::fromUtf8(text::SETTINGS_TITLE));
     setFixedSize(274, 386);
 
     sound_ = new QCheckBox(QString::fromUtf8(text::SETTINGS_SOUND), this);
     sound_->setGeometry(16, 32, 209, 17);
-    sound_->setChecked(model_->soundOn);
+    sound_->setChecked(model_.soundOn);
     fitWidth(sound_, 209);
 
     auto* caption1 = new QLabel(QString::fromUtf8(text::SETTINGS_SPEED_1), this);
     caption1->move(8, 72);
     caption1->adjustSize();
-    speed1_ = speedBar(this, 96, model_->speed1, QString::fromUtf8(text::SETTINGS_SPEED_1_TIP));
+    speed1_ = speedBar(this, 96, model_.speed1, QString::fromUtf8(text::SETTINGS_SPEED_1_TIP));
     auto* caption2 = new QLabel(QString::fromUtf8(text::SETTINGS_SPEED_2), this);
     caption2->move(8, 152);
     caption2->adjustSize();
-    speed2_ = speedBar(this, 176, model_->speed2, QString::fromUtf8(text::SETTINGS_SPEED_2_TIP));
+    speed2_ = speedBar(this, 176, model_.speed2, QString::fromUtf8(text::SETTINGS_SPEED_2_TIP));
 
     save_ = new QPushButton(QString::fromUtf8(text::SAVE), this);
     save_->setGeometry(64, 352, 97, 25);
@@ -79,14 +79,13 @@ void SettingsDialog::pressSave()
 {
     bool saved = false;
     const auto event = [&] {
-        model_->soundOn = sound_->isChecked();
-        model_->speed1 = speed1_->value();
-        model_->speed2 = speed2_->value();
+        model_.soundOn = sound_->isChecked();
+        model_.speed1 = speed1_->value();
+        model_.speed2 = speed2_->value();
         // After a failed save the new values are in memory but not applied; the player may fix the
         // folder and try again.
-        model_->save();
-        if (applied_)
-            applied_();
+        if (saveAction_)
+            saveAction_();
         saved = true;
     };
     runEvent(deliver_, event);

@@ -17,10 +17,11 @@ namespace liorna {
 class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    // "Сохранить" saves in the core through `deliver`, then runs `applied` there (the program applies
-    // the file again); after a failed save, which the boundary reports, the dialog stays open.
-    SettingsDialog(std::unique_ptr<SettingsDialogModel> model, EventBoundary deliver,
-                   std::function<void()> applied, QWidget* parent = nullptr);
+    // "Сохранить" puts the values into the model and runs `save` in the core through `deliver` (the
+    // program saves the file and applies it again); after a failed save, which the boundary reports,
+    // the dialog stays open.
+    SettingsDialog(SettingsDialogModel& model, EventBoundary deliver, std::function<void()> save,
+                   QWidget* parent = nullptr);
 
     QCheckBox* soundBox() const { return sound_; }
     QSlider* speed1Bar() const { return speed1_; }
@@ -31,9 +32,9 @@ public:
 private:
     void pressSave();
 
-    std::unique_ptr<SettingsDialogModel> model_;
+    SettingsDialogModel& model_;
     EventBoundary deliver_;
-    std::function<void()> applied_;
+    std::function<void()> saveAction_;
     QCheckBox* sound_ = nullptr;
     QSlider* speed1_ = nullptr;
     QSlider* speed2_ = nullptr;

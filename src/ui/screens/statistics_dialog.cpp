@@ -35,11 +35,11 @@ QLabel* textLabel(QWidget* parent, const QString& text, const QFont& font, const
 
 } // namespace
 
-StatisticsDialog::StatisticsDialog(std::unique_ptr<StatisticsModel> model, EventBoundary deliver,
-                                   AskReset ask, QWidget* parent)
+StatisticsDialog::StatisticsDialog(const StatisticsModel& model, EventBoundary deliver, AskReset ask,
+                                   std::function<void()> reset, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      model_(std::move(model)), deliver_(std::move(deliver)), ask_(std::move(ask))
+      model_(model), deliver_(std::move(deliver)), ask_(std::move(ask)), resetAll_(std::move(reset))
 {
     setWindowTitle(QString::fromUtf8(text::STATISTICS_TITLE));
     setFixedSize(DIALOG_WIDTH, 403);
@@ -86,11 +86,11 @@ StatisticsDialog::StatisticsDialog(std::unique_ptr<StatisticsModel> model, Event
 void StatisticsDialog::refresh()
 {
     for (std::size_t row = 0; row < STATISTICS_ROWS; ++row) {
-        won_[row]->setText(QString::fromStdString(model_->wonText(row)));
-        lost_[row]->setText(QString::fromStdString(model_->lostText(row)));
+        won_[row]->setText(QString::fromStdString(model_.wonText(row)));
+        lost_[row]->setText(QString::fromStdString(model_.lostText(row)));
     }
-    won_[STATISTICS_ROWS]->setText(QString::fromStdString(model_->wonTotal()));
-    lost_[STATISTICS_ROWS]->setText(QString::fromStdString(model_->lostTotal()));
+    won_[STATISTICS_ROWS]->setText(QString::fromStdString(model_.wonTotal()));
+    lost_[STATISTICS_ROWS]->setText(QString::fromStdString(model_.lostTotal()));
     fitColumns();
 }
 
@@ -133,7 +133,8 @@ void StatisticsDialog::reset()
 {
     bool done = false;
     const auto event = [&] {
-        model_->resetAll();
+        if (resetAll_)
+            resetAll_();
         done = true;
     };
     // A failed save is reported by the boundary; the zeros stay in memory and the dialog stays open,

@@ -21,10 +21,10 @@ public:
     // later, never inside a nested loop.
     using AskReset = std::function<void(QWidget* dialog, std::function<void(bool ok)> answer)>;
 
-    // The reset runs in the core through `deliver`, which reports a failed save; without `ask` (a
-    // test) the reset goes ahead without a question.
-    StatisticsDialog(std::unique_ptr<StatisticsModel> model, EventBoundary deliver, AskReset ask,
-                     QWidget* parent = nullptr);
+    // `reset` runs in the core through `deliver`, which reports a failed save; without `ask` (a test)
+    // the reset goes ahead without a question.
+    StatisticsDialog(const StatisticsModel& model, EventBoundary deliver, AskReset ask,
+                     std::function<void()> reset, QWidget* parent = nullptr);
 
     // Reads the counts again; done on construction.
     void refresh();
@@ -39,9 +39,10 @@ private:
     void reset();
     void fitColumns();
 
-    std::unique_ptr<StatisticsModel> model_;
+    const StatisticsModel& model_;
     EventBoundary deliver_;
     AskReset ask_;
+    std::function<void()> resetAll_;
     std::array<QLabel*, STATISTICS_ROWS + 1> won_{};
     std::array<QLabel*, STATISTICS_ROWS + 1> lost_{};
     std::array<QLabel*, STATISTICS_ROWS + 1> captions_{};
