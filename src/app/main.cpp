@@ -16,6 +16,7 @@
 #include "ui/qt_timers.h"
 #include "ui/table_window.h"
 #include "ui/translations.h"
+#include "ui/warm_up.h"
 #include "ui/window_memory.h"
 
 using namespace liorna;
@@ -44,7 +45,7 @@ struct Program {
     QString programDir;
     QtTimers timers;
     SeededRandom random;
-    SoundEffectCuePlayer cues;
+    ModuleCuePlayer cues;
     MessageBoxSink messages;
     DesktopShell shell;
     JpegPictureWriter pictures;
@@ -88,6 +89,7 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    warmUp(app.devicePixelRatio());
     Program program(folder.path);
     const InstanceListener listener(instance, program.window);
     GameEngine& engine = program.engine;

@@ -11,6 +11,8 @@
 #include <QUrl>
 
 #include "platform/cue_file.h"
+#include "ui/cues/cue_output.h"
+#include "ui/module_file.h"
 #include "ui/screens/help_window.h"
 #include "ui/window_placement.h"
 
@@ -104,21 +106,40 @@ std::string checkWaveFile(const QString& path)
     return checkCueFile(path.toStdString(), QDir::toNativeSeparators(path).toStdString());
 }
 
-SoundEffectCuePlayer::SoundEffectCuePlayer(QString programDir) : programDir_(std::move(programDir)) {}
+ModuleCuePlayer::ModuleCuePlayer(QString programDir, QString module)
+    : programDir_(std::move(programDir)), module_(std::move(module))
+{
+}
 
-SoundEffectCuePlayer::~SoundEffectCuePlayer() = default;
+ModuleCuePlayer::~ModuleCuePlayer() = default;
 
-void SoundEffectCuePlayer::play(const std::string& file)
+QString ModuleCuePlayer::defaultModule()
+{
+    return moduleFile(QStringLiteral("liorna-cues.so"));
+}
+
+void ModuleCuePlayer::play(const std::string& file)
 {
     const QString path = QDir(programDir_).filePath(QString::fromStdString(file));
-    // Closing the previous effect cuts off the cue still sounding.
-    effect_.reset();
     const std::string problem = checkWaveFile(path);
-    if (!problem.empty())
+    if (!problem.empty()) {
+        // The cue still sounding stops, as when the next cue opens.
+        if (output_)
+            output_->stop();
         throw UserError(problem);
-    effect_ = std::make_unique<QSoundEffect>();
-    effect_->setSource(QUrl::fromLocalFile(path));
-    effect_->play();
+    }
+    if (!output_ && moduleError_.empty()) {
+        const auto create = reinterpret_cast<CueOutputFactory>(module_.resolve(CUE_OUTPUT_ENTRY));
+        CueOutput* output = create ? create() : nullptr;
+        if (output)
+            output_.reset(output);
+        else
+            moduleError_ = module_.errorString().toStdString();
+    }
+    if (!output_)
+        throw UserError("Cannot play sound file " + QDir::toNativeSeparators(path).toStdString() +
+                        ": the sound module cannot be loaded (" + moduleError_ + ")");
+    output_->play(path);
 }
 
 } // namespace liorna

@@ -1,8 +1,8 @@
 #pragma once
 // Qt implementations of the small ports: message boxes, the desktop shell and the cue player.
 
+#include <QLibrary>
 #include <QPointer>
-#include <QSoundEffect>
 #include <QString>
 #include <QWidget>
 #include <deque>
@@ -55,17 +55,27 @@ private:
     QPointer<QWidget> help_;
 };
 
+class CueOutput;
+
 // Plays a wave cue without waiting; the next cue cuts off the one still sounding. The file is checked
-// here because the sound system reports a bad file only as a status, without a text.
-class SoundEffectCuePlayer : public CuePlayer {
+// here because the sound system reports a bad file only as a status, without a text. The sound system
+// is a module loaded when the first cue plays, so a start-up never pays for it; a module that is
+// missing or cannot be loaded is the cue's error, as a bad file is.
+class ModuleCuePlayer : public CuePlayer {
 public:
-    explicit SoundEffectCuePlayer(QString programDir);
-    ~SoundEffectCuePlayer() override;
+    explicit ModuleCuePlayer(QString programDir, QString module = defaultModule());
+    ~ModuleCuePlayer() override;
     void play(const std::string& file) override;
+    // Whether the sound module has been loaded.
+    bool loaded() const { return output_ != nullptr; }
+
+    static QString defaultModule();
 
 private:
     QString programDir_;
-    std::unique_ptr<QSoundEffect> effect_;
+    QLibrary module_;
+    std::unique_ptr<CueOutput> output_;
+    std::string moduleError_;
 };
 
 // Why a cue file cannot be played, or an empty text when it is a PCM wave of at most 8 MB.

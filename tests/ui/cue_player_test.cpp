@@ -1,5 +1,6 @@
-// The cue player opens our generated waves without waiting, also without an audio device, and says
-// clearly why a file cannot be played.
+// The cue player loads its sound module on the first cue and opens our generated waves without
+// waiting, also without an audio device; it says clearly why a file cannot be played, and a sound
+// module that is missing or broken is the cue's error, not a crash.
 
 #include <QtTest>
 
@@ -14,17 +15,20 @@ class CuePlayerTest : public QObject {
 private slots:
     void playsEveryGeneratedCue();
     void refusesWhatIsNoWave();
+    void missingOrBrokenModuleIsTheCuesError();
 };
 
 void CuePlayerTest::playsEveryGeneratedCue()
 {
     // The build writes the cues beside the test binaries.
     const QString folder = QCoreApplication::applicationDirPath();
-    SoundEffectCuePlayer player(folder);
+    ModuleCuePlayer player(folder);
+    QVERIFY(!player.loaded());
     for (int cue = 1; cue <= 10; ++cue) {
         const std::string file = "Melodies/A" + std::to_string(cue) + ".wav";
         QCOMPARE(checkWaveFile(folder + "/" + QString::fromStdString(file)), std::string());
         player.play(file); // the next one cuts this one off
+        QVERIFY(player.loaded());
     }
     QCoreApplication::processEvents();
 }
@@ -42,7 +46,7 @@ void CuePlayerTest::refusesWhatIsNoWave()
     QVERIFY(generated.copy(dir.filePath("Melodies/A3.wav")));
     QFile huge(dir.filePath("Melodies/A3.wav"));
     QVERIFY(huge.resize(8 * 1024 * 1024 + 1));
-    SoundEffectCuePlayer player(dir.path());
+    ModuleCuePlayer player(dir.path());
     const struct {
         const char* file;
         const char* begins;
@@ -61,6 +65,43 @@ void CuePlayerTest::refusesWhatIsNoWave()
     }
     QVERIFY(huge.resize(8 * 1024 * 1024));
     player.play("Melodies/A3.wav");
+}
+
+void CuePlayerTest::missingOrBrokenModuleIsTheCuesError()
+{
+    const QString folder = QCoreApplication::applicationDirPath();
+    QTemporaryDir dir;
+    QFile junk(dir.filePath("liorna-cues.so"));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("not a shared object");
+    junk.close();
+    // A library that loads but has no cue player in it.
+    const QString other = QCoreApplication::applicationDirPath() + "/liorna-clip.so";
+    QVERIFY(QFileInfo::exists(other));
+    for (const QString& module : {dir.filePath("missing/liorna-cues.so"), junk.fileName(), other}) {
+        ModuleCuePlayer player(folder, module);
+        // Every cue tells, and the game goes on.
+        for (int i = 0; i < 2; ++i) {
+            try {
+                player.play("Melodies/A1.wav");
+                QFAIL(qPrintable(module));
+            } catch (const UserError& error) {
+                const std::string text = error.what();
+                QVERIFY2(text.starts_with("Cannot play sound file " + folder.toStdString() +
+                                          "/Melodies/A1.wav: ") &&
+                             text.find("the sound module cannot be loaded (") != std::string::npos,
+                         error.what());
+            }
+        }
+        QVERIFY(!player.loaded());
+        // A bad file is still named as such.
+        try {
+            player.play("Melodies/A11.wav");
+            QFAIL("no such cue");
+        } catch (const UserError& error) {
+            QVERIFY2(std::string(error.what()).starts_with("Cannot open sound file"), error.what());
+        }
+    }
 }
 
 QTEST_MAIN(CuePlayerTest)

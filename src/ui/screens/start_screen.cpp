@@ -290,15 +290,24 @@ void StartScreen::updateMask()
     auto seeThrough = [&](QRgb c) { return alpha ? qAlpha(c) == 0 : (c | 0xff000000u) == green; };
     QImage logical(size(), QImage::Format_RGB32);
     logical.fill(Qt::white);
-    for (int v = 0; v < logical.height(); ++v)
-        for (int u = 0; u < logical.width(); ++u) {
-            const PixelSpan dx = deviceSpan(u, dpr, device.width());
-            const PixelSpan dy = deviceSpan(v, dpr, device.height());
-            for (int y = dy.first; y <= dy.last; ++y)
+    // The spans of device pixels under each logical column and row, worked out once: this runs before
+    // the screen first shows.
+    std::vector<PixelSpan> columns(std::size_t(logical.width()));
+    for (int u = 0; u < logical.width(); ++u)
+        columns[std::size_t(u)] = deviceSpan(u, dpr, device.width());
+    for (int v = 0; v < logical.height(); ++v) {
+        const PixelSpan dy = deviceSpan(v, dpr, device.height());
+        auto* out = reinterpret_cast<QRgb*>(logical.scanLine(v));
+        for (int y = dy.first; y <= dy.last; ++y) {
+            const auto* in = reinterpret_cast<const QRgb*>(device.constScanLine(y));
+            for (int u = 0; u < logical.width(); ++u) {
+                const PixelSpan dx = columns[std::size_t(u)];
                 for (int x = dx.first; x <= dx.last; ++x)
-                    if (seeThrough(device.pixel(x, y)))
-                        logical.setPixel(u, v, green);
+                    if (seeThrough(in[x]))
+                        out[u] = green;
+            }
         }
+    }
     drawn_ = QRegion(QPixmap::fromImage(logical).createMaskFromColor(SEE_THROUGH_GREEN, Qt::MaskInColor));
     drawnRatio_ = dpr;
     if (!alpha) {
