@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "ui/clip_loader.h"
 #include "ui/qt_ports.h"
 #include "ui/table_layout.h"
 #include "ui/table_view.h"
@@ -124,6 +125,10 @@ void TableWindow::buildMenus()
         parent->addAction(action);
         addAction(action);
         actions_.push_back(action);
+        // The about box's clip needs a large module: it is loaded on a worker while the player is
+        // still in the menu, so the box opens at once.
+        if (command == MenuCommand::About)
+            connect(parent, &QMenu::aboutToShow, this, [] { preloadClipModule(); });
     }
 }
 

@@ -1,8 +1,10 @@
-// The about box: its layout, the looping clip, and a clip that cannot be opened.
+// The about box: its layout, the looping clip with its first frame there at the first paint and the
+// rest decoded while it plays, and a clip that cannot be opened or breaks off.
 
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -21,6 +23,8 @@ private slots:
     void clipAdvancesAndLoopsUntilHidden();
     void eachNewBoxStartsAtTheFirstFrame();
     void missingClipReportsOnceAndTheBoxStillOpens();
+    void firstPaintShowsTheFirstFrameAndTheRestFollow();
+    void clipThatBreaksOffIsReportedOnce();
 
 private:
     QString clip_;
@@ -191,6 +195,84 @@ void AboutBoxTest::missingClipReportsOnceAndTheBoxStillOpens()
     QCOMPARE(reports.messages.size(), std::size_t{1});
     QVERIFY(!box.clipRunning());
     QCOMPARE(box.frameIndex(), 0);
+}
+
+namespace {
+
+// What the clip's label held when it was first painted.
+class FirstPaint : public QObject {
+public:
+    explicit FirstPaint(QLabel* label) : label_(label) { label->installEventFilter(this); }
+    bool painted = false;
+    QImage image;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == label_ && event->type() == QEvent::Paint && !painted) {
+            painted = true;
+            image = shown(label_);
+        }
+        return false;
+    }
+
+private:
+    QLabel* label_;
+};
+
+} // namespace
+
+void AboutBoxTest::firstPaintShowsTheFirstFrameAndTheRestFollow()
+{
+    Reports reports;
+    AboutBox box(clip_, reports.sink());
+    FirstPaint first(box.animation());
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QTRY_VERIFY(first.painted);
+    QCOMPARE(first.image, decoded_.frames()[0].convertToFormat(QImage::Format_RGB32));
+    // The rest of the clip, decoded beside the box, is the whole clip in its order.
+    QTRY_VERIFY_WITH_TIMEOUT(box.clipComplete(), 10000);
+    QCOMPARE(box.framesDecoded(), static_cast<int>(decoded_.frames().size()));
+    QVERIFY(reports.messages.empty());
+    const int last = box.framesDecoded() - 1;
+    QVERIFY2(waitForFrame(box, last, decoded_.frameIntervalMs() * (last + 1) * 3 + 2000),
+             "the last frame never showed");
+    QCOMPARE(shown(box.animation()),
+             decoded_.frames()[std::size_t(last)].convertToFormat(QImage::Format_RGB32));
+}
+
+void AboutBoxTest::clipThatBreaksOffIsReportedOnce()
+{
+    // The clip's first part, cut in the middle of its frames: it opens, and then turns out damaged.
+    QTemporaryDir dir;
+    QFile whole(clip_);
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    QFile cut(dir.filePath(QStringLiteral("cut.avi")));
+    QVERIFY(cut.open(QIODevice::WriteOnly));
+    cut.write(whole.read(whole.size() / 2));
+    cut.close();
+    // The clip's frames are raw: the frame cut short is damaged, not the clip's end.
+    ClipDecoder reference;
+    QVERIFY(!reference.open(cut.fileName().toStdString()));
+    Reports reports;
+    AboutBox box(cut.fileName(), reports.sink());
+    box.show();
+    // It opened and plays its first frame; the damage further on is found beside the box, and told
+    // through the event loop.
+    QVERIFY(box.clipRunning());
+    QVERIFY(box.framesDecoded() >= 1);
+    QVERIFY(reports.messages.empty());
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QTRY_VERIFY_WITH_TIMEOUT(box.clipComplete(), 10000);
+    QCOMPARE(reports.messages, std::vector<std::string>{"Cannot open AVI"});
+    QVERIFY(!box.clipRunning());
+    QVERIFY(box.animation()->pixmap().isNull());
+    QVERIFY(box.isVisible());
+    box.hide();
+    box.show();
+    QTest::qWait(50);
+    QCOMPARE(reports.messages.size(), std::size_t{1});
 }
 
 QTEST_MAIN(AboutBoxTest)

@@ -47,42 +47,49 @@ class Decoding {
 public:
     explicit Decoding(const std::string& path) : path_(path) {}
 
-    bool run(std::vector<QImage>& frames, int& intervalMs, std::string& error)
+    // Opens the clip and its decoder; false with errorText() set.
+    bool open(int& intervalMs)
     {
-        if (!openStream(intervalMs)) {
-            error = error_;
+        if (!openStream(intervalMs))
             return false;
-        }
-        std::unique_ptr<AVPacket, PacketFreer> packet(av_packet_alloc());
+        packet_.reset(av_packet_alloc());
         frame_.reset(av_frame_alloc());
-        if (!packet || !frame_) {
-            error = fail("out of memory");
-            return false;
-        }
-        int rc = 0;
-        while ((rc = av_read_frame(format_.get(), packet.get())) >= 0) {
-            const bool ours = packet->stream_index == stream_;
-            const bool ok = !ours || sendAndReceive(packet.get(), frames);
-            av_packet_unref(packet.get());
-            if (!ok) {
-                error = error_;
-                return false;
-            }
-        }
-        if (rc != AVERROR_EOF) {
-            error = fail("read error: " + avErrorText(rc));
-            return false;
-        }
-        if (!sendAndReceive(nullptr, frames)) { // drains a decoder that holds frames back
-            error = error_;
-            return false;
-        }
-        if (frames.empty()) {
-            error = fail("the clip holds no frames");
+        if (!packet_ || !frame_) {
+            fail("out of memory");
             return false;
         }
         return true;
     }
+
+    // The next frame in `image`: 1, or 0 after the last one, or -1 on an error (errorText() says which).
+    int next(QImage& image)
+    {
+        while (ready_.empty() && !ended_) {
+            const int rc = av_read_frame(format_.get(), packet_.get());
+            if (rc < 0) {
+                if (rc != AVERROR_EOF) {
+                    fail("read error: " + avErrorText(rc));
+                    return -1;
+                }
+                ended_ = true;
+                if (!sendAndReceive(nullptr)) // drains a decoder that holds frames back
+                    return -1;
+                break;
+            }
+            const bool ours = packet_->stream_index == stream_;
+            const bool ok = !ours || sendAndReceive(packet_.get());
+            av_packet_unref(packet_.get());
+            if (!ok)
+                return -1;
+        }
+        if (ready_.empty())
+            return 0;
+        image = std::move(ready_.front());
+        ready_.erase(ready_.begin());
+        return 1;
+    }
+
+    const std::string& errorText() const { return error_; }
 
 private:
     std::string fail(const std::string& why)
@@ -142,7 +149,7 @@ private:
         return true;
     }
 
-    bool sendAndReceive(const AVPacket* packet, std::vector<QImage>& frames)
+    bool sendAndReceive(const AVPacket* packet)
     {
         int rc = avcodec_send_packet(codec_.get(), packet);
         if (rc < 0 && rc != AVERROR_EOF) {
@@ -150,7 +157,7 @@ private:
             return false;
         }
         while ((rc = avcodec_receive_frame(codec_.get(), frame_.get())) >= 0) {
-            const bool ok = convert(*frame_, frames);
+            const bool ok = convert(*frame_);
             av_frame_unref(frame_.get());
             if (!ok) {
                 return false;
@@ -163,7 +170,7 @@ private:
         return true;
     }
 
-    bool convert(const AVFrame& frame, std::vector<QImage>& frames)
+    bool convert(const AVFrame& frame)
     {
         const int w = frame.width;
         const int h = frame.height;
@@ -193,7 +200,7 @@ private:
         const int dstStride[4] = {static_cast<int>(image.bytesPerLine()), 0, 0, 0};
         // Negative source strides (bottom-up DIB frames) are handled by swscale itself.
         sws_scale(scaler_.get(), frame.data, frame.linesize, 0, h, dst, dstStride);
-        frames.push_back(std::move(image));
+        ready_.push_back(std::move(image));
         return true;
     }
 
@@ -202,12 +209,51 @@ private:
     std::unique_ptr<AVFormatContext, FormatCloser> format_;
     std::unique_ptr<AVCodecContext, CodecFreer> codec_;
     std::unique_ptr<AVFrame, FrameFreer> frame_;
+    std::unique_ptr<AVPacket, PacketFreer> packet_;
     std::unique_ptr<SwsContext, ScalerFreer> scaler_;
     int stream_ = -1;
     std::int64_t decodedBytes_ = 0;
+    // Frames decoded from the last packet and not yet handed out.
+    std::vector<QImage> ready_;
+    bool ended_ = false;
 };
 
 } // namespace
+
+struct ClipReader::Impl : Decoding {
+    using Decoding::Decoding;
+};
+
+ClipReader::ClipReader() = default;
+ClipReader::~ClipReader() = default;
+
+bool ClipReader::open(const std::string& path)
+{
+    intervalMs_ = 0;
+    error_.clear();
+    impl_ = std::make_unique<Impl>(path);
+    if (!impl_->open(intervalMs_)) {
+        error_ = impl_->errorText();
+        impl_.reset();
+        intervalMs_ = 0;
+        return false;
+    }
+    return true;
+}
+
+int ClipReader::next(QImage& frame)
+{
+    if (!impl_)
+        return error_.empty() ? 0 : -1;
+    const int got = impl_->next(frame);
+    if (got < 0) {
+        error_ = impl_->errorText();
+        impl_.reset();
+    } else if (got == 0) {
+        impl_.reset();
+    }
+    return got;
+}
 
 bool ClipDecoder::open(const std::string& path)
 {
@@ -215,14 +261,26 @@ bool ClipDecoder::open(const std::string& path)
     intervalMs_ = 0;
     error_.clear();
 
+    ClipReader reader;
+    if (!reader.open(path)) {
+        error_ = reader.errorText();
+        return false;
+    }
     std::vector<QImage> frames;
-    int interval = 0;
-    Decoding decoding(path);
-    if (!decoding.run(frames, interval, error_)) {
+    QImage frame;
+    int got = 0;
+    while ((got = reader.next(frame)) == 1)
+        frames.push_back(std::move(frame));
+    if (got < 0) {
+        error_ = reader.errorText();
+        return false;
+    }
+    if (frames.empty()) {
+        error_ = "Cannot open AVI " + path + ": the clip holds no frames";
         return false;
     }
     frames_ = std::move(frames);
-    intervalMs_ = interval;
+    intervalMs_ = reader.frameIntervalMs();
     return true;
 }
 

@@ -1,13 +1,37 @@
 #pragma once
-// Decodes the about box's AVI clip completely into memory; the box then loops the frames on a timer.
+// Decodes the about box's AVI clip: frame by frame, or completely into memory.
 
 #include <QImage>
 #include <QSize>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace liorna {
+
+// Decodes an AVI clip frame by frame, so the first frame can show while the rest are still decoded.
+class ClipReader {
+public:
+    ClipReader();
+    ~ClipReader();
+    ClipReader(const ClipReader&) = delete;
+    ClipReader& operator=(const ClipReader&) = delete;
+
+    // Opens the clip at path; false with errorText() when it cannot be played.
+    bool open(const std::string& path);
+    // Milliseconds each frame stays up; 0 while nothing is open.
+    int frameIntervalMs() const { return intervalMs_; }
+    // The next frame: 1, or 0 after the last, or -1 when the clip turns out damaged (errorText()).
+    int next(QImage& frame);
+    const std::string& errorText() const { return error_; }
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+    int intervalMs_ = 0;
+    std::string error_;
+};
 
 class ClipDecoder {
 public:

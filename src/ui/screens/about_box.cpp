@@ -2,6 +2,7 @@
 #include "platform/texts.h"
 
 #include <QLabel>
+#include <QThread>
 #include <QTimer>
 
 #include "ui/clip_loader.h"
@@ -25,6 +26,13 @@ constexpr std::array<Placement, 5> PICTURES = {{
 }};
 
 constexpr Placement ANIMATION = {8, 8, 129, 69};
+
+// A frame larger than the control is shrunk to fit; a smaller one sits in its middle.
+QImage fitted(QImage frame, QSize room)
+{
+    const bool fits = frame.width() <= room.width() && frame.height() <= room.height();
+    return fits ? frame : frame.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
 
 } // namespace
 
@@ -62,7 +70,14 @@ AboutBox::AboutBox(const QString& clipPath, std::function<void(const std::string
     connect(timer_, &QTimer::timeout, this, [this] { showFrame(frame_ + 1); });
 }
 
-AboutBox::~AboutBox() = default;
+AboutBox::~AboutBox()
+{
+    // The worker posts to the box: it ends before the box goes.
+    if (decoder_) {
+        *stop_ = true;
+        decoder_->wait();
+    }
+}
 
 bool AboutBox::clipRunning() const
 {
@@ -72,29 +87,68 @@ bool AboutBox::clipRunning() const
 void AboutBox::openClip()
 {
     clipTried_ = true;
-    std::vector<QImage> decoded;
+    // The first frame before the box shows, so its first paint has the clip; the rest on a worker.
+    auto stream = std::make_shared<ClipStream>();
     std::string why;
-    if (!loadClip(clipPath_, decoded, intervalMs_, why)) {
-        if (report_)
-            report_("Cannot open AVI");
+    QImage first;
+    if (!stream->open(clipPath_, why) || stream->next(first, why) != 1) {
+        clipFailed();
         return;
     }
-    frames_.reserve(decoded.size());
-    // A frame larger than the control is shrunk to fit; a smaller one sits in its middle.
+    intervalMs_ = stream->frameIntervalMs();
     const QSize room = animation_->size();
-    for (const QImage& image : decoded) {
-        const bool fits = image.width() <= room.width() && image.height() <= room.height();
-        frames_.push_back(QPixmap::fromImage(
-            fits ? image : image.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-    }
+    frames_.push_back(QPixmap::fromImage(fitted(std::move(first), room)));
+    stop_ = std::make_shared<std::atomic_bool>(false);
+    decoder_ = QThread::create([this, stream, room, stop = stop_] {
+        QImage frame;
+        std::string error;
+        int got = 0;
+        while (!*stop && (got = stream->next(frame, error)) == 1)
+            QMetaObject::invokeMethod(
+                this,
+                [this, image = fitted(std::move(frame), room)] {
+                    frames_.push_back(QPixmap::fromImage(image));
+                },
+                Qt::QueuedConnection);
+        if (*stop)
+            return;
+        QMetaObject::invokeMethod(
+            this,
+            [this, failed = got < 0] {
+                if (failed)
+                    clipFailed();
+                else
+                    complete_ = true;
+            },
+            Qt::QueuedConnection);
+    });
+    decoder_->setParent(this);
+    decoder_->start();
+}
+
+void AboutBox::clipFailed()
+{
+    // A clip that turns out damaged part way is reported as one that cannot be opened: the box stays,
+    // without animation.
+    complete_ = true;
+    timer_->stop();
+    frames_.clear();
+    frame_ = 0;
+    animation_->clear();
+    if (report_)
+        report_("Cannot open AVI");
 }
 
 void AboutBox::showFrame(int index)
 {
     if (frames_.empty())
         return;
-    frame_ = index % static_cast<int>(frames_.size());
-    animation_->setPixmap(frames_[frame_]);
+    // While the rest of the clip is still being decoded, the clip waits at the newest frame.
+    const int count = static_cast<int>(frames_.size());
+    if (index >= count && !complete_)
+        return;
+    frame_ = index % count;
+    animation_->setPixmap(frames_[static_cast<std::size_t>(frame_)]);
 }
 
 void AboutBox::showEvent(QShowEvent* event)

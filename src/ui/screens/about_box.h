@@ -6,11 +6,14 @@
 #include <QString>
 
 #include <array>
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 class QLabel;
+class QThread;
 class QTimer;
 
 namespace liorna {
@@ -31,6 +34,10 @@ public:
     QLabel* version() const { return version_; }
     int frameIndex() const { return frame_; }
     bool clipRunning() const;
+    // Every frame of the clip has been decoded (the first before the box shows, the rest on a worker
+    // thread while it plays), or the clip failed.
+    bool clipComplete() const { return complete_; }
+    int framesDecoded() const { return static_cast<int>(frames_.size()); }
     // n = 1..5.
     PictureLabel* picture(int n) const { return pictures_[n - 1]; }
 
@@ -41,6 +48,7 @@ protected:
 private:
     void openClip();
     void showFrame(int index);
+    void clipFailed();
 
     QString clipPath_;
     std::function<void(const std::string&)> report_;
@@ -52,6 +60,10 @@ private:
     int intervalMs_ = 0;
     int frame_ = 0;
     bool clipTried_ = false;
+    bool complete_ = false;
+    // The worker decoding the rest of the clip, and how it is told to stop.
+    QThread* decoder_ = nullptr;
+    std::shared_ptr<std::atomic_bool> stop_;
 };
 
 } // namespace liorna
