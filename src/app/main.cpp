@@ -115,6 +115,7 @@ int main(int argc, char** argv)
     // The table opens as the player left it: the first time maximized.
     Preferences preferences(
         QDir(QString::fromStdString(folder.path.string())).filePath(QString::fromLatin1(Preferences::FILE)));
+    window.usePreferences(preferences);
     WindowMemory memory(&window, preferences);
     memory.restoreAndShow();
     return QApplication::exec();

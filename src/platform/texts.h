@@ -53,6 +53,7 @@ inline constexpr const char* MENU_OPTIONS = "Параметры";
 inline constexpr const char* MENU_SETTINGS = "Настройки";
 inline constexpr const char* MENU_BONUSES = "Просмотр бонусов";
 inline constexpr const char* MENU_STATISTICS = "Статистика игр";
+inline constexpr const char* MENU_FOUR_COLOUR_DECK = "Четырёхцветная колода";
 inline constexpr const char* MENU_HELP = "Справка";
 inline constexpr const char* MENU_SHOW_HELP = "Показать справку";
 inline constexpr const char* MENU_ABOUT = "О программе...";

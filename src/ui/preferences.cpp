@@ -79,4 +79,15 @@ void Preferences::setTableWindow(const TableWindow& window)
     s.sync();
 }
 
+bool Preferences::fourColourDeck() const
+{
+    return flag(*settings_, QStringLiteral("Cards/fourColourDeck")).value_or(false);
+}
+
+void Preferences::setFourColourDeck(bool on)
+{
+    settings_->setValue(QStringLiteral("Cards/fourColourDeck"), on);
+    settings_->sync();
+}
+
 } // namespace liorna

@@ -36,6 +36,10 @@ public:
     // Written at once; a position left out keeps the one written before.
     void setTableWindow(const TableWindow& window);
 
+    // The four-colour deck; off until the player turns it on, and off again for a value not written here.
+    bool fourColourDeck() const;
+    void setFourColourDeck(bool on);
+
 private:
     std::unique_ptr<QSettings> settings_;
 };

@@ -40,7 +40,8 @@ quint64 TablePictures::keyOf(const Picture& picture, bool seeThrough)
     return (quint64(picture.kind) << 33) | (quint64(quint32(picture.index)) << 1) | quint64(seeThrough);
 }
 
-QImage TablePictures::renderFor(const Picture& picture, bool seeThrough, qreal scale, qreal dpr)
+QImage TablePictures::renderFor(const Picture& picture, bool seeThrough, qreal scale, qreal dpr,
+                                art::DeckPalette palette)
 {
     if (picture.kind == PictureKind::None || !(scale > 0))
         return {};
@@ -49,11 +50,11 @@ QImage TablePictures::renderFor(const Picture& picture, bool seeThrough, qreal s
     const qreal ratio = scale * dpr;
     QImage image;
     if (ratio >= 1) {
-        image = art::detail::renderUncached(picture, ratio, seeThrough);
+        image = art::detail::renderUncached(picture, ratio, seeThrough, palette);
     } else {
         // QPainter takes a device pixel ratio below 1 as 1, so the art cannot draw smaller than its
         // design: it draws at the design size and is reduced, never enlarged.
-        image = art::detail::renderUncached(picture, 1, seeThrough)
+        image = art::detail::renderUncached(picture, 1, seeThrough, palette)
                     .scaled(sizeAt(picture, ratio), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     // The felt is opaque: told so, the table's background is copied rather than blended.
@@ -81,6 +82,20 @@ bool TablePictures::setScale(qreal scale, qreal dpr)
     return true;
 }
 
+void TablePictures::setPalette(art::DeckPalette palette)
+{
+    if (palette == palette_)
+        return;
+    palette_ = palette;
+    pixmaps_.clear();
+    stale_.clear();
+    source_.clear();
+    rendered_ = 0;
+    waiting_ = 0;
+    // Workers still drawing in the old palette land nowhere.
+    ++generation_;
+}
+
 const QPixmap& TablePictures::get(const Picture& picture, bool seeThrough)
 {
     seeThrough = seeThrough && hasSeeThrough(picture);
@@ -96,7 +111,7 @@ const QPixmap& TablePictures::get(const Picture& picture, bool seeThrough)
         pixmap.setDevicePixelRatio(dpr_);
         stale_.insert(key, {picture, seeThrough});
     } else {
-        QImage image = renderFor(picture, seeThrough, scale_, dpr_);
+        QImage image = renderFor(picture, seeThrough, scale_, dpr_, palette_);
         if (!image.isNull()) {
             ++renders_;
             pixmap = QPixmap::fromImage(std::move(image));
@@ -118,13 +133,14 @@ void TablePictures::renderCrisp()
     const int generation = generation_;
     const qreal scale = scale_;
     const qreal dpr = dpr_;
+    const art::DeckPalette palette = palette_;
     for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
         const quint64 key = it.key();
         const Key what = it.value();
-        pool_.start([this, generation, key, what, scale, dpr] {
+        pool_.start([this, generation, key, what, scale, dpr, palette] {
             if (generation_.load() != generation)
                 return;
-            QImage image = renderFor(what.picture, what.seeThrough, scale, dpr);
+            QImage image = renderFor(what.picture, what.seeThrough, scale, dpr, palette);
             renders_ += int(!image.isNull());
             QMetaObject::invokeMethod(
                 &receiver_,

@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "platform/picture.h"
+#include "ui/art/picture_art.h"
 
 namespace liorna {
 
@@ -31,6 +32,10 @@ public:
     bool setScale(qreal scale, qreal dpr);
     qreal scale() const { return scale_; }
     qreal dpr() const { return dpr_; }
+    // How the suits are inked. A change drops every picture and stand-in: an old one shown a moment in
+    // the other palette would tell the wrong suit.
+    void setPalette(art::DeckPalette palette);
+    art::DeckPalette palette() const { return palette_; }
     // The picture at the current scale, or its stand-in; its device pixel ratio is the screen's, so it
     // is drawn 1:1 in device pixels. Null for None.
     const QPixmap& get(const Picture& picture, bool seeThrough = false);
@@ -48,7 +53,8 @@ public:
     std::function<void()> arrived;
 
     // The picture at exactly this size, as the worker threads and a first showing render it.
-    static QImage renderFor(const Picture& picture, bool seeThrough, qreal scale, qreal dpr);
+    static QImage renderFor(const Picture& picture, bool seeThrough, qreal scale, qreal dpr,
+                            art::DeckPalette palette = art::DeckPalette::TwoColour);
 
 private:
     struct Key {
@@ -60,6 +66,7 @@ private:
 
     qreal scale_ = 0;
     qreal dpr_ = 1;
+    art::DeckPalette palette_ = art::DeckPalette::TwoColour;
     int rendered_ = 0;
     // Which scale the workers render for: a job of a scale left behind is skipped.
     std::atomic<int> generation_{0};

@@ -118,6 +118,14 @@ void TableView::startRefusalSign(const RefusalSign& refusal)
     updateLogical(refusalArea_);
 }
 
+void TableView::setPalette(art::DeckPalette palette)
+{
+    if (palette == pictures_.palette())
+        return;
+    pictures_.setPalette(palette);
+    update();
+}
+
 QPointF TableView::toWindow(QPointF logical) const
 {
     const scene::Point w = scene::toWindow(mapping_, {logical.x(), logical.y()});

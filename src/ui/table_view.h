@@ -36,6 +36,8 @@ public:
     bool refusalShowing() const { return refusalLevel_ > 0; }
     const TablePictures& pictures() const { return pictures_; }
     static constexpr int CRISP_AFTER_MS = 100;
+    // The inks of the suits on every card and symbol of the table; the whole table is drawn anew.
+    void setPalette(art::DeckPalette palette);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

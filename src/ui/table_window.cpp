@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "ui/clip_loader.h"
+#include "ui/preferences.h"
 #include "ui/qt_ports.h"
 #include "ui/table_layout.h"
 #include "ui/table_view.h"
@@ -58,6 +59,7 @@ TableWindow::TableWindow(const TableState& state, QWidget* parent) : QMainWindow
     setFocusProxy(view_);
     view_->setFocus();
     buildMenus();
+    buildPreferenceItems();
     buildWindowKeys();
     placeRestored();
     render();
@@ -130,6 +132,35 @@ void TableWindow::buildMenus()
         if (command == MenuCommand::About)
             connect(parent, &QMenu::aboutToShow, this, [] { preloadClipModule(); });
     }
+}
+
+void TableWindow::buildPreferenceItems()
+{
+    // Not a command of the game: the deck's look is the program's, kept beside the window's memory.
+    QMenu* options = nullptr;
+    for (QMenu* menu : menus_)
+        if (menu->title() == QString::fromUtf8(text::MENU_OPTIONS))
+            options = menu;
+    fourColourDeck_ = new QAction(QString::fromUtf8(text::MENU_FOUR_COLOUR_DECK), this);
+    fourColourDeck_->setCheckable(true);
+    connect(fourColourDeck_, &QAction::toggled, this, [this](bool on) {
+        view_->setPalette(on ? art::DeckPalette::FourColour : art::DeckPalette::TwoColour);
+        if (preferences_)
+            preferences_->setFourColourDeck(on);
+    });
+    if (options) {
+        options->addSeparator();
+        options->addAction(fourColourDeck_);
+    }
+    addAction(fourColourDeck_);
+    actions_.push_back(fourColourDeck_);
+}
+
+void TableWindow::usePreferences(Preferences& preferences)
+{
+    preferences_ = nullptr;
+    fourColourDeck_->setChecked(preferences.fourColourDeck());
+    preferences_ = &preferences;
 }
 
 void TableWindow::buildWindowKeys()

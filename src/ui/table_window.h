@@ -13,6 +13,7 @@ class QActionGroup;
 
 namespace liorna {
 
+class Preferences;
 class TableView;
 
 class TableWindow : public QMainWindow {
@@ -30,6 +31,9 @@ public:
     // The menu item with this caption, for tests.
     QAction* action(const QString& caption) const;
     QList<QMenu*> menus() const { return menus_; }
+    // The player's own preferences of the table: the item «Четырёхцветная колода» shows the one kept
+    // there, and each choice is drawn at once and kept.
+    void usePreferences(Preferences& preferences);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -38,6 +42,7 @@ protected:
 private:
     void buildMenus();
     void buildWindowKeys();
+    void buildPreferenceItems();
     void placeRestored();
     void markBackground();
     void toggleFullScreen();
@@ -48,6 +53,8 @@ private:
     QList<QAction*> actions_;
     QActionGroup* backgrounds_ = nullptr;
     QAction* leaveFullScreen_ = nullptr;
+    QAction* fourColourDeck_ = nullptr;
+    Preferences* preferences_ = nullptr;
 };
 
 } // namespace liorna

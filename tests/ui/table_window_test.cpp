@@ -5,11 +5,14 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QVariantAnimation>
 #include <QtTest>
 
 #include "harness.h"
 #include "ui/art/picture_art_detail.h"
+#include "ui/preferences.h"
 #include "ui/table_layout.h"
 #include "ui/table_marks.h"
 #include "ui/table_view.h"
@@ -33,6 +36,7 @@ private slots:
     void pileCountsStayInsideThePile();
     void trumpSymbolStandsOnALightBadge();
     void windowSizeAndFullScreen();
+    void fourColourDeckIsKeptInThePreferences();
 };
 
 namespace {
@@ -511,6 +515,59 @@ void TableWindowTest::windowSizeAndFullScreen()
     QTRY_VERIFY(w.isFullScreen());
     QTest::keyClick(&w, Qt::Key_F11);
     QTRY_VERIFY(!w.isFullScreen());
+}
+
+void TableWindowTest::fourColourDeckIsKeptInThePreferences()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QString::fromLatin1(Preferences::FILE));
+    const QString caption = QStringLiteral("Четырёхцветная колода");
+    const TableState state = dealt();
+    // The queen of diamonds in the third slot, as the art draws her in that palette.
+    auto drawnAs = [&](TableWindow& w, art::DeckPalette palette) {
+        const QImage image = paint(w, QSize(1024, 768));
+        const qreal dpr = image.devicePixelRatio();
+        const qreal ratio = w.table()->mapping().scale * dpr;
+        const QImage card = art::detail::renderUncached(Picture::face(14), ratio, false, palette)
+                                .convertToFormat(QImage::Format_RGB32);
+        const scene::DeviceRect d = scene::toDevice(w.table()->mapping(), dpr, layout::humanSlot(3));
+        const int corner = int(std::ceil(5 * ratio));
+        const QRect inner(corner, corner, card.width() - 2 * corner, card.height() - 2 * corner);
+        return image.copy(inner.translated(d.x, d.y)) == card.copy(inner);
+    };
+    {
+        Preferences preferences(file);
+        TableWindow w(state);
+        w.usePreferences(preferences);
+        QAction* item = w.action(caption);
+        QVERIFY(item && item->isCheckable() && !item->isChecked());
+        QCOMPARE(w.menus()[1]->title(), QStringLiteral("Параметры"));
+        QVERIFY(w.menus()[1]->actions().contains(item));
+        QVERIFY(drawnAs(w, art::DeckPalette::TwoColour));
+        item->trigger();
+        QVERIFY(drawnAs(w, art::DeckPalette::FourColour));
+    }
+    QCOMPARE(QSettings(file, QSettings::IniFormat).value(QStringLiteral("Cards/fourColourDeck")).toString(),
+             QStringLiteral("true"));
+    {
+        // The next start draws the deck as it was left, and turning it off is kept too.
+        Preferences preferences(file);
+        TableWindow w(state);
+        w.usePreferences(preferences);
+        QVERIFY(w.action(caption)->isChecked());
+        QVERIFY(drawnAs(w, art::DeckPalette::FourColour));
+        w.action(caption)->trigger();
+        QVERIFY(drawnAs(w, art::DeckPalette::TwoColour));
+    }
+    QVERIFY(!Preferences(file).fourColourDeck());
+    // Only the words the program writes count: anything else leaves the deck in two colours.
+    for (const char* text : {"yes", "1", "TRUE", ""}) {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QByteArray("[Cards]\nfourColourDeck=") + text + "\n");
+        f.close();
+        QVERIFY2(!Preferences(file).fourColourDeck(), text);
+    }
 }
 
 QTEST_MAIN(TableWindowTest)

@@ -60,13 +60,15 @@ QImage sheet(const std::vector<Cell>& cells, int columns, const QColor& backgrou
     return out;
 }
 
-std::vector<Cell> family(PictureKind kind, int lo, int hi, qreal dpr, bool seeThrough = false)
+std::vector<Cell> family(PictureKind kind, int lo, int hi, qreal dpr, bool seeThrough = false,
+                         art::DeckPalette palette = art::DeckPalette::TwoColour)
 {
     std::vector<Cell> cells;
     for (int i = lo; i <= hi; ++i) {
         const Picture pic = Picture::of(kind, i);
-        cells.push_back({seeThrough ? art::renderSeeThrough(pic, dpr) : art::render(pic, dpr),
-                         QString::fromStdString(liorna::describe(pic))});
+        cells.push_back(
+            {seeThrough ? art::renderSeeThrough(pic, dpr, palette) : art::render(pic, dpr, palette),
+             QString::fromStdString(liorna::describe(pic))});
     }
     return cells;
 }
@@ -182,5 +184,18 @@ int main(int argc, char** argv)
     ok &= save(sheet(smallPieces(2), 7, TABLE, 2), dir, QStringLiteral("pieces_dpr2.png"));
     ok &=
         save(sheet(family(PictureKind::About, 1, 5, 2), 5, SILVER, 2), dir, QStringLiteral("about_dpr2.png"));
+    // The four-colour deck: every picture that shows a suit, at both ratios.
+    const auto four = art::DeckPalette::FourColour;
+    for (const qreal dpr : {1.0, 2.0}) {
+        const QString suffix = dpr == 1.0 ? QStringLiteral(".png") : QStringLiteral("_dpr2.png");
+        ok &= save(sheet(family(PictureKind::Face, 0, 35, dpr, false, four), 9, TABLE, dpr), dir,
+                   QStringLiteral("faces_four_colour") + suffix);
+        ok &= save(sheet(family(PictureKind::SelectedFace, 0, 35, dpr, false, four), 9, TABLE, dpr), dir,
+                   QStringLiteral("selected_four_colour") + suffix);
+        ok &= save(sheet(family(PictureKind::Face, 0, 35, dpr, true, four), 9, grey, dpr), dir,
+                   QStringLiteral("faces_see_through_four_colour") + suffix);
+        ok &= save(sheet(family(PictureKind::SuitSymbol, 0, 3, dpr, false, four), 4, TABLE, dpr), dir,
+                   QStringLiteral("suits_four_colour") + suffix);
+    }
     return ok ? 0 : 1;
 }

@@ -104,9 +104,9 @@ void cardGameCard(QPainter& p)
     // The four suits in the corners and in a row between the words.
     const QPointF corners[4] = {{12, 13}, {63, 13}, {12, 87}, {63, 87}};
     for (int s = 0; s < 4; ++s)
-        drawPip(p, s, corners[s], 7, s >= 2);
+        drawPip(p, s, corners[s], 7, DeckPalette::TwoColour, s >= 2);
     for (int s = 0; s < 4; ++s)
-        drawPip(p, s, QPointF(19 + s * 12.3, 50), 8);
+        drawPip(p, s, QPointF(19 + s * 12.3, 50), 8, DeckPalette::TwoColour);
     p.fillPath(textPath(QString::fromUtf8(text::PICTURE_CARD), serifFont(24, true), QRectF(9, 26, 57, 13),
                         Qt::AlignHCenter),
                QColor(30, 30, 40));
@@ -125,9 +125,9 @@ void miniCard(QPainter& p, int suit, const QString& rank)
     p.drawPath(cardPath(r, 2));
     p.fillPath(
         textPath(rank, sansFont(12, true), QRectF(r.left() + 1.5, r.top() + 1.5, 5, 5), Qt::AlignHCenter),
-        suitColor(suit));
-    drawPip(p, suit, QPointF(r.left() + 4, r.top() + 9.5), 3.6);
-    drawPip(p, suit, r.center(), 11);
+        suitColor(suit, DeckPalette::TwoColour));
+    drawPip(p, suit, QPointF(r.left() + 4, r.top() + 9.5), 3.6, DeckPalette::TwoColour);
+    drawPip(p, suit, r.center(), 11, DeckPalette::TwoColour);
 }
 
 void fanCard(QPainter& p)

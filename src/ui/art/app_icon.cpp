@@ -21,11 +21,13 @@ void drawAce(QPainter& p, int suit, const QRectF& card, bool corner, qreal edge)
     p.drawPath(outline);
     p.setPen(Qt::NoPen);
     const qreal pip = card.height() * (corner ? 0.42 : 0.62);
-    drawPip(p, suit, card.center() + QPointF(0, corner ? card.height() * 0.04 : 0), pip);
+    drawPip(p, suit, card.center() + QPointF(0, corner ? card.height() * 0.04 : 0), pip,
+            DeckPalette::TwoColour);
     if (corner) {
         const QRectF box(card.left() + card.width() * 0.08, card.top() + card.height() * 0.05,
                          card.width() * 0.22, card.height() * 0.2);
-        p.fillPath(textPath(QStringLiteral("A"), serifFont(40, true), box, Qt::AlignCenter), suitColor(suit));
+        p.fillPath(textPath(QStringLiteral("A"), serifFont(40, true), box, Qt::AlignCenter),
+                   suitColor(suit, DeckPalette::TwoColour));
     }
 }
 

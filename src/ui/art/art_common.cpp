@@ -8,8 +8,15 @@
 
 namespace liorna::art::detail {
 
-QColor suitColor(int suit)
+QColor suitColor(int suit, DeckPalette palette)
 {
+    if (palette == DeckPalette::FourColour) {
+        // Dark enough to read as a small index on white, and far apart in hue and lightness.
+        if (suit == Diamonds)
+            return QColor(18, 72, 196);
+        if (suit == Clubs)
+            return QColor(14, 120, 44);
+    }
     return isRed(suit) ? QColor(184, 14, 30) : QColor(22, 22, 28);
 }
 
@@ -127,14 +134,14 @@ QPainterPath pipAt(int suit, QPointF c, qreal height)
     return pipPath(suit, QRectF(c.x() - w / 2, c.y() - height / 2, w, height));
 }
 
-void drawPip(QPainter& p, int suit, QPointF c, qreal height, bool flipped)
+void drawPip(QPainter& p, int suit, QPointF c, qreal height, DeckPalette palette, bool flipped)
 {
     p.save();
     p.translate(c);
     if (flipped)
         p.rotate(180);
     const QPainterPath path = pipAt(suit, QPointF(0, 0), height);
-    const QColor base = suitColor(suit);
+    const QColor base = suitColor(suit, palette);
     // A faint top-left sheen keeps the pips from looking flat without blurring them at 1x.
     QLinearGradient g(QPointF(-height / 2, -height / 2), QPointF(height / 2, height / 2));
     g.setColorAt(0, mix(base, Qt::white, isRed(suit) ? 0.18 : 0.22));

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "ui/art/picture_art.h"
+
 namespace liorna::art::detail {
 
 inline constexpr qreal CARD_W = 71.0;
@@ -24,8 +26,9 @@ inline const QColor TABLE_GREEN{0, 128, 0};
 
 enum Suit { Hearts = 0, Diamonds = 1, Spades = 2, Clubs = 3 };
 
-// Deep red for hearts and diamonds, near black for spades and clubs.
-QColor suitColor(int suit);
+// Deep red for hearts and diamonds, near black for spades and clubs; in four colours diamonds are
+// blue and clubs green.
+QColor suitColor(int suit, DeckPalette palette);
 bool isRed(int suit);
 
 // Rounded card outline; the default is the whole card.
@@ -38,7 +41,7 @@ QPainterPath pipPath(int suit, const QRectF& box);
 // A pip of the given height centred at c, with its natural width.
 QPainterPath pipAt(int suit, QPointF c, qreal height);
 // Fills a pip with its suit colour and a faint sheen, upside down when flipped.
-void drawPip(QPainter& p, int suit, QPointF c, qreal height, bool flipped = false);
+void drawPip(QPainter& p, int suit, QPointF c, qreal height, DeckPalette palette, bool flipped = false);
 
 // Liberation fonts first (Cyrillic, metric-stable), DejaVu when they are missing.
 QFont serifFont(qreal pixelSize, bool bold = false, bool italic = false);
@@ -75,15 +78,15 @@ void drawFramedCard(QPainter& p, FrameStyle style,
                     const std::function<void(QPainter&, const QRectF&)>& scene);
 
 // Picture families, each drawing into a painter whose logical size is the picture's size.
-void drawFace(QPainter& p, int index, bool seeThrough);
+void drawFace(QPainter& p, int index, bool seeThrough, DeckPalette palette);
 void drawTurnedCorner(QPainter& p);
-void drawCourtPanel(QPainter& p, int suit, int court, const QRectF& panel);
+void drawCourtPanel(QPainter& p, int suit, int court, const QRectF& panel, DeckPalette palette);
 void drawBack(QPainter& p, int number);
 void drawBonus(QPainter& p, int number);
 void renderCover(QImage& image, int frame);
 void renderTile(QImage& image, int number);
 void drawBlank(QPainter& p);
-void drawSuitSymbol(QPainter& p, int suit, QSizeF size);
+void drawSuitSymbol(QPainter& p, int suit, QSizeF size, DeckPalette palette);
 void drawSlotOutline(QPainter& p);
 void drawEmblem(QPainter& p, bool play);
 void drawArrow(QPainter& p, bool green, bool right);

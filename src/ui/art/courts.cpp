@@ -213,7 +213,7 @@ void drawHeadwear(QPainter& p, const Palette& pal, int court, qreal cx)
 }
 
 // What the figure holds tells the suit at a glance: a rose, a sceptre, a sword, a staff.
-void drawAttribute(QPainter& p, int suit, qreal cx, qreal h)
+void drawAttribute(QPainter& p, int suit, qreal cx, qreal h, DeckPalette palette)
 {
     const qreal x = cx + 12.5;
     const QColor gold(224, 178, 60);
@@ -229,7 +229,7 @@ void drawAttribute(QPainter& p, int suit, qreal cx, qreal h)
         leaf.quadTo(x + 4, 16, x + 4.2, 19.5);
         leaf.quadTo(x + 1.5, 20.5, x - 0.3, 18);
         p.fillPath(leaf, QColor(50, 130, 60));
-        drawPip(p, Hearts, QPointF(x, 9.5), 7.0);
+        drawPip(p, Hearts, QPointF(x, 9.5), 7.0, palette);
         break;
     }
     case Diamonds: {
@@ -238,7 +238,7 @@ void drawAttribute(QPainter& p, int suit, qreal cx, qreal h)
         p.setPen(Qt::NoPen);
         p.setBrush(gold);
         p.drawEllipse(QPointF(x, 12.5), 1.6, 1.0);
-        drawPip(p, Diamonds, QPointF(x, 7.5), 8.0);
+        drawPip(p, Diamonds, QPointF(x, 7.5), 8.0, palette);
         break;
     }
     case Spades: {
@@ -266,7 +266,7 @@ void drawAttribute(QPainter& p, int suit, qreal cx, qreal h)
     default: {
         p.setPen(QPen(QColor(120, 76, 36), 1.5));
         p.drawLine(QPointF(x, 11), QPointF(x - 0.5, h - 3));
-        drawPip(p, Clubs, QPointF(x, 7.5), 8.0);
+        drawPip(p, Clubs, QPointF(x, 7.5), 8.0, palette);
         break;
     }
     }
@@ -293,7 +293,7 @@ void drawSleeve(QPainter& p, const Palette& pal, qreal cx)
     p.drawRoundedRect(QRectF(x - 2.4, 33.0, 4.6, 1.3), 0.5, 0.5);
 }
 
-void drawHalf(QPainter& p, int suit, int court, qreal w, qreal h)
+void drawHalf(QPainter& p, int suit, int court, qreal w, qreal h, DeckPalette palette)
 {
     const Palette pal = paletteFor(suit, court);
     const qreal cx = w / 2 - 2;
@@ -303,16 +303,16 @@ void drawHalf(QPainter& p, int suit, int court, qreal w, qreal h)
     p.restore();
     drawHead(p, pal, court, cx);
     drawHeadwear(p, pal, court, cx);
-    drawAttribute(p, suit, cx, h);
+    drawAttribute(p, suit, cx, h, palette);
     drawSleeve(p, pal, cx);
-    drawPip(p, suit, QPointF(5.2, 6.0), 6.0);
+    drawPip(p, suit, QPointF(5.2, 6.0), 6.0, palette);
 }
 
 } // namespace
 
-void drawCourtPanel(QPainter& p, int suit, int court, const QRectF& panel)
+void drawCourtPanel(QPainter& p, int suit, int court, const QRectF& panel, DeckPalette palette)
 {
-    const QColor ink = suitColor(suit);
+    const QColor ink = suitColor(suit, palette);
     const QColor gold(204, 158, 52);
     p.save();
     const QPainterPath frame = cardPath(panel, 1.5);
@@ -328,13 +328,13 @@ void drawCourtPanel(QPainter& p, int suit, int court, const QRectF& panel)
     p.save();
     p.translate(panel.topLeft());
     p.setClipRect(QRectF(0, 0, panel.width(), half));
-    drawHalf(p, suit, court, panel.width(), half);
+    drawHalf(p, suit, court, panel.width(), half, palette);
     p.restore();
     p.save();
     p.translate(panel.bottomRight());
     p.rotate(180);
     p.setClipRect(QRectF(0, 0, panel.width(), half));
-    drawHalf(p, suit, court, panel.width(), half);
+    drawHalf(p, suit, court, panel.width(), half, palette);
     p.restore();
 
     p.setPen(QPen(gold, 0.8));

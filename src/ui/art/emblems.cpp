@@ -15,12 +15,12 @@ void drawBlank(QPainter& p)
     p.drawPath(cardPath(CARD_RECT.adjusted(1, 1, -1, -1), CARD_RADIUS - 1));
 }
 
-void drawSuitSymbol(QPainter& p, int suit, QSizeF size)
+void drawSuitSymbol(QPainter& p, int suit, QSizeF size, DeckPalette palette)
 {
     // Half a pixel of air so the antialiased edge is not cut by the image border.
     const QRectF box(0.5, 0.5, size.width() - 1.0, size.height() - 1.0);
     const QPainterPath path = pipPath(suit, box);
-    const QColor base = suitColor(suit);
+    const QColor base = suitColor(suit, palette);
     QLinearGradient g(box.topLeft(), box.bottomRight());
     g.setColorAt(0, mix(base, Qt::white, 0.25));
     g.setColorAt(0.6, base);

@@ -16,14 +16,14 @@ enum Rank { Six, Seven, Eight, Nine, Jack, Queen, King, Ten, Ace };
 
 const char16_t* const INDEX_TEXT[9] = {u"6", u"7", u"8", u"9", u"В", u"Д", u"К", u"10", u"Т"};
 
-void drawCornerIndex(QPainter& p, int suit, int rank)
+void drawCornerIndex(QPainter& p, int suit, int rank, DeckPalette palette)
 {
     const QString text = QString::fromUtf16(INDEX_TEXT[rank]);
     // "10" is two digits in the same column, so it is squeezed rather than shrunk.
     const QRectF box = rank == Ten ? QRectF(1.6, 3.2, 10.6, 9.6) : QRectF(2.2, 3.2, 9.4, 9.6);
     const QPainterPath glyphs = textPath(text, sansFont(20, true), box, Qt::AlignHCenter);
-    p.fillPath(glyphs, suitColor(suit));
-    drawPip(p, suit, QPointF(6.9, 18.6), 7.2);
+    p.fillPath(glyphs, suitColor(suit, palette));
+    drawPip(p, suit, QPointF(6.9, 18.6), 7.2, palette);
 }
 
 // Pip centres for 6..10, in card coordinates; pips below the middle are drawn upside down.
@@ -81,18 +81,18 @@ std::vector<PipSpot> pipLayout(int rank)
     return spots;
 }
 
-void drawPips(QPainter& p, int suit, int rank)
+void drawPips(QPainter& p, int suit, int rank, DeckPalette palette)
 {
     const qreal h = suit == Diamonds ? 14.0 : 12.6;
     for (const PipSpot& s : pipLayout(rank))
-        drawPip(p, suit, QPointF(s.x, s.y), h, s.y > MID_Y + 0.5);
+        drawPip(p, suit, QPointF(s.x, s.y), h, palette, s.y > MID_Y + 0.5);
 }
 
 // The ace carries one large pip inside a ring of small ornaments.
-void drawAce(QPainter& p, int suit)
+void drawAce(QPainter& p, int suit, DeckPalette palette)
 {
     const QPointF c(35.5, 48.0);
-    const QColor ink = suitColor(suit);
+    const QColor ink = suitColor(suit, palette);
     const QColor gold(196, 150, 46);
 
     p.save();
@@ -146,7 +146,7 @@ void drawAce(QPainter& p, int suit)
     p.setBrush(Qt::NoBrush);
     p.drawPath(inner);
     p.restore();
-    drawPip(p, suit, c, h * 0.3);
+    drawPip(p, suit, c, h * 0.3, palette);
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 110));
@@ -156,7 +156,7 @@ void drawAce(QPainter& p, int suit)
 
 } // namespace
 
-void drawFace(QPainter& p, int index, bool seeThrough)
+void drawFace(QPainter& p, int index, bool seeThrough, DeckPalette palette)
 {
     const int suit = index / 9;
     const int rank = index % 9;
@@ -165,18 +165,18 @@ void drawFace(QPainter& p, int index, bool seeThrough)
         p.fillPath(card, Qt::white);
 
     p.save();
-    drawCornerIndex(p, suit, rank);
+    drawCornerIndex(p, suit, rank, palette);
     p.translate(CARD_W, CARD_H);
     p.rotate(180);
-    drawCornerIndex(p, suit, rank);
+    drawCornerIndex(p, suit, rank, palette);
     p.restore();
 
     switch (rank) {
     case Jack:
     case Queen:
-    case King: drawCourtPanel(p, suit, rank - Jack, QRectF(14.5, 6.5, 42.0, 83.0)); break;
-    case Ace: drawAce(p, suit); break;
-    default: drawPips(p, suit, rank); break;
+    case King: drawCourtPanel(p, suit, rank - Jack, QRectF(14.5, 6.5, 42.0, 83.0), palette); break;
+    case Ace: drawAce(p, suit, palette); break;
+    default: drawPips(p, suit, rank, palette); break;
     }
 
     p.setPen(QPen(QColor(38, 38, 42), 1.0));

@@ -62,18 +62,18 @@ bool isFace(PictureKind kind)
     return kind == PictureKind::Face || kind == PictureKind::SelectedFace || kind == PictureKind::StartAce;
 }
 
-void paint(QImage& image, const Picture& pic, bool seeThrough)
+void paint(QImage& image, const Picture& pic, bool seeThrough, DeckPalette palette)
 {
     QPainter p(&image);
     preparePainter(p);
     switch (pic.kind) {
-    case PictureKind::Face: drawFace(p, pic.index, seeThrough); break;
+    case PictureKind::Face: drawFace(p, pic.index, seeThrough, palette); break;
     case PictureKind::SelectedFace:
-        drawFace(p, pic.index, seeThrough);
+        drawFace(p, pic.index, seeThrough, palette);
         drawTurnedCorner(p);
         break;
     case PictureKind::StartAce:
-        drawFace(p, 8, seeThrough); // h9, the ace of hearts
+        drawFace(p, 8, seeThrough, palette); // h9, the ace of hearts
         drawTurnedCorner(p);
         break;
     case PictureKind::Blank: drawBlank(p); break;
@@ -81,7 +81,7 @@ void paint(QImage& image, const Picture& pic, bool seeThrough)
     case PictureKind::Bonus: drawBonus(p, pic.index); break;
     case PictureKind::SuitSymbol: {
         const PictureSize s = pictureSize(pic);
-        drawSuitSymbol(p, pic.index, QSizeF(s.width, s.height));
+        drawSuitSymbol(p, pic.index, QSizeF(s.width, s.height), palette);
         break;
     }
     case PictureKind::SlotOutline: drawSlotOutline(p); break;
@@ -108,19 +108,26 @@ Cache& cache()
     return c;
 }
 
-quint64 cacheKey(const Picture& pic, qreal dpr, bool seeThrough)
+// Pictures that show no suit look the same in either palette and share one entry.
+bool showsSuit(PictureKind kind)
+{
+    return isFace(kind) || kind == PictureKind::SuitSymbol;
+}
+
+quint64 cacheKey(const Picture& pic, qreal dpr, bool seeThrough, DeckPalette palette)
 {
     const int index = hasIndex(pic.kind) ? pic.index : 0;
     const auto dprKey = static_cast<quint64>(std::lround(dpr * 100.0)) & 0xffff;
     return (static_cast<quint64>(pic.kind) << 40) | (static_cast<quint64>(index & 0xffff) << 24) |
+           (static_cast<quint64>(showsSuit(pic.kind) && palette == DeckPalette::FourColour) << 17) |
            (static_cast<quint64>(seeThrough) << 16) | dprKey;
 }
 
-QImage cached(const Picture& pic, qreal dpr, bool seeThrough)
+QImage cached(const Picture& pic, qreal dpr, bool seeThrough, DeckPalette palette)
 {
     if (!isValid(pic) || !(dpr > 0.0))
         return {};
-    const quint64 key = cacheKey(pic, dpr, seeThrough);
+    const quint64 key = cacheKey(pic, dpr, seeThrough, palette);
     Cache& c = cache();
     {
         QMutexLocker lock(&c.mutex);
@@ -129,7 +136,7 @@ QImage cached(const Picture& pic, qreal dpr, bool seeThrough)
             return *it;
     }
     // Drawn outside the lock: pictures are independent, and a rare duplicate render is harmless.
-    QImage image = detail::renderUncached(pic, dpr, seeThrough);
+    QImage image = detail::renderUncached(pic, dpr, seeThrough, palette);
     QMutexLocker lock(&c.mutex);
     c.images.insert(key, image);
     return image;
@@ -139,7 +146,7 @@ QImage cached(const Picture& pic, qreal dpr, bool seeThrough)
 
 namespace detail {
 
-QImage renderUncached(const Picture& pic, qreal dpr, bool seeThrough)
+QImage renderUncached(const Picture& pic, qreal dpr, bool seeThrough, DeckPalette palette)
 {
     if (!isValid(pic) || !(dpr > 0.0))
         return {};
@@ -153,7 +160,7 @@ QImage renderUncached(const Picture& pic, qreal dpr, bool seeThrough)
     else if (pic.kind == PictureKind::Tile)
         renderTile(image, pic.index);
     else
-        paint(image, pic, seeThrough && isFace(pic.kind));
+        paint(image, pic, seeThrough && isFace(pic.kind), palette);
     return image;
 }
 
@@ -192,14 +199,14 @@ void clearCache()
 
 } // namespace detail
 
-QImage render(const Picture& picture, qreal dpr)
+QImage render(const Picture& picture, qreal dpr, DeckPalette palette)
 {
-    return cached(picture, dpr, false);
+    return cached(picture, dpr, false, palette);
 }
 
-QImage renderSeeThrough(const Picture& picture, qreal dpr)
+QImage renderSeeThrough(const Picture& picture, qreal dpr, DeckPalette palette)
 {
-    return cached(picture, dpr, isFace(picture.kind));
+    return cached(picture, dpr, isFace(picture.kind), palette);
 }
 
 } // namespace liorna::art

@@ -330,6 +330,97 @@ TEST(PictureArt, FacesShowTheirSuitColourAndPipCount)
     }
 }
 
+// The hue family of the mean ink (clearly coloured, opaque, neither white nor the table green of a
+// turned corner) inside an area of the picture, in logical coordinates.
+enum class Ink { Red, Blue, Green, Black, Unclear };
+
+Ink inkIn(const QImage& image, const QRectF& logical)
+{
+    const qreal dpr = image.devicePixelRatio();
+    const QRect area = QRectF(logical.topLeft() * dpr, logical.size() * dpr).toRect() & image.rect();
+    double r = 0;
+    double g = 0;
+    double b = 0;
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            if (qAlpha(c) < 250 || std::min({qRed(c), qGreen(c), qBlue(c)}) > 150 || c == qRgb(0, 128, 0))
+                continue;
+            r += qRed(c);
+            g += qGreen(c);
+            b += qBlue(c);
+            ++n;
+        }
+    if (n < 10)
+        return Ink::Unclear;
+    r /= n;
+    g /= n;
+    b /= n;
+    if (std::max({r, g, b}) < 80)
+        return Ink::Black;
+    if (r > g + 60 && r > b + 60)
+        return Ink::Red;
+    if (b > r + 60 && b > g + 30)
+        return Ink::Blue;
+    if (g > r + 50 && g > b + 30)
+        return Ink::Green;
+    return Ink::Unclear;
+}
+
+TEST(PictureArt, TheFourColourDeckInksEverySuitItsOwnColour)
+{
+    // Suits in picture order: hearts, diamonds, spades, clubs.
+    const Ink twoColour[4] = {Ink::Red, Ink::Red, Ink::Black, Ink::Black};
+    const Ink fourColour[4] = {Ink::Red, Ink::Blue, Ink::Black, Ink::Green};
+    const QRectF cornerIndex(1.5, 3, 11, 20);
+    for (const qreal dpr : {1.0, 2.0}) {
+        for (int index = 0; index < 36; ++index) {
+            const int suit = index / 9;
+            for (const Picture& pic : {Picture::face(index), Picture::selectedFace(index)}) {
+                SCOPED_TRACE(name(pic) + " at " + std::to_string(dpr));
+                EXPECT_EQ(inkIn(art::render(pic, dpr), cornerIndex), twoColour[suit]);
+                const QImage four = art::render(pic, dpr, art::DeckPalette::FourColour);
+                EXPECT_EQ(inkIn(four, cornerIndex), fourColour[suit]);
+                // The index upside down in the other corner too.
+                EXPECT_EQ(inkIn(four, QRectF(71 - 12.5, 96 - 23, 11, 20)), fourColour[suit]);
+                EXPECT_EQ(inkIn(art::renderSeeThrough(pic, dpr, art::DeckPalette::FourColour), cornerIndex),
+                          fourColour[suit]);
+            }
+        }
+        for (int suit = 0; suit < 4; ++suit) {
+            const Picture symbol = Picture::suitSymbol(suit);
+            const QRectF whole(QPointF(0, 0), art::render(symbol, dpr).deviceIndependentSize());
+            SCOPED_TRACE(name(symbol) + " at " + std::to_string(dpr));
+            EXPECT_EQ(inkIn(art::render(symbol, dpr), whole), twoColour[suit]);
+            EXPECT_EQ(inkIn(art::render(symbol, dpr, art::DeckPalette::FourColour), whole), fourColour[suit]);
+        }
+    }
+    // A nine's pips take the suit's ink as the index does.
+    EXPECT_EQ(
+        inkIn(art::render(Picture::face(9 + 3), 1, art::DeckPalette::FourColour), QRectF(15, 6, 41, 84)),
+        Ink::Blue);
+    EXPECT_EQ(
+        inkIn(art::render(Picture::face(27 + 3), 1, art::DeckPalette::FourColour), QRectF(15, 6, 41, 84)),
+        Ink::Green);
+}
+
+TEST(PictureArt, ThePaletteChangesOnlyThePicturesOfTheDiamondsAndClubs)
+{
+    for (const Picture& pic : {Picture::face(4), Picture::selectedFace(22), Picture::suitSymbol(0),
+                               Picture::suitSymbol(2), Picture::of(PictureKind::StartAce)})
+        EXPECT_EQ(art::render(pic, 2.0, art::DeckPalette::FourColour), art::render(pic, 2.0)) << name(pic);
+    for (const Picture& pic : {Picture::face(13), Picture::selectedFace(31), Picture::suitSymbol(1)})
+        EXPECT_GT(differingShare(art::render(pic, 1.0, art::DeckPalette::FourColour), art::render(pic, 1.0)),
+                  0.01)
+            << name(pic);
+    // What shows no suit is one picture, cached once, in either palette.
+    for (const Picture& pic : {Picture::back(3), Picture::blank(), Picture::tile(2)})
+        EXPECT_EQ(art::render(pic, 1.0, art::DeckPalette::FourColour).cacheKey(),
+                  art::render(pic, 1.0).cacheKey())
+            << name(pic);
+}
+
 TEST(PictureArt, NoTwoPicturesOfASetAreAlike)
 {
     expectAllDistinct(family(PictureKind::Face, 0, 35), 0.01, 0);
