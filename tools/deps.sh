@@ -9,6 +9,7 @@ packages=(
     desktop-file-utils appstream dpkg-dev file lintian
     xvfb xauth x11-apps x11-utils imagemagick xdotool ccache libxcb1-dev
     weston qt6-wayland openbox xcompmgr wmctrl
+    dbus at-spi2-core python3 python3-pyatspi
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -54,6 +54,19 @@ inline constexpr const char* MENU_SETTINGS = "Настройки";
 inline constexpr const char* MENU_BONUSES = "Просмотр бонусов";
 inline constexpr const char* MENU_STATISTICS = "Статистика игр";
 inline constexpr const char* MENU_FOUR_COLOUR_DECK = "Четырёхцветная колода";
+
+// What a screen reader reads of the table. Cards are named by rank and suit, in the deck's order.
+inline constexpr const char* RANK_NAMES[9] = {"шестёрка", "семёрка", "восьмёрка", "девятка", "валет",
+                                              "дама",     "король",  "десятка",   "туз"};
+inline constexpr const char* SUIT_NAMES[4] = {"червей", "бубей", "пик", "крестей"};
+inline constexpr const char* ACCESSIBLE_TABLE = "Игровой стол";
+inline constexpr const char* ACCESSIBLE_HAND = "Ваши карты";
+inline constexpr const char* ACCESSIBLE_LED = "Карты на столе";
+inline constexpr const char* ACCESSIBLE_COVERS = "Покрывает: ";
+inline constexpr const char* ACCESSIBLE_COMPUTER_HAND = "Карты соперника: ";
+inline constexpr const char* ACCESSIBLE_STOCK = "Колода: ";
+inline constexpr const char* ACCESSIBLE_HUMAN_PILE = "Ваши взятки, очков: ";
+inline constexpr const char* ACCESSIBLE_COMPUTER_PILE = "Взятки соперника, очков: ";
 inline constexpr const char* MENU_HELP = "Справка";
 inline constexpr const char* MENU_SHOW_HELP = "Показать справку";
 inline constexpr const char* MENU_ABOUT = "О программе...";

@@ -8,6 +8,7 @@
 #include <QVariantAnimation>
 #include <optional>
 
+#include "ui/table_accessible.h"
 #include "ui/table_marks.h"
 
 namespace liorna {
@@ -57,6 +58,7 @@ bool moves(TableKey key)
 
 TableView::TableView(TableInput& input, QWidget* parent) : QWidget(parent), input_(input)
 {
+    installTableAccessibility();
     // Every pixel is painted with the felt: nothing to clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     crispTimer_ = new QTimer(this);
@@ -93,6 +95,10 @@ void TableView::show(const TableState& state)
     }
     const bool refused =
         state.refusal.serial != shown_.refusal.serial && state.refusal.place != RefusalPlace::None;
+    // Only a listening screen reader pays for the comparison.
+    std::optional<TableState> before;
+    if (tableAccessibilityListening())
+        before = shown_;
     if (state.canvas != shown_.canvas) {
         update();
     } else {
@@ -100,8 +106,15 @@ void TableView::show(const TableState& state)
             updateLogical(area);
     }
     shown_ = state;
+    if (before)
+        notifyTableChanged(*this, *before, shown_);
     if (refused)
         startRefusalSign(state.refusal);
+}
+
+void TableView::activate(scene::Hit hit)
+{
+    deliver(hit, Qt::LeftButton);
 }
 
 void TableView::startRefusalSign(const RefusalSign& refusal)

@@ -38,6 +38,8 @@ public:
     static constexpr int CRISP_AFTER_MS = 100;
     // The inks of the suits on every card and symbol of the table; the whole table is drawn anew.
     void setPalette(art::DeckPalette palette);
+    // What a left click on the thing does, for the accessible press action.
+    void activate(scene::Hit hit);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
