@@ -1,0 +1,87 @@
+#!/usr/bin/python3
+# A small AT-SPI client, as a screen reader sees the game: finds the application, the hand's five
+# cards by name, the hint line's text, and presses a card. Usage: screen_reader_client.py APP_NAME
+import re
+import sys
+import time
+
+import pyatspi
+
+RANKS = "шестёрка|семёрка|восьмёрка|девятка|валет|дама|король|десятка|туз"
+SUITS = "червей|бубей|пик|крестей"
+CARD = re.compile(rf"^({RANKS}) ({SUITS})$")
+
+
+def find_app(name, seconds=20):
+    end = time.time() + seconds
+    while time.time() < end:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.name == name:
+                return app
+        time.sleep(0.3)
+    return None
+
+
+def walk(node, depth=0):
+    if node is None or depth > 12:
+        return
+    yield node
+    for i in range(node.childCount):
+        yield from walk(node.getChildAtIndex(i), depth + 1)
+
+
+def find(app, role, name=None):
+    for node in walk(app):
+        if node.getRole() == role and (name is None or node.name == name):
+            return node
+    return None
+
+
+def fail(text):
+    print("FAILED: " + text)
+    sys.exit(1)
+
+
+def main():
+    app = find_app(sys.argv[1])
+    if app is None:
+        fail("the application is not on the accessibility bus")
+    print("application:", app.name)
+    hand = None
+    end = time.time() + 20
+    while time.time() < end:
+        hand = find(app, pyatspi.ROLE_LIST, "Ваши карты")
+        if hand is not None and hand.childCount == 5:
+            break
+        time.sleep(0.3)
+    if hand is None:
+        fail("no list «Ваши карты»")
+    names = [hand.getChildAtIndex(i).name for i in range(hand.childCount)]
+    print("hand:", names)
+    if len(names) != 5 or not all(CARD.match(n) for n in names):
+        fail("the hand is not five named cards")
+    hint = find(app, pyatspi.ROLE_STATUS_BAR)
+    if hint is None or not hint.name:
+        fail("no hint line")
+    print("hint:", hint.name)
+    if hint.name != "Ваш ход: выберите карты одной масти и нажмите «Пойти»" and hint.name != "Соперник думает…":
+        fail("the hint line reads something else")
+    play = find(app, pyatspi.ROLE_PUSH_BUTTON, "Пойти")
+    print("button:", play.name if play else None)
+    if hint.name.startswith("Ваш ход"):
+        # The press action is the left click: the first card is selected.
+        card = hand.getChildAtIndex(0)
+        action = card.queryAction()
+        print("actions:", [action.getName(i) for i in range(action.nActions)])
+        action.doAction(0)
+        end = time.time() + 10
+        while time.time() < end and not card.getState().contains(pyatspi.STATE_SELECTED):
+            time.sleep(0.2)
+        if not card.getState().contains(pyatspi.STATE_SELECTED):
+            fail("pressing the first card did not select it")
+        print("selected:", card.name)
+    print("screen reader client: ok")
+
+
+main()
