@@ -69,6 +69,9 @@ int failAtStartUp(const std::string& text)
 
 int main(int argc, char** argv)
 {
+    // The menus belong to the table, which hides and shows them itself; a desktop's global menu bar
+    // would take them out of the window, and asking the session bus for one holds up every start.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     installQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("liorna"));
