@@ -77,6 +77,47 @@ TEST_F(TrickPlay, BeatenWithATrumpJackCountsItsTwoPoints)
     EXPECT_EQ(row(Row::Computer), "k1 k2 k3 k4 . ");
 }
 
+TEST(ComputerAnswer, MarksItsTrumpsAgainstTwoOrMoreLedCardsWhateverTheTrumpPhase)
+{
+    // The computer holds only trumps (hearts) and clubs against a lead of spades: it beats the lead
+    // only with trumps, and against a single card it uses them only in trump phase 1.
+    struct Case {
+        int led;
+        int trumpPhase;
+        bool beaten;
+        const char* covers;
+    };
+    const Case cases[] = {
+        {2, 2, true, "h1 h2 . . . "},
+        {2, 1, true, "h1 h2 . . . "},
+        {1, 2, false, ". . . . . "},
+        {1, 1, true, "h1 . . . . "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.led << " led in trump phase " << c.trumpPhase);
+        Harness h;
+        h.startToEmptyTable();
+        GameEngine& e = h.engine();
+        e.setup()
+            .hand(Seat::Human, {held("p1"), held("p2"), held("b1"), held("b2"), held("b3")})
+            .hand(Seat::Computer, {held("k1"), held("h1"), held("k2"), held("h2"), held("k3")})
+            .trump(Suit::Hearts)
+            .stockCount(20)
+            .phase(TurnPhase::HumanLeading)
+            .trumpPhase(c.trumpPhase);
+        for (int k = 1; k <= c.led; ++k)
+            e.deliver([&] { e.inputHandCard(k, false); });
+        e.deliver([&] { e.inputPlay(); });
+        h.advance(1060);
+        ASSERT_EQ(e.trick().phase(), TurnPhase::AfterTrick);
+        EXPECT_EQ(e.trick().leader(), c.beaten ? Seat::Computer : Seat::Human);
+        std::string covers;
+        for (const Slot& slot : e.cards().row(Row::Cover))
+            covers += slot.code() + " ";
+        EXPECT_EQ(covers, c.covers);
+    }
+}
+
 TEST_F(TrickPlay, RefusedLeadsAndAnEmptyPlayChangeNothing)
 {
     position({"h1", "b2", "h5", "+", "."}, {"p5", "p6", "p7", "p8", "."}, Suit::Spades);
