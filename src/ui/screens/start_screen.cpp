@@ -314,6 +314,11 @@ void StartScreen::updateMask()
         setMask(drawn_);
         return;
     }
+    applyInputRegion();
+}
+
+void StartScreen::applyInputRegion()
+{
     // A Wayland surface takes the region as where its input lies, so clicks on the clear parts reach the
     // table as they do through a mask. X11 would shape the window by it, which the pixels already do.
     if (windowHandle() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
@@ -323,9 +328,12 @@ void StartScreen::updateMask()
 void StartScreen::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    // Made when the screen was built; again only for a screen of another ratio, or for the window's input.
-    if (drawnRatio_ != devicePixelRatioF() || seeThrough_ == SeeThrough::Alpha)
+    // Made when the screen was built; again only for a screen of another ratio. A translucent screen's
+    // window exists only now, and takes the region found then as where its input lies.
+    if (drawnRatio_ != devicePixelRatioF())
         updateMask();
+    else if (seeThrough_ == SeeThrough::Alpha)
+        applyInputRegion();
 }
 
 void StartScreen::keyPressEvent(QKeyEvent* event)

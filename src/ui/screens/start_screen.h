@@ -50,6 +50,7 @@ protected:
 
 private:
     void startDrag(QMouseEvent* event);
+    void applyInputRegion();
 
     StartScreenModel& model_;
     SeeThrough seeThrough_;
