@@ -1,6 +1,6 @@
 #include "ui/screens/help_window.h"
 
-#include <QAction>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
@@ -22,16 +22,22 @@ HelpWindow::HelpWindow(const QString& path, QWidget* owner)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
     setWindowTitle(browser_->documentTitle());
-    // Esc closes it, as it closes every other dialog of the game.
-    auto* close = new QAction(this);
-    close->setShortcut(QKeySequence(Qt::Key_Escape));
-    connect(close, &QAction::triggered, this, &QWidget::close);
-    addAction(close);
     // A page's usual size, on a small screen no more than most of it.
     QSize size(720, 640);
     if (const QScreen* s = screen())
         size = size.boundedTo(s->availableGeometry().size() * 9 / 10);
     resize(size);
+}
+
+// Esc closes it, as it closes every other dialog of the game. A key the page does not use comes here
+// whether or not the desktop has made the window active, which a shortcut would need.
+void HelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace liorna

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 
+class QKeyEvent;
 class QTextBrowser;
 
 namespace liorna {
@@ -15,6 +16,9 @@ public:
     explicit HelpWindow(const QString& path, QWidget* owner = nullptr);
 
     QTextBrowser* browser() const { return browser_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QTextBrowser* browser_;
