@@ -33,6 +33,7 @@ void ScreenModels::endMatchStatus()
 
 void ScreenModels::dropDialogs()
 {
+    ++openings_;
     bonus_.reset();
     cardBack_.reset();
     settings_.reset();
@@ -49,8 +50,8 @@ void ScreenModels::openBonus(bool reveal)
     bonus_ = std::make_unique<BonusScreenModel>(parts_.timers, parts_.profile.settings(), mode,
                                                 parts_.pictures, parts_.shell);
     bonus_->report = events_.report;
-    parts_.screens.openBonus(*bonus_, {nullptr, [this, model = bonus_.get()] {
-                                           dropIfOpen(bonus_, model);
+    parts_.screens.openBonus(*bonus_, {nullptr, [this, opening = openings_] {
+                                           dropIfOpen(bonus_, opening);
                                            // A completed picture may have become a card back: the
                                            // table's backs follow the file.
                                            events_.applySettings();
@@ -69,7 +70,7 @@ void ScreenModels::openCardBack()
                                      parts_.profile.chooseCardBack(cardBack_->candidate());
                                      events_.applySettings();
                                  },
-                                 [this, model = cardBack_.get()] { dropIfOpen(cardBack_, model); }});
+                                 [this, opening = openings_] { dropIfOpen(cardBack_, opening); }});
 }
 
 void ScreenModels::openSettings()
@@ -81,7 +82,7 @@ void ScreenModels::openSettings()
                                      settings_->save();
                                      events_.applySettings();
                                  },
-                                 [this, model = settings_.get()] { dropIfOpen(settings_, model); }});
+                                 [this, opening = openings_] { dropIfOpen(settings_, opening); }});
 }
 
 void ScreenModels::openStatistics()
@@ -90,7 +91,7 @@ void ScreenModels::openStatistics()
     statistics_ = std::make_unique<StatisticsModel>(parts_.profile.settings());
     parts_.screens.openStatistics(*statistics_,
                                   {[this] { statistics_->resetAll(); },
-                                   [this, model = statistics_.get()] { dropIfOpen(statistics_, model); }});
+                                   [this, opening = openings_] { dropIfOpen(statistics_, opening); }});
 }
 
 bool ScreenModels::pending() const

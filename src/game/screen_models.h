@@ -64,11 +64,12 @@ public:
 
 private:
     void dropDialogs();
-    // A closed dialog's model goes, unless another has taken its place since.
+    // A closed dialog's model goes, unless another has been opened since. Openings are counted rather
+    // than models compared: a new model may well take the address of the one dropped before it.
     template <typename Model>
-    static void dropIfOpen(std::unique_ptr<Model>& open, const Model* closed)
+    void dropIfOpen(std::unique_ptr<Model>& open, unsigned opening)
     {
-        if (open.get() == closed)
+        if (opening == openings_)
             open.reset();
     }
 
@@ -79,6 +80,8 @@ private:
     std::unique_ptr<CardBackModel> cardBack_;
     std::unique_ptr<SettingsDialogModel> settings_;
     std::unique_ptr<StatisticsModel> statistics_;
+    // Dialogs opened so far; the last one is the open one.
+    unsigned openings_ = 0;
 };
 
 } // namespace liorna
