@@ -34,6 +34,15 @@ wayland)
     for _ in $(seq 300); do [[ -S $runtime/$socket ]] && break; kill -0 $desktop 2>/dev/null || break; sleep 0.1; done
     [[ -S $runtime/$socket ]] || fail "Weston did not start on the Xvfb display (see its log below)"
     export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
+    # Weston's X11 backend follows the X pointer by its moves, stopping at its output's edges: its
+    # pointer and the X one agree only once both have been pushed into the top left corner. Until then
+    # a click lands off by the gap (seen as a start screen that takes no click).
+    for _ in 1 2 3; do
+        xdotool mousemove 640 400
+        sleep 0.1
+        xdotool mousemove 0 0
+        sleep 0.1
+    done
     top=40 # the table's title bar, drawn by Qt, greys when the start screen takes the focus
     ;;
 x11 | x11-wm)
