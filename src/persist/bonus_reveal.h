@@ -26,6 +26,7 @@ public:
     bool committed() const { return committed_; }
     int currentFrame() const { return plan_.frameAt(step_); }
     BonusProgress& progress() { return progress_; }
+    const BonusProgress& progress() const { return progress_; }
     // A step of the uncovering or the gallery's refresh is still to come.
     bool pending() const { return revealTimer_.active() || refreshTimer_.active(); }
 

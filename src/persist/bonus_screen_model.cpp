@@ -3,6 +3,8 @@
 #include "platform/picture_writer.h"
 #include "platform/ports.h"
 
+#include <algorithm>
+
 namespace liorna {
 
 BonusScreenModel::BonusScreenModel(Timers& timers, SettingsFile& settings, std::optional<int> revealMatchMode,
@@ -40,6 +42,16 @@ void BonusScreenModel::showReveal()
 bool BonusScreenModel::open(int place) const
 {
     return place >= 1 && place <= BONUS_PICTURES && open_[static_cast<std::size_t>(place - 1)];
+}
+
+int BonusScreenModel::piecesOpen(int place) const
+{
+    if (open(place))
+        return 9;
+    const BonusProgress& progress = reveal_.progress();
+    if (place != progress.completed() + 1)
+        return 0;
+    return std::clamp(FULL_COVER_STAGE - progress.stage(), 0, 8);
 }
 
 Picture BonusScreenModel::thumbnail(int place) const

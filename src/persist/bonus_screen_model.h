@@ -40,6 +40,9 @@ public:
     // picture completed by this win joins the gallery only with that refresh.
     bool open(int place) const;
     Picture thumbnail(int place) const;
+    // Pieces of a place's picture uncovered, 0..9: all of an open picture, those won so far of the one
+    // in progress, none of the later ones.
+    int piecesOpen(int place) const;
     void refreshGallery();
 
     // A click on a place: an open one becomes the selection, a locked one takes no click.

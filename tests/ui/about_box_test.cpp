@@ -1,6 +1,7 @@
 // The about box: its layout, the looping clip with its first frame there at the first paint and the
 // rest decoded while it plays, and a clip that cannot be opened or breaks off.
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -98,6 +99,15 @@ void AboutBoxTest::layoutPicturesAndCentring()
         QCOMPARE(label->picture(), Picture::of(PictureKind::About, n));
         QVERIFY(!label->pixmap().isNull());
     }
+    // A screen reader reads each picture and the clip as what they show, each its own.
+    QSet<QString> names;
+    for (QWidget* w : {static_cast<QWidget*>(box.animation()), static_cast<QWidget*>(box.picture(1)),
+                       static_cast<QWidget*>(box.picture(2)), static_cast<QWidget*>(box.picture(3)),
+                       static_cast<QWidget*>(box.picture(4)), static_cast<QWidget*>(box.picture(5))})
+        names.insert(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name));
+    QCOMPARE(names.size(), 6);
+    QVERIFY(!names.contains(QString()));
+    QVERIFY(names.contains(QStringLiteral("Карточная игра")));
 
     // The program's version, where no picture covers it.
     QCOMPARE(box.version()->text(), QStringLiteral("Версия ") + QStringLiteral(LIORNA_TEST_VERSION));

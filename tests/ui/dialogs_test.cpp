@@ -1,5 +1,6 @@
 // The settings, statistics, card back and bonus screens: their layout and what their buttons do.
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QImageReader>
 #include <QLabel>
@@ -31,6 +32,7 @@ private slots:
     void bonusGalleryLayoutAndExport();
     void bonusRevealStepsCommitsAndShowsTheGallery();
     void bonusWinWithAllCompleteOnlyShowsTheGallery();
+    void everyControlAndPictureIsNamedForAScreenReader();
 };
 
 namespace {
@@ -375,7 +377,76 @@ QImage onBlack(const Picture& picture, qreal ratio)
     return image;
 }
 
+QString accessibleName(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+// The shown controls and pictures of a window that a screen reader would announce with no name.
+QStringList unnamed(QWidget* window)
+{
+    QStringList found;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        const bool speaks = qobject_cast<QAbstractButton*>(w) || qobject_cast<QSlider*>(w) ||
+                            qobject_cast<PictureLabel*>(w) || qobject_cast<BonusThumbnail*>(w);
+        // What is hidden is not announced.
+        if (speaks && w->isVisibleTo(window) && accessibleName(w).isEmpty())
+            found << QStringLiteral("%1 at %2,%3")
+                         .arg(QString::fromLatin1(w->metaObject()->className()))
+                         .arg(w->x())
+                         .arg(w->y());
+    }
+    return found;
+}
+
 } // namespace
+
+void DialogsTest::everyControlAndPictureIsNamedForAScreenReader()
+{
+    Program p;
+    const StatisticsModel statistics(p.file);
+    StatisticsDialog statisticsDialog(statistics, nullptr, nullptr, nullptr);
+    QCOMPARE(unnamed(&statisticsDialog), QStringList());
+
+    SettingsDialogModel settings(p.file);
+    SettingsDialog settingsDialog(settings, nullptr, [] {});
+    QCOMPARE(unnamed(&settingsDialog), QStringList());
+    const QList<QSlider*> sliders = settingsDialog.findChildren<QSlider*>();
+    QCOMPARE(sliders.size(), 2);
+    for (QSlider* slider : sliders)
+        QVERIFY(!accessibleName(slider).isEmpty());
+    QVERIFY(accessibleName(sliders[0]) != accessibleName(sliders[1]));
+
+    // The preview is named by the back it shows, as the arrows step it.
+    Boundary boundary;
+    CardBackModel backs("14", "15");
+    CardBackDialog cardBack(backs, boundary.deliver(), [] {});
+    QCOMPARE(unnamed(&cardBack), QStringList());
+    QCOMPARE(accessibleName(cardBack.preview()), QStringLiteral("Рубашка 14"));
+    QCOMPARE(accessibleName(cardBack.rightArrow()), QStringLiteral("Следующая рубашка"));
+    QCOMPARE(accessibleName(cardBack.leftArrow()), QStringLiteral("Предыдущая рубашка"));
+    hover(cardBack.rightArrow());
+    QTest::mouseClick(cardBack.rightArrow(), Qt::LeftButton);
+    QCOMPARE(accessibleName(cardBack.preview()), QStringLiteral("Рубашка 15"));
+
+    // Three pictures complete, four pieces of the fourth won: the places say how far each is open.
+    p.file.setLine(0, "17");
+    p.file.setLine(1, "20");
+    Bonus bonus(p, std::nullopt);
+    QCOMPARE(unnamed(&bonus.screen), QStringList());
+    const std::pair<int, const char*> places[] = {{1, "Картинка 1: открыто 9 из 9"},
+                                                  {3, "Картинка 3: открыто 9 из 9"},
+                                                  {4, "Картинка 4: открыто 4 из 9"},
+                                                  {5, "Картинка 5: открыто 0 из 9"},
+                                                  {20, "Картинка 20: открыто 0 из 9"}};
+    for (const auto& [place, name] : places)
+        QCOMPARE(accessibleName(bonus.screen.thumbnail(place)), QString::fromUtf8(name));
+    // After a win, the picture being uncovered is read with the pieces the cover leaves open.
+    Bonus reveal(p, 1);
+    QCOMPARE(unnamed(&reveal.screen), QStringList());
+    QCOMPARE(accessibleName(reveal.screen.findChildren<PictureLabel*>().at(1)),
+             QStringLiteral("Картинка 4: открыто 0 из 9"));
+}
 
 void DialogsTest::bonusGalleryLayoutAndExport()
 {

@@ -1,5 +1,6 @@
 // The start screen: its layout, its choices and buttons, the see-through green and the ace as handle.
 
+#include <QAccessible>
 #include <QtTest>
 
 #include <QPushButton>
@@ -28,6 +29,7 @@ private slots:
     void outlinedTextIsClearOrOpaque_data();
     void outlinedTextIsClearOrOpaque();
     void dragByTheAce();
+    void everyPartIsNamedForAScreenReader();
 };
 
 namespace {
@@ -50,6 +52,29 @@ QPushButton* button(StartScreen& s, const QString& caption)
 }
 
 } // namespace
+
+void StartScreenTest::everyPartIsNamedForAScreenReader()
+{
+    Recorder r;
+    StartScreen s(r.model);
+    auto name = [](QObject* o) { return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name); };
+    // The painted captions, the handle and every choice and button read as what they show or do.
+    QStringList names;
+    for (QWidget* w : s.findChildren<QWidget*>()) {
+        // The panels only hold what is read.
+        const bool panel = !w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty();
+        if (w->isVisibleTo(&s) && !panel)
+            names << name(w);
+    }
+    QVERIFY2(!names.contains(QString()), qPrintable(names.join(QStringLiteral(" | "))));
+    QVERIFY(names.contains(QString::fromUtf8(StartScreenModel::TITLE)));
+    QVERIFY(names.contains(QString::fromUtf8(StartScreenModel::CREDIT)));
+    QVERIFY(names.contains(QStringLiteral("Одиночная игра (бонус 1/9 картинки)")));
+    QCOMPARE(name(s.findChildren<QRadioButton*>().at(0)->parentWidget()), QStringLiteral("Длина партии"));
+    QCOMPARE(name(s.ace()), QStringLiteral("Туз червей"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(s.ace())->text(QAccessible::Description),
+             QStringLiteral("Потяните, чтобы передвинуть окно"));
+}
 
 void StartScreenTest::layoutAndDefaultChoice()
 {

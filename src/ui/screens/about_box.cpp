@@ -12,6 +12,23 @@ namespace liorna {
 
 namespace {
 
+// Each picture read as what it shows.
+QString pictureName(int n)
+{
+    const auto u = [](const char* t) { return QString::fromUtf8(t); };
+    switch (n) {
+    case 1: return u(text::PICTURE_MAKER) + QLatin1Char(' ') + u(text::PICTURE_STUDIO);
+    case 2: return u(text::PICTURE_CARD) + QLatin1Char(' ') + u(text::PICTURE_GAME);
+    case 3: return u(text::ACCESSIBLE_CARD_FAN);
+    case 4: return u(text::PRODUCT_TITLE);
+    default: return u(text::PICTURE_CREDIT) + QLatin1Char(' ') + u(text::PICTURE_AUTHOR);
+    }
+}
+
+} // namespace
+
+namespace {
+
 struct Placement {
     int x, y, width, height;
 };
@@ -51,6 +68,7 @@ AboutBox::AboutBox(const QString& clipPath, std::function<void(const std::string
     animation_ = new QLabel(this);
     animation_->setGeometry(ANIMATION.x, ANIMATION.y, ANIMATION.width, ANIMATION.height);
     animation_->setAlignment(Qt::AlignCenter);
+    animation_->setAccessibleName(QString::fromUtf8(text::ACCESSIBLE_CLIP));
 
     for (int n = 1; n <= 5; ++n) {
         const Placement& at = PICTURES[n - 1];
@@ -58,6 +76,7 @@ AboutBox::AboutBox(const QString& clipPath, std::function<void(const std::string
         label->setGeometry(at.x, at.y, at.width, at.height);
         label->setClickable(false);
         label->setPicture(Picture::of(PictureKind::About, n));
+        label->setAccessibleName(pictureName(n));
         pictures_[n - 1] = label;
     }
 

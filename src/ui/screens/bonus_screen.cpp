@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 #include "ui/art/picture_art.h"
 #include "ui/fonts.h"
@@ -178,7 +179,18 @@ void BonusScreen::render()
     galleryPanel_->setVisible(model_.galleryShown());
     revealPanel_->setVisible(!model_.galleryShown());
     back_->setVisible(model_.backShown());
-    cover_->setPicture(Picture::cover(model_.reveal().currentFrame()));
+    const int frame = model_.reveal().currentFrame();
+    cover_->setPicture(Picture::cover(frame));
+    // The picture under the cover is read with how much of it the cover leaves open: frame 0 is the
+    // plain cover, 1 its cut lines, each later one a piece fewer, 10 none.
+    const Picture& uncovering = model_.reveal().plan().picture;
+    if (uncovering.kind == PictureKind::Bonus) {
+        picture_->setAccessibleName(QString::fromUtf8(text::ACCESSIBLE_BONUS_PICTURE) +
+                                    QString::number(uncovering.index));
+        cover_->setAccessibleName(
+            picture_->accessibleName() + QString::fromUtf8(text::ACCESSIBLE_BONUS_OPENED) +
+            QString::number(std::clamp(frame - 1, 0, 9)) + QString::fromUtf8(text::ACCESSIBLE_BONUS_OF_NINE));
+    }
     for (int place = 1; place <= BONUS_PICTURES; ++place) {
         BonusThumbnail* thumb = thumbnail(place);
         const bool open = model_.open(place);
@@ -186,6 +198,10 @@ void BonusScreen::render()
         thumb->setEnabled(open);
         thumb->setCursor(open ? Qt::PointingHandCursor : Qt::ArrowCursor);
         thumb->setSelected(place == model_.selected());
+        thumb->setAccessibleName(QString::fromUtf8(text::ACCESSIBLE_BONUS_PICTURE) + QString::number(place) +
+                                 QString::fromUtf8(text::ACCESSIBLE_BONUS_OPENED) +
+                                 QString::number(model_.piecesOpen(place)) +
+                                 QString::fromUtf8(text::ACCESSIBLE_BONUS_OF_NINE));
     }
     save_->setEnabled(model_.saveEnabled());
 }

@@ -38,6 +38,8 @@ CardBackDialog::CardBackDialog(CardBackModel& model, EventBoundary deliver, std:
     right_->setGeometry(208, 88, 14, 24);
     left_ = new PictureLabel(this);
     left_->setGeometry(72, 88, 14, 24);
+    right_->setAccessibleName(QString::fromUtf8(text::ACCESSIBLE_NEXT_BACK));
+    left_->setAccessibleName(QString::fromUtf8(text::ACCESSIBLE_PREVIOUS_BACK));
     for (PictureLabel* arrow : {right_, left_}) {
         arrow->setAttribute(Qt::WA_Hover);
         arrow->installEventFilter(this);
@@ -86,6 +88,8 @@ void CardBackDialog::showArrows()
 void CardBackDialog::showPreview()
 {
     preview_->setPicture(model_.preview(preview_->picture()));
+    preview_->setAccessibleName(QString::fromUtf8(text::ACCESSIBLE_CARD_BACK) +
+                                QString::fromStdString(model_.candidate()));
 }
 
 void CardBackDialog::handle(const std::function<void()>& event)

@@ -60,10 +60,13 @@ SettingsDialog::SettingsDialog(SettingsDialogModel& model, EventBoundary deliver
     caption1->move(8, 72);
     caption1->adjustSize();
     speed1_ = speedBar(this, 96, model_.speed1, QString::fromUtf8(text::SETTINGS_SPEED_1_TIP));
+    // A slider has no text of its own: it is named by the caption above it.
+    speed1_->setAccessibleName(caption1->text());
     auto* caption2 = new QLabel(QString::fromUtf8(text::SETTINGS_SPEED_2), this);
     caption2->move(8, 152);
     caption2->adjustSize();
     speed2_ = speedBar(this, 176, model_.speed2, QString::fromUtf8(text::SETTINGS_SPEED_2_TIP));
+    speed2_->setAccessibleName(caption2->text());
 
     save_ = new QPushButton(QString::fromUtf8(text::SAVE), this);
     save_->setGeometry(64, 352, 97, 25);

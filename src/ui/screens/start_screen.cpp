@@ -61,6 +61,8 @@ public:
     {
         setFont(font);
         setGeometry(textRect.adjusted(-OUTLINE_ROOM, -OUTLINE_ROOM, OUTLINE_ROOM, OUTLINE_ROOM));
+        // Painted text says nothing to a screen reader by itself.
+        setAccessibleName(text);
     }
 
 protected:
@@ -235,6 +237,7 @@ StartScreen::StartScreen(StartScreenModel& model, QWidget* parent, SeeThrough se
                 Qt::AlignLeft | Qt::AlignVCenter, this);
 
     auto* modes = whitePanel(this, {92, 32, 277, 209});
+    modes->setAccessibleName(QString::fromUtf8(text::ACCESSIBLE_MATCH_LENGTHS));
     auto* group = new QButtonGroup(this);
     for (int i = 0; i < 6; ++i) {
         auto* choice =
@@ -252,6 +255,8 @@ StartScreen::StartScreen(StartScreenModel& model, QWidget* parent, SeeThrough se
     ace_->setGeometry(6, 2, 71, 96);
     ace_->setPicture(Picture::of(PictureKind::StartAce));
     ace_->setCursor(Qt::SizeAllCursor);
+    ace_->setAccessibleName(QString::fromUtf8(text::ACCESSIBLE_START_ACE));
+    ace_->setAccessibleDescription(QString::fromUtf8(text::ACCESSIBLE_START_ACE_HINT));
     ace_->installEventFilter(this);
 
     struct Button {
