@@ -104,6 +104,8 @@ int main(int argc, char** argv)
     window.input.coverCard = [&engine](int k) { engine.deliver([&] { engine.inputCoverCard(k); }); };
     window.input.play = [&engine] { engine.deliver([&] { engine.inputPlay(); }); };
     window.input.discard = [&engine] { engine.deliver([&] { engine.inputDiscard(); }); };
+    window.input.pile = [&engine] { engine.deliver([&] { engine.inputPile(); }); };
+    window.input.lastTrick = [&engine] { engine.deliver([&] { engine.inputLastTrick(); }); };
     window.input.command = [&engine](MenuCommand c) { engine.deliver([&] { engine.runCommand(c); }); };
     window.input.menuButton = [&engine] { engine.deliver([&] { engine.showMenus(); }); };
     window.input.key = [&engine](TableKey key) { engine.deliver([&] { engine.inputKey(key); }); };

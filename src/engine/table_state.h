@@ -57,7 +57,9 @@ enum class TableKey : std::uint8_t {
     Digit2,
     Digit3,
     Digit4,
-    Digit5
+    Digit5,
+    // Shows the last trick again, or closes it.
+    Tab
 };
 
 // Where the keyboard focus stands: a hand slot or a led card, 1..5. It is drawn only once a key has
@@ -71,15 +73,41 @@ struct KeyboardFocus {
     bool operator==(const KeyboardFocus&) const = default;
 };
 
-// The place of the last refused action, so the view can give a short visual sign there; `serial`
-// grows with every refusal, so two refusals of the same card are two signs.
+// The place of the last refused action, so the view can give a short visual sign there, and why it
+// was refused, so the hint line can say it; `serial` grows with every refusal, so two refusals of the
+// same card are two signs.
 enum class RefusalPlace : std::uint8_t { None, HandCard, LedCard, PlayButton, DiscardButton };
+enum class RefusalReason : std::uint8_t {
+    None,
+    LeadSuit,         // a card of another suit added to the lead being built
+    NothingSelected,  // «Пойти» with no card selected
+    CoverDoesNotBeat, // the picked card does not beat the led card
+    NoCardPicked,     // a led card clicked before a hand card was picked
+    DiscardCount,     // «Сбросить» with other than as many picks as led cards left uncovered
+};
 struct RefusalSign {
     RefusalPlace place = RefusalPlace::None;
     int slot = 0; // 1..5 for a card, 0 for a button
     std::uint32_t serial = 0;
+    RefusalReason reason = RefusalReason::None;
+    // For DiscardCount: the led cards not yet covered, as many as the give-up needs picked.
+    int count = 0;
 
     bool operator==(const RefusalSign&) const = default;
+};
+
+// The last trick of the deal, shown again over the middle of the table on demand: its led cards and,
+// under `cover`, the cards that beat them face up or the cards given up as backs.
+struct LastTrickView {
+    bool shown = false;
+    int count = 0;
+    std::array<Picture, 5> led{};
+    std::array<Picture, 5> cover{};
+    bool humanTook = false;
+    int points = 0;
+    std::string caption;
+
+    bool operator==(const LastTrickView&) const = default;
 };
 
 struct TableState {
@@ -115,6 +143,7 @@ struct TableState {
     // One short line saying whose turn it is and what to do; empty before the first deal.
     std::string hint;
     RefusalSign refusal;
+    LastTrickView lastTrick;
 
     // The tile the table canvas is painted with; none until the start-up tick paints it.
     Picture canvas;

@@ -8,23 +8,23 @@ namespace liorna {
 GameEngine::GameEngine(EnginePorts ports)
     : cues_(ports.cues), messages_(ports.messages), tableChanged_(std::move(ports.tableChanged)),
       timers_(ports.timers, [this](const std::function<void()>& tick) { deliver(tick); }),
-      profile_(ports.programDir), cards_(timers_, TableCards::Events{[this] { deal_.refreshPoolIfDue(); },
-                                                                     [this] { trick_.handsRedrawn(); }}),
+      screens_(ports.screens), profile_(ports.programDir),
+      cards_(timers_,
+             TableCards::Events{[this] { deal_.refreshPoolIfDue(); }, [this] { trick_.handsRedrawn(); }}),
       deal_(cards_, timers_, ports.random),
       trick_(cards_, deal_, timers_,
              Trick::Events{[this](Cue c) { playCue(c); }, [this] { afterTrickPause(); }}),
       match_(profile_, Match::Events{[this](const std::string& text) { reportAfterEvent(text); }}),
-      screenModels_(
-          ScreenModels::Parts{profile_, match_, ports.screens, timers_, ports.pictures, ports.shell},
-          ScreenModels::Events{[this](Cue c) { playCue(c); }, [this] { return decideMatch(); },
-                               [this] { applySettings(); },
-                               [this](const std::string& text) { reportAfterEvent(text); }}),
-      commands_(Commands::Parts{profile_, match_, screenModels_, ports.screens, ports.shell},
-                ports.programDir, timers_,
+      screenModels_(ScreenModels::Parts{profile_, match_, screens_, timers_, ports.pictures, ports.shell},
+                    ScreenModels::Events{[this](Cue c) { playCue(c); }, [this] { return decideMatch(); },
+                                         [this] { applySettings(); },
+                                         [this](const std::string& text) { reportAfterEvent(text); }}),
+      commands_(Commands::Parts{profile_, match_, screenModels_, screens_, ports.shell}, ports.programDir,
+                timers_,
                 Commands::Events{[this](DealStart start) { startDeal(start); }, [this] { applySettings(); },
                                  [this](const std::function<void()>& event) { deliver(event); },
-                                 [&screens = ports.screens] { screens.quit(); }}),
-      keyboard_(cards_, trick_)
+                                 [this] { screens_.quit(); }}),
+      keyboard_(cards_, trick_), hint_(timers_), lastTrick_(trick_)
 {
 }
 
@@ -50,6 +50,15 @@ void GameEngine::create()
     projectTable();
 }
 
+void GameEngine::inputKey(TableKey key)
+{
+    hint_.inputSeen();
+    if (key == TableKey::Tab)
+        lastTrick_.toggle();
+    else if (!lastTrick_.closeIfShown())
+        keyboard_.inputKey(key);
+}
+
 void GameEngine::showPendingErrors()
 {
     auto pending = std::move(pendingErrors_);
@@ -63,7 +72,8 @@ void GameEngine::afterEvent()
     // Errors met inside an operation that had to finish are reported once it has finished.
     if (!pendingErrors_.empty())
         showPendingErrors();
-    hint_.update(trick_.phase(), match_.over());
+    lastTrick_.follow(screens_.opened());
+    hint_.update({trick_.phase(), match_.over(), &trick_.settled(), &trick_.refusal()});
     // A hidden focus is put right when a key next shows it.
     if (keyboard_.focusShown())
         keyboard_.keepFocusOnTheTable();
@@ -82,6 +92,7 @@ void GameEngine::projectTable()
     commands_.project(table_);
     keyboard_.project(table_);
     hint_.project(table_);
+    lastTrick_.project(table_);
 }
 
 void GameEngine::reportAfterEvent(const std::string& text)
@@ -129,6 +140,7 @@ void GameEngine::startDeal(DealStart start)
         deal_.cancelPending();
         cards_.cancelPending();
         trick_.cancelPending();
+        hint_.cancelPending();
         deal_.reset(profile_.cardBack());
         trick_.reset();
         match_.newDeal();

@@ -22,7 +22,9 @@
 #include "platform/ports.h"
 #include "platform/timers.h"
 #include "play/keyboard.h"
+#include "play/last_trick.h"
 #include "play/match.h"
+#include "play/table_hint.h"
 #include "play/trick.h"
 
 namespace liorna {
@@ -74,33 +76,43 @@ public:
     std::int64_t now() const { return timers_.now(); }
 
     // --- What the table window and the screens deliver ---
-    // A click hides the keyboard's focus; a key shows it again.
+    // A click hides the keyboard's focus; a key shows it again. While the last trick is shown again,
+    // a click or key only closes it.
     void inputHandCard(int k, bool rightButton)
     {
-        keyboard_.hideFocus();
-        trick_.inputHandCard(k, rightButton);
+        if (!clickReachesTable())
+            trick_.inputHandCard(k, rightButton);
     }
     void inputLedCard(int k)
     {
-        keyboard_.hideFocus();
-        trick_.inputLedCard(k);
+        if (!clickReachesTable())
+            trick_.inputLedCard(k);
     }
     void inputCoverCard(int k)
     {
-        keyboard_.hideFocus();
-        trick_.inputCoverCard(k);
+        if (!clickReachesTable())
+            trick_.inputCoverCard(k);
     }
     void inputPlay()
     {
-        keyboard_.hideFocus();
-        trick_.inputPlay();
+        if (!clickReachesTable())
+            trick_.inputPlay();
     }
     void inputDiscard()
     {
-        keyboard_.hideFocus();
-        trick_.inputDiscard();
+        if (!clickReachesTable())
+            trick_.inputDiscard();
     }
-    void inputKey(TableKey key) { keyboard_.inputKey(key); }
+    // A click on either pile shows the last trick, or closes it.
+    void inputPile()
+    {
+        keyboard_.hideFocus();
+        hint_.inputSeen();
+        lastTrick_.toggle();
+    }
+    // A click anywhere on the last trick shown again closes it.
+    void inputLastTrick() { clickReachesTable(); }
+    void inputKey(TableKey key);
     void runCommand(MenuCommand command) { commands_.runCommand(command); }
     void showMenus() { commands_.showMenus(); }
     void clickMatchStatus() { screenModels_.clickMatchStatus(); }
@@ -143,6 +155,13 @@ public:
 
 private:
     void afterEvent();
+    // A click was made on the table: false when it goes no further than closing the last trick.
+    bool clickReachesTable()
+    {
+        keyboard_.hideFocus();
+        hint_.inputSeen();
+        return lastTrick_.closeIfShown();
+    }
     void showPendingErrors();
     void reportAfterEvent(const std::string& text);
     void playCue(Cue cue);
@@ -158,6 +177,7 @@ private:
     int dealsStarted_ = 0;
 
     DeliveringTimers timers_;
+    CountedScreens screens_;
     TableState table_;
     Profile profile_;
     TableCards cards_;
@@ -168,6 +188,7 @@ private:
     Commands commands_;
     TableKeyboard keyboard_;
     TableHint hint_;
+    LastTrick lastTrick_;
 };
 
 } // namespace liorna

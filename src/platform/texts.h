@@ -25,6 +25,20 @@ inline constexpr const char* HINT_LEAD = "Ваш ход: выберите кар
 inline constexpr const char* HINT_THINKING = "Соперник думает…";
 inline constexpr const char* HINT_ANSWER = "Покройте карты соперника или сбросьте столько же карт";
 inline constexpr const char* HINT_MATCH_OVER = "Партия окончена. Новая игра — F2";
+// Followed by the trick's points.
+inline constexpr const char* HINT_HUMAN_TOOK = "Вы взяли взятку: +";
+inline constexpr const char* HINT_COMPUTER_TOOK = "Соперник взял взятку: +";
+// Why a move was refused.
+inline constexpr const char* REFUSED_LEAD_SUIT = "Карты хода должны быть одной масти";
+inline constexpr const char* REFUSED_NOTHING_SELECTED = "Сначала выберите карты хода";
+inline constexpr const char* REFUSED_COVER_DOES_NOT_BEAT = "Эта карта не бьёт карту соперника";
+inline constexpr const char* REFUSED_NO_CARD_PICKED = "Сначала выберите карту в руке";
+// Followed by the number of cards to pick.
+inline constexpr const char* REFUSED_DISCARD_COUNT = "Для сброса отберите карт: ";
+// The last trick shown again; followed by its points.
+inline constexpr const char* LAST_TRICK_HUMAN_TOOK = "Последняя взятка: взяли Вы, +";
+inline constexpr const char* LAST_TRICK_COMPUTER_TOOK = "Последняя взятка: взял соперник, +";
+inline constexpr const char* LAST_TRICK_CLOSE = "Любая клавиша или щелчок — закрыть";
 
 // The suits, as the game names them.
 inline constexpr const char* SUIT_HEARTS = "черви";

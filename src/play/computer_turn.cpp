@@ -43,6 +43,7 @@ void Trick::settleNotBeaten()
     cards_.startFlights(k);
     cue(Cue::ComputerGaveUp);
     humanTrickPoints_ += points;
+    record(Seat::Human, true, points);
     for (std::size_t j = 0; j < static_cast<std::size_t>(k); ++j)
         cards_.remove(Row::Computer, j);
     restoreComputerHand();
@@ -59,6 +60,7 @@ void Trick::settleBeaten(const std::vector<int>& slots)
     for (std::size_t j = 0; j < static_cast<std::size_t>(ledCount_); ++j)
         points += slotPoints(cards_.slot(Row::Led, j)) + slotPoints(cards_.slot(Row::Cover, j));
     computerTrickPoints_ += points;
+    record(Seat::Computer, false, points);
     restoreComputerHand();
     cue(Cue::ComputerTook);
     leader_ = Seat::Computer;
@@ -103,6 +105,7 @@ void Trick::layComputerLead(Suit suit)
         ++uncoveredCount_;
     }
     ledCount_ = uncoveredCount_;
+    ++leads_;
     cards_.pack(Row::Led);
     cards_.pack(Row::Computer);
     phase_ = TurnPhase::HumanAnswering;

@@ -80,7 +80,7 @@ void Trick::clickHandCard(int k)
     const Slot& slot = cards_.slot(Row::Human, at(k));
     if (leader_ == Seat::Human) {
         if (!checkLeadSuit(slot.card.suit)) {
-            refuse(RefusalPlace::HandCard, k);
+            refuse(RefusalPlace::HandCard, k, RefusalReason::LeadSuit);
             return;
         }
         leadSuit_ = slot.card.suit;
@@ -140,7 +140,7 @@ void Trick::playSelection()
     if (!any) {
         // Nothing was selected: the press did not count, which a player with the sound off sees too.
         phase_ = TurnPhase::HumanLeading;
-        refuse(RefusalPlace::PlayButton, 0);
+        refuse(RefusalPlace::PlayButton, 0, RefusalReason::NothingSelected);
         return;
     }
     showButtons(false, false, "");
@@ -157,6 +157,7 @@ void Trick::layHumanLead()
         ++ledCount_;
     }
     handSelected_ = {};
+    ++leads_;
     cards_.pack(Row::Led);
     cards_.pack(Row::Human);
     phase_ = TurnPhase::AwaitingAnswer;
@@ -166,12 +167,13 @@ void Trick::layHumanLead()
 void Trick::coverLedCard(int k)
 {
     cards_.redrawHandFaces();
+    const bool picked = leader_ == Seat::Computer && picked_.holdsCard() && pickedSlot_ >= 1;
     const bool accepted =
-        leader_ == Seat::Computer && picked_.holdsCard() && pickedSlot_ >= 1 &&
-        answerBeats(picked_.card, cards_.slot(Row::Led, at(k)).card, deal_.trumpSuit(), true);
+        picked && answerBeats(picked_.card, cards_.slot(Row::Led, at(k)).card, deal_.trumpSuit(), true);
     if (!accepted) {
         cue(Cue::Refused);
-        refuse(RefusalPlace::LedCard, k);
+        refuse(RefusalPlace::LedCard, k,
+               picked ? RefusalReason::CoverDoesNotBeat : RefusalReason::NoCardPicked);
         return;
     }
     cards_.place(Row::Cover, at(k), picked_, lookUpCardPicture(picked_));
@@ -208,7 +210,7 @@ void Trick::pressDiscard()
         committed += handCommitted_[k] ? 1 : 0;
     if (committed != ledCount_) {
         cue(Cue::Refused);
-        refuse(RefusalPlace::DiscardButton, 0);
+        refuse(RefusalPlace::DiscardButton, 0, RefusalReason::DiscardCount, uncoveredCount_);
         return;
     }
     settleHumanGaveUp();

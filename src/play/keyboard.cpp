@@ -13,20 +13,37 @@ std::size_t at(int k)
     return static_cast<std::size_t>(k - 1);
 }
 
-// The nearest shown place of a row from `from` in direction `step` (-1, +1), or `from` when there is
-// none.
+// The focus stands only on a card: not on a hidden place, an empty one or the blank card a draw
+// found nothing for.
+bool holdsShownCard(const TableCards& cards, Row row, int k)
+{
+    const TablePlace& place = cards.at(row, at(k));
+    return place.shown && place.card.holdsCard();
+}
+
+// The nearest card of a row from `from` in direction `step` (-1, +1), or `from` when there is none.
 int nextShown(const TableCards& cards, Row row, int from, int step)
 {
     for (int k = from + step; k >= 1 && k <= HAND_SIZE; k += step)
-        if (cards.at(row, at(k)).shown)
+        if (holdsShownCard(cards, row, k))
             return k;
+    return from;
+}
+
+// The shown place of a row nearest to `from`, the left one of two as near; `from` when none is shown.
+int nearestShown(const TableCards& cards, Row row, int from)
+{
+    for (int d = 1; d < HAND_SIZE; ++d)
+        for (int k : {from - d, from + d})
+            if (k >= 1 && k <= HAND_SIZE && holdsShownCard(cards, row, k))
+                return k;
     return from;
 }
 
 int firstShown(const TableCards& cards, Row row)
 {
     for (int k = 1; k <= HAND_SIZE; ++k)
-        if (cards.at(row, at(k)).shown)
+        if (holdsShownCard(cards, row, k))
             return k;
     return 0;
 }
@@ -47,10 +64,13 @@ void TableKeyboard::keepFocusOnTheTable()
     const Row row = rowOf(f);
     if (f.slot < 1 || f.slot > HAND_SIZE)
         f.slot = 1;
-    if (!cards_.at(row, at(f.slot)).shown) {
-        const int left = nextShown(cards_, row, f.slot, -1);
-        f.slot = left != f.slot ? left : nextShown(cards_, row, f.slot, +1);
-    }
+    if (!holdsShownCard(cards_, row, f.slot))
+        f.slot = nearestShown(cards_, row, f.slot);
+}
+
+bool TableKeyboard::onACard() const
+{
+    return holdsShownCard(cards_, rowOf(focus_), std::clamp(focus_.slot, 1, HAND_SIZE));
 }
 
 void TableKeyboard::inputKey(TableKey key)
@@ -64,7 +84,7 @@ void TableKeyboard::inputKey(TableKey key)
     case TableKey::Up:
         if (trick_.phase() == TurnPhase::HumanAnswering && firstShown(cards_, Row::Led) != 0) {
             f.row = FocusRow::Led;
-            if (!cards_.at(Row::Led, at(std::clamp(f.slot, 1, HAND_SIZE))).shown)
+            if (!holdsShownCard(cards_, Row::Led, std::clamp(f.slot, 1, HAND_SIZE)))
                 f.slot = firstShown(cards_, Row::Led);
         }
         break;
@@ -99,27 +119,12 @@ void TableKeyboard::inputKey(TableKey key)
         trick_.inputHandCard(k, false);
         break;
     }
+    // The last trick is the game's to show, not the focus's.
+    case TableKey::Tab: return;
     }
     // Drawn from the first key on; the mouse hides it again.
     f.shown = true;
     keepFocusOnTheTable();
-}
-
-void TableHint::write(TurnPhase phase, bool matchOver)
-{
-    phase_ = phase;
-    matchOver_ = matchOver;
-    switch (phase) {
-    case TurnPhase::HumanLeading:
-    case TurnPhase::Playing: hint_ = text::HINT_LEAD; break;
-    case TurnPhase::AwaitingAnswer:
-    case TurnPhase::AwaitingComputerLead: hint_ = text::HINT_THINKING; break;
-    case TurnPhase::HumanAnswering: hint_ = text::HINT_ANSWER; break;
-    case TurnPhase::NoTrick: hint_ = matchOver ? text::HINT_MATCH_OVER : ""; break;
-    case TurnPhase::AfterTrick:
-    case TurnPhase::Refilling:
-    case TurnPhase::DealOver: break;
-    }
 }
 
 } // namespace liorna

@@ -1,7 +1,7 @@
 #pragma once
-// Playing from the keyboard, and the hint line: what the table shows to help the player.
+// Playing from the keyboard: a focus over the cards, and keys that act as the clicks.
 
-#include <string>
+#include <algorithm>
 
 #include "engine/table_cards.h"
 #include "engine/table_state.h"
@@ -19,33 +19,22 @@ public:
     // The mouse was used: the focus is no longer drawn.
     void hideFocus() { focus_.shown = false; }
     bool focusShown() const { return focus_.shown; }
-    // Cards come and go under the focus: it stays on a shown card of its row, or goes back to the hand.
+    // Cards come and go under the focus: it moves to the nearest shown card of its row, or goes back
+    // to the hand.
     void keepFocusOnTheTable();
-    void project(TableState& table) const { table.focus = focus_; }
+    // While its row has no card to stand on (the hand emptied at the end of a deal, or a new deal not
+    // yet dealt), the focus is not drawn; it comes back on the nearest card.
+    void project(TableState& table) const
+    {
+        table.focus = focus_;
+        table.focus.shown = focus_.shown && onACard();
+    }
 
 private:
+    bool onACard() const;
     const TableCards& cards_;
     Trick& trick_;
     KeyboardFocus focus_;
-};
-
-// One line saying whose turn it is and what to do; it changes only with the turn phase.
-class TableHint {
-public:
-    // Every event ends here, so the line is looked at again only when the phase has moved.
-    void update(TurnPhase phase, bool matchOver)
-    {
-        if (phase != phase_ || matchOver != matchOver_)
-            write(phase, matchOver);
-    }
-    void project(TableState& table) const { table.hint = hint_; }
-
-private:
-    void write(TurnPhase phase, bool matchOver);
-    // The phase the line was last written for.
-    TurnPhase phase_ = TurnPhase::NoTrick;
-    bool matchOver_ = false;
-    std::string hint_;
 };
 
 } // namespace liorna

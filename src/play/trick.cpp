@@ -106,6 +106,8 @@ void Trick::reset()
     computerLeadArmed_ = true;
     humanTrickPoints_ = 0;
     computerTrickPoints_ = 0;
+    settled_.reset();
+    lastCleared_.reset();
 
     showButtons(true, false, text::ACTION_PLAY);
     humanPileCount_ = "0";
@@ -140,6 +142,7 @@ void Trick::settleHumanCovered()
     for (std::size_t k = 0; k < HAND_SIZE; ++k)
         points += slotPoints(cards_.slot(Row::Led, k)) + slotPoints(cards_.slot(Row::Cover, k));
     humanTrickPoints_ += points;
+    record(Seat::Human, false, points);
     // Exactly the placed covers leave the hand; a card picked and not placed stays.
     for (std::size_t k = 0; k < HAND_SIZE; ++k)
         if (coverSource_[k] != 0)
@@ -161,10 +164,24 @@ void Trick::settleHumanGaveUp()
         cards_.remove(Row::Human, k);
     }
     computerTrickPoints_ += points;
+    record(Seat::Computer, true, points);
     cards_.pack(Row::Human);
     cards_.pack(Row::Computer);
     leader_ = Seat::Computer;
     startAfterTrick();
+}
+
+void Trick::record(Seat taker, bool givenUp, int points)
+{
+    TrickRecord r;
+    r.count = ledCount_;
+    r.led = cards_.row(Row::Led);
+    if (!givenUp)
+        r.cover = cards_.row(Row::Cover);
+    r.givenUp = givenUp;
+    r.taker = taker;
+    r.points = points;
+    settled_ = r;
 }
 
 void Trick::startAfterTrick()
@@ -218,6 +235,9 @@ TrickEnd Trick::clearTrick()
     handCommitted_ = {};
     handSelected_ = {};
     cards_.clearTrick();
+    if (settled_)
+        lastCleared_ = std::move(settled_);
+    settled_.reset();
 
     if (finished) {
         endDeal();

@@ -35,6 +35,20 @@ enum class TurnPhase {
     DealOver,             // scored; the match status screen decides what follows
 };
 
+// A trick as it lay when it was settled: the led cards and the covers that beat them, or, when the
+// answer gave up, only how many cards were given (they stay hidden); who took it and its points.
+struct TrickRecord {
+    int count = 0;
+    SlotRow led{};
+    // Empty when the answer gave up.
+    SlotRow cover{};
+    bool givenUp = false;
+    Seat taker = Seat::Human;
+    int points = 0;
+
+    bool operator==(const TrickRecord&) const = default;
+};
+
 class Trick {
 public:
     struct Events {
@@ -80,10 +94,17 @@ public:
     int answerPauseMs() const { return computerAnswerTimer_.interval(); }
     // The piles of taken cards show this back.
     void showBack(const Picture& back) { pileBack_ = back; }
+    const Picture& pileBack() const { return pileBack_; }
     // The buttons under the hand: «Пойти» for a human lead, «Сбросить» for an answer.
     bool playShown() const { return playShown_; }
     bool discardShown() const { return discardShown_; }
     const RefusalSign& refusal() const { return refusal_; }
+    // The trick on the table once it is settled, until it is cleared.
+    const std::optional<TrickRecord>& settled() const { return settled_; }
+    // The deal's last cleared trick; none before the first trick of a deal is cleared.
+    const std::optional<TrickRecord>& lastCleared() const { return lastCleared_; }
+    // Grows with every lead laid on the table.
+    unsigned leads() const { return leads_; }
     // The buttons, their caption, the piles of taken cards and the last refusal, as the view draws them.
     void project(TableState& table) const;
 
@@ -150,7 +171,12 @@ private:
 
     void cue(Cue c) { events_.cue(c); }
     // A refused action: the view gives a short sign at its place.
-    void refuse(RefusalPlace place, int slot) { refusal_ = {place, slot, refusal_.serial + 1}; }
+    void refuse(RefusalPlace place, int slot, RefusalReason reason, int count = 0)
+    {
+        refusal_ = {place, slot, refusal_.serial + 1, reason, count};
+    }
+    // The trick as it lies now, settled for `taker`.
+    void record(Seat taker, bool givenUp, int points);
     void showButtons(bool play, bool discard, const char* caption);
 
     TableCards& cards_;
@@ -184,6 +210,9 @@ private:
     std::string computerPileCount_ = "0";
     Picture pileBack_;
     RefusalSign refusal_;
+    std::optional<TrickRecord> settled_;
+    std::optional<TrickRecord> lastCleared_;
+    unsigned leads_ = 0;
 
     EngineTimer playStepTimer_;
     EngineTimer afterTrickTimer_;

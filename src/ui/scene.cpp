@@ -67,13 +67,17 @@ Hit hitTest(const TableState& t, Point p)
     // From the top of the stack down: the score panel and the menu button, the piles, the buttons,
     // the covers over their led cards, the computer's and the human's hands. The flying card, the
     // labels and the placeholders let clicks through.
+    if (t.lastTrick.shown)
+        return {Target::LastTrick, 0};
     if (contains(layout::SCORE_PANEL, p))
         return {};
     if (t.menuButtonShown && contains(layout::MENU_BUTTON, p))
         return {Target::MenuButton, 0};
-    for (const layout::Rect& pile : {layout::STOCK_PILE, layout::HUMAN_PILE, layout::COMPUTER_PILE})
-        if (contains(pile, p))
-            return {};
+    if (contains(layout::STOCK_PILE, p))
+        return {};
+    // Either pile of taken cards shows the last trick again.
+    if (contains(layout::HUMAN_PILE, p) || contains(layout::COMPUTER_PILE, p))
+        return {Target::Pile, 0};
     if (t.discardShown && contains(layout::PLAY_BUTTON, p))
         return {Target::Discard, 0};
     if (t.playShown && contains(layout::PLAY_BUTTON, p))
@@ -119,6 +123,12 @@ layout::Rect refusalArea(const RefusalSign& refusal)
     case RefusalPlace::DiscardButton: return grown(layout::PLAY_BUTTON, layout::RING_MARGIN);
     }
     return {0, 0, 0, 0};
+}
+
+layout::Rect refusalRedrawArea(const RefusalSign& refusal)
+{
+    const layout::Rect area = refusalArea(refusal);
+    return area.w == 0 ? area : grown(area, layout::SHAKE_PIXELS);
 }
 
 layout::Rect focusArea(const KeyboardFocus& focus)
@@ -167,6 +177,7 @@ std::vector<layout::Rect> changedAreas(const TableState& a, const TableState& b)
         when(b.focus.shown, focusArea(b.focus));
     }
     when(a.hint != b.hint, layout::HINT_AREA);
+    when(a.lastTrick != b.lastTrick, layout::LAST_TRICK_PLATE);
     return out;
 }
 

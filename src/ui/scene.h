@@ -47,7 +47,19 @@ struct DeviceRect {
 DeviceRect toDevice(const Mapping& m, double dpr, const layout::Rect& logical);
 
 // What a click can land on. An Overlay takes its hand card's clicks and does nothing with them.
-enum class Target : std::uint8_t { None, HandCard, Overlay, LedCard, Cover, Play, Discard, MenuButton };
+// While the last trick is shown again, every click lands on it.
+enum class Target : std::uint8_t {
+    None,
+    HandCard,
+    Overlay,
+    LedCard,
+    Cover,
+    Play,
+    Discard,
+    MenuButton,
+    Pile,
+    LastTrick
+};
 
 struct Hit {
     Target target = Target::None;
@@ -66,6 +78,8 @@ std::vector<layout::Rect> changedAreas(const TableState& before, const TableStat
 
 // Where the sign of a refused action is drawn; empty (w = 0) for none.
 layout::Rect refusalArea(const RefusalSign& refusal);
+// What is redrawn while it shows: the sign and the shake of the refused card or button.
+layout::Rect refusalRedrawArea(const RefusalSign& refusal);
 // Where the flying card lies after the steps it has taken.
 inline layout::Rect flyingCardArea(const FlyingCard& card)
 {

@@ -15,6 +15,9 @@ struct TableInput {
     std::function<void(int pair)> coverCard;
     std::function<void()> play;
     std::function<void()> discard;
+    // A click on either pile of taken cards, and on the last trick shown again.
+    std::function<void()> pile;
+    std::function<void()> lastTrick;
     std::function<void()> menuButton;
     std::function<void(MenuCommand)> command;
     std::function<void(TableKey)> key;

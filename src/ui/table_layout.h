@@ -63,6 +63,26 @@ inline constexpr Rect TRUMP_ANNOUNCEMENT_AREA{296, 304, 520, 73};
 inline constexpr Rect HINT_AREA{232, 476, 488, 28};
 // The focus ring and the refusal sign are drawn this far outside their card.
 inline constexpr int RING_MARGIN = 5;
+// A refused card or button shakes this far to each side, inside the place redrawn for its sign.
+inline constexpr int SHAKE_PIXELS = 4;
+
+// The last trick shown again: a plate over the middle of the table, clear of the piles and the hint
+// line, with who took it on top, the pairs as they lay on the table (the cover up and to the right of
+// its led card) centred under it, and how to close it at the foot.
+inline constexpr Rect LAST_TRICK_PLATE{184, 196, 656, 248};
+inline constexpr Rect LAST_TRICK_CAPTION{184, 204, 656, 30};
+inline constexpr Rect LAST_TRICK_FOOT{184, 412, 656, 24};
+inline constexpr int LAST_TRICK_PITCH = 112;
+inline constexpr Rect lastTrickLed(int k, int count)
+{
+    const int width = LAST_TRICK_PITCH * (count - 1) + CARD_W + 16;
+    return {TABLE_W / 2 - width / 2 + LAST_TRICK_PITCH * (k - 1), 306, CARD_W, CARD_H};
+}
+inline constexpr Rect lastTrickCover(int k, int count)
+{
+    const Rect led = lastTrickLed(k, count);
+    return {led.x + 16, led.y - 32, CARD_W, CARD_H};
+}
 
 // Inside a pile: the backs at (0,0), (4,4), (8,8) and the count label.
 inline constexpr int PILE_BACK_OFFSET = 4;

@@ -173,4 +173,22 @@ void refusalEdge(QPainter& p, const layout::Rect& area, qreal level)
     p.restore();
 }
 
+void lastTrickPlate(QPainter& p, const QString& caption, const QString& foot)
+{
+    const QRectF plate = rectF(layout::LAST_TRICK_PLATE);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    // Darker than the hint's plate: the cards under it must not show through and confuse.
+    p.setPen(QPen(QColor(255, 255, 255, 170), 1.5));
+    p.setBrush(QColor(0, 0, 0, 190));
+    p.drawRoundedRect(plate.adjusted(1, 1, -1, -1), 12, 12);
+    p.setFont(hintFont(HINT_PIXELS + 2));
+    p.setPen(Qt::white);
+    p.drawText(rectF(layout::LAST_TRICK_CAPTION), Qt::AlignCenter, caption);
+    p.setFont(hintFont(HINT_PIXELS - 4));
+    p.setPen(QColor(255, 255, 255, 190));
+    p.drawText(rectF(layout::LAST_TRICK_FOOT), Qt::AlignCenter, foot);
+    p.restore();
+}
+
 } // namespace liorna::marks

@@ -27,5 +27,7 @@ int hintPixelSize(const QString& text);
 void focusRing(QPainter& p, const layout::Rect& area);
 // The red edge of a refused action, fading with `level` from 1 to 0.
 void refusalEdge(QPainter& p, const layout::Rect& area, qreal level);
+// The plate the last trick is shown again on, with who took it on top and how to close it at the foot.
+void lastTrickPlate(QPainter& p, const QString& caption, const QString& foot);
 
 } // namespace liorna::marks

@@ -6,8 +6,10 @@
 #include <QPainter>
 #include <QTimer>
 #include <QVariantAnimation>
+#include <cmath>
 #include <optional>
 
+#include "platform/texts.h"
 #include "ui/table_accessible.h"
 #include "ui/table_marks.h"
 
@@ -19,7 +21,10 @@ namespace {
 const QColor SEE_THROUGH_GREY(212, 208, 200);
 // The canvas before the start-up tick paints it.
 const QColor NO_CANVAS(0, 96, 0);
-constexpr int REFUSAL_MS = 200;
+// Long enough to be seen, short enough not to hold up the next try.
+constexpr int REFUSAL_MS = 600;
+// The refused card or button swings to each side this many times while the sign fades.
+constexpr int SHAKE_SWINGS = 3;
 
 QString qs(const std::string& text)
 {
@@ -45,6 +50,7 @@ std::optional<TableKey> tableKey(const QKeyEvent* event)
     case Qt::Key_3: return TableKey::Digit3;
     case Qt::Key_4: return TableKey::Digit4;
     case Qt::Key_5: return TableKey::Digit5;
+    case Qt::Key_Tab: return TableKey::Tab;
     default: return std::nullopt;
     }
 }
@@ -75,11 +81,11 @@ TableView::TableView(TableInput& input, QWidget* parent) : QWidget(parent), inpu
     refusalAnimation_->setEasingCurve(QEasingCurve::InQuad);
     connect(refusalAnimation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
         refusalLevel_ = value.toReal();
-        updateLogical(refusalArea_);
+        updateLogical(refusalRedraw_);
     });
     connect(refusalAnimation_, &QVariantAnimation::finished, this, [this] {
         refusalLevel_ = 0;
-        updateLogical(refusalArea_);
+        updateLogical(refusalRedraw_);
     });
 }
 
@@ -124,11 +130,22 @@ void TableView::startRefusalSign(const RefusalSign& refusal)
         return;
     // A second refusal while the first still shows: the old place is cleared, the new one starts.
     refusalAnimation_->stop();
-    updateLogical(refusalArea_);
+    updateLogical(refusalRedraw_);
     refusalArea_ = area;
+    refusalRedraw_ = scene::refusalRedrawArea(refusal);
+    refused_ = refusal;
     refusalLevel_ = 1;
     refusalAnimation_->start();
-    updateLogical(refusalArea_);
+    updateLogical(refusalRedraw_);
+}
+
+qreal TableView::shake(RefusalPlace place, int slot) const
+{
+    if (refusalLevel_ <= 0 || refused_.place != place || refused_.slot != slot)
+        return 0;
+    // A swing that dies away with the sign; the card's place on the table stays where it was.
+    const qreal t = 1 - refusalLevel_;
+    return layout::SHAKE_PIXELS * std::sin(t * SHAKE_SWINGS * 2 * M_PI) * refusalLevel_;
 }
 
 void TableView::setPalette(art::DeckPalette palette)
@@ -245,7 +262,7 @@ bool TableView::needed(const layout::Rect& area) const
 }
 
 void TableView::drawPicture(QPainter& p, const Picture& picture, const layout::Rect& place, bool seeThrough,
-                            bool centred)
+                            bool centred, qreal shift)
 {
     if (picture.kind == PictureKind::None || !needed(place))
         return;
@@ -260,7 +277,7 @@ void TableView::drawPicture(QPainter& p, const Picture& picture, const layout::R
         x += (d.w - pixmap.width()) / 2;
         y += (d.h - pixmap.height()) / 2;
     }
-    p.drawPixmap(QPointF(x / dpr_, y / dpr_), pixmap);
+    p.drawPixmap(QPointF(x / dpr_ + shift * mapping_.scale, y / dpr_), pixmap);
 }
 
 void TableView::paintEvent(QPaintEvent* event)
@@ -309,7 +326,8 @@ void TableView::drawHands(QPainter& p)
             const scene::DeviceRect d = scene::toDevice(mapping_, dpr_, layout::humanSlot(k));
             p.fillRect(QRectF(d.x / dpr_, d.y / dpr_, d.w / dpr_, d.h / dpr_), SEE_THROUGH_GREY);
         }
-        drawPicture(p, h.picture, layout::humanSlot(k), h.seeThrough);
+        drawPicture(p, h.picture, layout::humanSlot(k), h.seeThrough, false,
+                    shake(RefusalPlace::HandCard, k));
         if (s.overlay[i].shown)
             drawPicture(p, s.overlay[i].picture, layout::humanSlot(k));
     }
@@ -318,14 +336,17 @@ void TableView::drawHands(QPainter& p)
             drawPicture(p, s.computerHand[std::size_t(k - 1)].picture, layout::computerSlot(k));
     for (int k = 1; k <= 5; ++k)
         if (s.led[std::size_t(k - 1)].shown)
-            drawPicture(p, s.led[std::size_t(k - 1)].picture, layout::ledCard(k));
+            drawPicture(p, s.led[std::size_t(k - 1)].picture, layout::ledCard(k), false, false,
+                        shake(RefusalPlace::LedCard, k));
     for (int k = 1; k <= 5; ++k)
         if (s.cover[std::size_t(k - 1)].shown)
             drawPicture(p, s.cover[std::size_t(k - 1)].picture, layout::coverCard(k));
     if (s.playShown)
-        drawPicture(p, Picture::of(PictureKind::PlayEmblem), layout::PLAY_BUTTON);
+        drawPicture(p, Picture::of(PictureKind::PlayEmblem), layout::PLAY_BUTTON, false, false,
+                    shake(RefusalPlace::PlayButton, 0));
     if (s.discardShown)
-        drawPicture(p, Picture::of(PictureKind::DiscardEmblem), layout::PLAY_BUTTON);
+        drawPicture(p, Picture::of(PictureKind::DiscardEmblem), layout::PLAY_BUTTON, false, false,
+                    shake(RefusalPlace::DiscardButton, 0));
 }
 
 void TableView::drawPile(QPainter& p, const PileView& pile, const layout::Rect& place, int countX)
@@ -399,6 +420,27 @@ void TableView::drawOnTop(QPainter& p)
     if (refusalLevel_ > 0 && needed(refusalArea_))
         marks::refusalEdge(p, refusalArea_, refusalLevel_);
     p.resetTransform();
+    if (s.lastTrick.shown && needed(layout::LAST_TRICK_PLATE))
+        drawLastTrick(p);
+}
+
+void TableView::drawLastTrick(QPainter& p)
+{
+    const LastTrickView& v = shown_.lastTrick;
+    p.setTransform(sceneTransform_);
+    marks::lastTrickPlate(p, qs(v.caption), QString::fromUtf8(text::LAST_TRICK_CLOSE));
+    p.resetTransform();
+    int n = 0;
+    for (const Picture& led : v.led)
+        n += led.kind != PictureKind::None ? 1 : 0;
+    int k = 0;
+    for (std::size_t i = 0; i < v.led.size(); ++i) {
+        if (v.led[i].kind == PictureKind::None)
+            continue;
+        ++k;
+        drawPicture(p, v.led[i], layout::lastTrickLed(k, n));
+        drawPicture(p, v.cover[i], layout::lastTrickCover(k, n));
+    }
 }
 
 void TableView::mousePressEvent(QMouseEvent* event)
@@ -467,9 +509,24 @@ void TableView::deliver(scene::Hit hit, Qt::MouseButton button)
         if (left && input_.menuButton)
             input_.menuButton();
         return;
+    case Target::Pile:
+        if (left && input_.pile)
+            input_.pile();
+        return;
+    case Target::LastTrick:
+        // Any button: the next click only closes it.
+        if (input_.lastTrick)
+            input_.lastTrick();
+        return;
     case Target::Overlay:
     case Target::None: return;
     }
+}
+
+bool TableView::focusNextPrevChild(bool)
+{
+    // Tab belongs to the table: it shows the last trick. The table is the window's one control.
+    return false;
 }
 
 void TableView::keyPressEvent(QKeyEvent* event)

@@ -48,6 +48,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void remap();
@@ -57,8 +58,12 @@ private:
     void deliver(scene::Hit hit, Qt::MouseButton button);
     void startRefusalSign(const RefusalSign& refusal);
 
+    // `shift`: logical pixels to the right, for a shaking card.
     void drawPicture(QPainter& p, const Picture& picture, const layout::Rect& place, bool seeThrough = false,
-                     bool centred = false);
+                     bool centred = false, qreal shift = 0);
+    void drawLastTrick(QPainter& p);
+    // How far the refused thing at this place is swung now, in logical pixels.
+    qreal shake(RefusalPlace place, int slot) const;
     void drawPile(QPainter& p, const PileView& pile, const layout::Rect& place, int countX);
     void drawPiles(QPainter& p);
     void drawHands(QPainter& p);
@@ -94,6 +99,8 @@ private:
 
     QVariantAnimation* refusalAnimation_ = nullptr;
     layout::Rect refusalArea_{};
+    layout::Rect refusalRedraw_{};
+    RefusalSign refused_;
     qreal refusalLevel_ = 0;
 };
 

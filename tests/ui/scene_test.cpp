@@ -163,7 +163,17 @@ TEST(SceneHitTest, WhatIsShownAndHowItIsStackedDecides)
           layout::MENU_BUTTON.y + layout::MENU_BUTTON.h - 2},
          {Target::MenuButton, 0}},
         {"score panel takes nothing", [](TableState&) {}, centre(layout::SCORE_PANEL), {}},
-        {"pile takes nothing", [](TableState&) {}, centre(layout::STOCK_PILE), {}},
+        {"stock takes nothing", [](TableState&) {}, centre(layout::STOCK_PILE), {}},
+        {"human's pile", [](TableState&) {}, centre(layout::HUMAN_PILE), {Target::Pile, 0}},
+        {"computer's pile", [](TableState&) {}, centre(layout::COMPUTER_PILE), {Target::Pile, 0}},
+        {"the last trick shown again takes a click anywhere",
+         [](TableState& t) { t.lastTrick.shown = true; },
+         play,
+         {Target::LastTrick, 0}},
+        {"... even on the score panel",
+         [](TableState& t) { t.lastTrick.shown = true; },
+         centre(layout::SCORE_PANEL),
+         {Target::LastTrick, 0}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

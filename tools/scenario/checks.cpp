@@ -118,6 +118,35 @@ void Runner::check(const Command& c)
             fail("hint " + inQuotes(w[2]), inQuotes(engine().table().hint));
         return;
     }
+    if (what == "lasttrick") {
+        // expect lasttrick hidden / expect lasttrick led C... cover C... by human|computer points N,
+        // a given-up card reading as `back`
+        const LastTrickView& v = engine().table().lastTrick;
+        std::string got = "hidden";
+        if (v.shown) {
+            auto card = [](const Picture& p) {
+                if (p.kind == PictureKind::Back || p.kind == PictureKind::Bonus)
+                    return std::string("back");
+                if (p.kind == PictureKind::None)
+                    return std::string(".");
+                const std::string d = describe(p);
+                return d.rfind("face ", 0) == 0 ? d.substr(5) : d;
+            };
+            std::string led = "led";
+            std::string cover = "cover";
+            for (std::size_t k = 0; k < v.led.size(); ++k) {
+                if (v.led[k].kind == PictureKind::None)
+                    continue;
+                led += " " + card(v.led[k]);
+                cover += " " + card(v.cover[k]);
+            }
+            got = led + " " + cover + " by " + (v.humanTook ? "human" : "computer") + " points " +
+                  std::to_string(v.points);
+        }
+        if (got != joined(w, 2))
+            fail("lasttrick " + joined(w, 2), got);
+        return;
+    }
     if (what == "seethrough") {
         // expect seethrough human K... / none: exactly these hand cards are drawn see-through
         if (w.size() < 4 || w[2] != "human")

@@ -25,6 +25,7 @@ std::optional<TableKey> tableKey(const std::string& word)
         {"3", TableKey::Digit3},
         {"4", TableKey::Digit4},
         {"5", TableKey::Digit5},
+        {"Tab", TableKey::Tab},
     };
     for (const auto& [name, key] : keys)
         if (word == name)

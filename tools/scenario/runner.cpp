@@ -313,6 +313,16 @@ bool Runner::inputCommand(const Command& c)
         } else if (what == "discard") {
             needWords(w, 2);
             e.deliver([&] { e.inputDiscard(); });
+        } else if (what == "pile") {
+            needWords(w, 3);
+            if (w[2] != "human" && w[2] != "computer")
+                throw Failure{"'click pile' takes human or computer"};
+            e.deliver([&] { e.inputPile(); });
+        } else if (what == "lasttrick") {
+            needWords(w, 2);
+            if (!e.table().lastTrick.shown)
+                throw Failure{"'click lasttrick' needs the last trick shown"};
+            e.deliver([&] { e.inputLastTrick(); });
         } else if (what == "tile") {
             needWords(w, 2);
             if (!h_->screens.top(ScreenId::MatchStatus))
