@@ -77,6 +77,9 @@ inline constexpr const char* ACCESSIBLE_TABLE = "Игровой стол";
 inline constexpr const char* ACCESSIBLE_HAND = "Ваши карты";
 inline constexpr const char* ACCESSIBLE_LED = "Карты на столе";
 inline constexpr const char* ACCESSIBLE_COVERS = "Покрывает: ";
+// A card of the last trick given up face down, and what it was given against.
+inline constexpr const char* ACCESSIBLE_FACE_DOWN = "карта рубашкой вверх";
+inline constexpr const char* ACCESSIBLE_GIVEN_AGAINST = "Отдана против: ";
 inline constexpr const char* ACCESSIBLE_COMPUTER_HAND = "Карты соперника: ";
 inline constexpr const char* ACCESSIBLE_STOCK = "Колода: ";
 inline constexpr const char* ACCESSIBLE_HUMAN_PILE = "Ваши взятки, очков: ";

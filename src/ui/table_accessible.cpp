@@ -32,7 +32,11 @@ enum class Part : std::uint8_t {
     Discard,
     MenuButton,
     Score,
-    Hint
+    Hint,
+    // The last trick shown again, and its cards: the led ones and what lay on each.
+    LastTrick,
+    LastLed,
+    LastCover
 };
 
 struct Id {
@@ -74,9 +78,19 @@ bool anyShown(const std::array<CardView, 5>& row)
     return false;
 }
 
+// The picture of a card of the last trick shown again.
+const Picture& lastTrickCard(const TableState& t, Id id)
+{
+    const auto i = std::size_t(id.slot - 1);
+    return id.part == Part::LastLed ? t.lastTrick.led[i] : t.lastTrick.cover[i];
+}
+
 bool present(const TableState& t, Id id)
 {
     switch (id.part) {
+    case Part::LastTrick: return t.lastTrick.shown;
+    case Part::LastLed:
+    case Part::LastCover: return t.lastTrick.shown && lastTrickCard(t, id).kind != PictureKind::None;
     case Part::LedList: return anyShown(t.led) || anyShown(t.cover);
     case Part::HandCard:
     case Part::LedCard:
@@ -97,6 +111,8 @@ std::vector<Id> childrenOf(const TableState& t, Id parent)
     };
     switch (parent.part) {
     case Part::Root:
+        // It lies over everything while it shows.
+        add(Part::LastTrick);
         for (Part p : {Part::ComputerHand, Part::ComputerPile, Part::Stock, Part::LedList, Part::HandList,
                        Part::HumanPile, Part::Play, Part::Discard, Part::MenuButton})
             add(p);
@@ -115,6 +131,12 @@ std::vector<Id> childrenOf(const TableState& t, Id parent)
         for (int k = 1; k <= 5; ++k)
             add(Part::HandCard, k);
         break;
+    case Part::LastTrick:
+        for (int k = 1; k <= 5; ++k) {
+            add(Part::LastLed, k);
+            add(Part::LastCover, k);
+        }
+        break;
     default: break;
     }
     return ids;
@@ -125,10 +147,10 @@ std::vector<Id> everyItem()
 {
     std::vector<Id> ids;
     for (Part p : {Part::ComputerHand, Part::ComputerPile, Part::Stock, Part::LedList, Part::HandList,
-                   Part::HumanPile, Part::Play, Part::Discard, Part::MenuButton, Part::Hint})
+                   Part::HumanPile, Part::Play, Part::Discard, Part::MenuButton, Part::Hint, Part::LastTrick})
         ids.push_back({p, 0});
     for (int k = 1; k <= 5; ++k)
-        for (Part p : {Part::LedCard, Part::Cover, Part::HandCard})
+        for (Part p : {Part::LedCard, Part::Cover, Part::HandCard, Part::LastLed, Part::LastCover})
             ids.push_back({p, k});
     for (int i = 0; i < 3; ++i)
         ids.push_back({Part::Score, i});
@@ -141,6 +163,8 @@ Id parentOf(Id id)
     case Part::HandCard: return {Part::HandList, 0};
     case Part::LedCard:
     case Part::Cover: return {Part::LedList, 0};
+    case Part::LastLed:
+    case Part::LastCover: return {Part::LastTrick, 0};
     default: return {Part::Root, 0};
     }
 }
@@ -186,12 +210,25 @@ QString nameOf(const TableState& t, Id id)
         return qs(*lines[id.slot]);
     }
     case Part::Hint: return qs(t.hint);
+    case Part::LastTrick: return qs(t.lastTrick.caption);
+    case Part::LastLed:
+    case Part::LastCover: {
+        const std::string name = cardName(lastTrickCard(t, id));
+        return name.empty() ? QString::fromUtf8(text::ACCESSIBLE_FACE_DOWN) : qs(name);
+    }
     }
     return {};
 }
 
 QString descriptionOf(const TableState& t, Id id)
 {
+    if (id.part == Part::LastCover) {
+        const bool faceDown = cardName(lastTrickCard(t, id)).empty();
+        return QString::fromUtf8(faceDown ? text::ACCESSIBLE_GIVEN_AGAINST : text::ACCESSIBLE_COVERS) +
+               qs(cardName(t.lastTrick.led[std::size_t(id.slot - 1)]));
+    }
+    if (id.part == Part::LastTrick)
+        return QString::fromUtf8(text::LAST_TRICK_CLOSE);
     if (id.part != Part::Cover)
         return {};
     return QString::fromUtf8(text::ACCESSIBLE_COVERS) + qs(cardName(t.led[std::size_t(id.slot - 1)].picture));
@@ -221,12 +258,18 @@ std::optional<scene::Hit> pressOf(const TableState& t, Id id)
     case Part::Discard: return t.discardShown ? std::optional(scene::Hit{Target::Discard, 0}) : std::nullopt;
     case Part::MenuButton:
         return t.menuButtonShown ? std::optional(scene::Hit{Target::MenuButton, 0}) : std::nullopt;
+    // Pressing it closes it, as a click does.
+    case Part::LastTrick:
+        return t.lastTrick.shown ? std::optional(scene::Hit{Target::LastTrick, 0}) : std::nullopt;
     default: return std::nullopt;
     }
 }
 
 std::optional<Id> focusedItem(const TableState& t)
 {
+    // Shown again, the last trick takes the keys: it is what the player is reading.
+    if (t.lastTrick.shown)
+        return Id{Part::LastTrick, 0};
     if (!t.focus.shown)
         return std::nullopt;
     const Id id{t.focus.row == FocusRow::Hand ? Part::HandCard : Part::LedCard, t.focus.slot};
@@ -239,6 +282,11 @@ QAccessible::State stateOf(const TableView& view, Id id)
 {
     const TableState& t = view.shown();
     QAccessible::State s;
+    if (id.part == Part::LastTrick) {
+        s.focusable = true;
+        s.focused = view.hasFocus() && focusedItem(t) == std::optional(id);
+        return s;
+    }
     if (!isCard(id.part))
         return s;
     const CardView& c = cardOf(t, id);
@@ -251,7 +299,22 @@ QAccessible::State stateOf(const TableView& view, Id id)
     return s;
 }
 
-layout::Rect areaOf(Id id)
+// Where the k-th card of the last trick lies: its pairs are centred by how many there are.
+layout::Rect lastTrickArea(const TableState& t, Id id)
+{
+    int n = 0;
+    int k = 0;
+    for (std::size_t i = 0; i < t.lastTrick.led.size(); ++i) {
+        if (t.lastTrick.led[i].kind == PictureKind::None)
+            continue;
+        ++n;
+        if (int(i) < id.slot)
+            k = n;
+    }
+    return id.part == Part::LastLed ? layout::lastTrickLed(k, n) : layout::lastTrickCover(k, n);
+}
+
+layout::Rect areaOf(const TableState& t, Id id)
 {
     const auto unite = [](const layout::Rect& a, const layout::Rect& b) {
         const int x = std::min(a.x, b.x);
@@ -277,13 +340,16 @@ layout::Rect areaOf(Id id)
         return {p.x, p.y + layout::SCORE_Y[id.slot], p.w, 20};
     }
     case Part::Hint: return layout::HINT_AREA;
+    case Part::LastTrick: return layout::LAST_TRICK_PLATE;
+    case Part::LastLed:
+    case Part::LastCover: return lastTrickArea(t, id);
     }
     return {};
 }
 
 QRect screenRect(const TableView& view, Id id)
 {
-    const scene::Box b = scene::windowBox(view.mapping(), areaOf(id));
+    const scene::Box b = scene::windowBox(view.mapping(), areaOf(view.shown(), id));
     const QRect local = QRectF(b.x, b.y, b.w, b.h).toAlignedRect();
     return QRect(view.mapToGlobal(local.topLeft()), local.size());
 }
@@ -293,10 +359,13 @@ QAccessible::Role roleOf(Part part)
     switch (part) {
     case Part::Root: return QAccessible::Client;
     case Part::LedList:
-    case Part::HandList: return QAccessible::List;
+    case Part::HandList:
+    case Part::LastTrick: return QAccessible::List;
     case Part::HandCard:
     case Part::LedCard:
-    case Part::Cover: return QAccessible::ListItem;
+    case Part::Cover:
+    case Part::LastLed:
+    case Part::LastCover: return QAccessible::ListItem;
     case Part::Play:
     case Part::Discard:
     case Part::MenuButton: return QAccessible::Button;

@@ -178,9 +178,9 @@ void lastTrickPlate(QPainter& p, const QString& caption, const QString& foot)
     const QRectF plate = rectF(layout::LAST_TRICK_PLATE);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    // Darker than the hint's plate: the cards under it must not show through and confuse.
+    // Opaque: a card led meanwhile lies under it and must not show through as part of the trick.
     p.setPen(QPen(QColor(255, 255, 255, 170), 1.5));
-    p.setBrush(QColor(0, 0, 0, 190));
+    p.setBrush(QColor(14, 30, 20));
     p.drawRoundedRect(plate.adjusted(1, 1, -1, -1), 12, 12);
     p.setFont(hintFont(HINT_PIXELS + 2));
     p.setPen(Qt::white);

@@ -533,6 +533,14 @@ void TableView::keyPressEvent(QKeyEvent* event)
 {
     const std::optional<TableKey> key = tableKey(event);
     if (!key) {
+        // Any key closes the last trick shown again, not only the table's own.
+        const bool modifier = event->key() == Qt::Key_Shift || event->key() == Qt::Key_Control ||
+                              event->key() == Qt::Key_Alt || event->key() == Qt::Key_Meta;
+        if (shown_.lastTrick.shown && !modifier && !event->isAutoRepeat() && input_.lastTrick) {
+            event->accept();
+            input_.lastTrick();
+            return;
+        }
         QWidget::keyPressEvent(event);
         return;
     }

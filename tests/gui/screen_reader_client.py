@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 # A small AT-SPI client, as a screen reader sees the game: finds the application, the hand's five
-# cards by name, the hint line's text, and presses a card. Usage: screen_reader_client.py APP_NAME
+# cards by name, the hint line's text and a refusal's reason on it, and presses a card. Usage: screen_reader_client.py APP_NAME
 import re
 import sys
 import time
@@ -69,7 +69,16 @@ def main():
         fail("the hint line reads something else")
     play = find(app, pyatspi.ROLE_PUSH_BUTTON, "Пойти")
     print("button:", play.name if play else None)
-    if hint.name.startswith("Ваш ход"):
+    if hint.name.startswith("Ваш ход") and play is not None:
+        # «Пойти» with nothing selected is refused, and the hint line says why.
+        play.queryAction().doAction(0)
+        end = time.time() + 10
+        while time.time() < end and hint.name != "Сначала выберите карты хода":
+            time.sleep(0.2)
+        print("hint after the refusal:", hint.name)
+        if hint.name != "Сначала выберите карты хода":
+            fail("the refusal's reason is not on the hint line")
+    if hint.name.startswith("Ваш ход") or hint.name == "Сначала выберите карты хода":
         # The press action is the left click: the first card is selected.
         card = hand.getChildAtIndex(0)
         action = card.queryAction()

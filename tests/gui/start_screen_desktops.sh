@@ -84,18 +84,6 @@ drawn_box() {
         +repage -threshold 0 -format '%@' info: | awk -F'[x+]' -v t="$top" '{ print $1 "x" $2 "+" $3 "+" ($4 + t) }'
 }
 
-# wait_idle: until the game has used no CPU for a moment (at most 20 s), so a press reaches it while
-# it is listening: on a busy machine a press handled late is refused as a move by the compositor.
-wait_idle() {
-    local last now
-    last=
-    for _ in $(seq 50); do
-        now=$(awk '{ print $14 + $15 }' /proc/$game/stat 2>/dev/null) || fail "the game ended"
-        [[ $now == "$last" ]] && return 0
-        last=$now
-        sleep 0.4
-    done
-}
 # drag DX DY: a press on the ace's middle, moved in ten steps, released.
 drag() {
     xdotool mousemove $((sx + 45)) $((sy + 60))

@@ -37,3 +37,16 @@ press_play() {
     echo "FAILED: the start screen did not take «Играть»"
     return 1
 }
+
+# wait_idle: until the game ($game) has used no CPU for a moment (at most 20 s), so a press reaches it
+# while it is listening: on a busy machine a press handled late is refused as a move by the compositor.
+wait_idle() {
+    local last now
+    last=
+    for _ in $(seq 50); do
+        now=$(awk '{ print $14 + $15 }' /proc/$game/stat 2>/dev/null) || fail "the game ended"
+        [[ $now == "$last" ]] && return 0
+        last=$now
+        sleep 0.4
+    done
+}

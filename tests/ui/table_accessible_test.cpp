@@ -21,6 +21,7 @@ private slots:
     void pressSelectsAndTheStatesFollow();
     void arrowsMoveTheAccessibleFocus();
     void buttonsArePresentOnlyWhileShown();
+    void lastTrickIsReadWhenShown();
 };
 
 namespace {
@@ -60,6 +61,8 @@ struct Game {
         w.input.play = [&engine] { engine.deliver([&] { engine.inputPlay(); }); };
         w.input.discard = [&engine] { engine.deliver([&] { engine.inputDiscard(); }); };
         w.input.key = [&engine](TableKey key) { engine.deliver([&] { engine.inputKey(key); }); };
+        w.input.pile = [&engine] { engine.deliver([&] { engine.inputPile(); }); };
+        w.input.lastTrick = [&engine] { engine.deliver([&] { engine.inputLastTrick(); }); };
         h.advance(1000);
         h.screens.start->press("Играть");
         h.idle();
@@ -274,6 +277,51 @@ void TableAccessibleTest::buttonsArePresentOnlyWhileShown()
         QCOMPARE(buttons(), expected);
         g.h.advance(50);
     }
+}
+
+void TableAccessibleTest::lastTrickIsReadWhenShown()
+{
+    Game g;
+    const QString lead = g.handNames().at(0);
+    g.press(g.hand()->child(0));
+    g.find(QAccessible::Button, QStringLiteral("Пойти"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    // The answer, the pause and the refill: the trick has left the table.
+    g.h.advance(3000);
+    g.h.idle();
+    QVERIFY(!g.h.engine().table().lastTrick.shown);
+    heard.clear();
+    QTest::keyClick(g.window->table(), Qt::Key_Tab);
+    const TableState& t = g.h.engine().table();
+    QVERIFY(t.lastTrick.shown);
+    QAccessibleInterface* trick = g.find(QAccessible::List, QString::fromStdString(t.lastTrick.caption));
+    QVERIFY(trick);
+    QVERIFY(trick->text(QAccessible::Name).startsWith(QStringLiteral("Последняя взятка: ")));
+    // It is what the screen reader speaks now.
+    QVERIFY(trick->state().focused);
+    QVERIFY(std::any_of(heard.begin(), heard.end(), [&](const Heard& h) {
+        return h.type == QAccessible::Focus && h.name == trick->text(QAccessible::Name);
+    }));
+    // The led card, then what lay on it: the cover that beat it, or a card given face down.
+    QCOMPARE(trick->childCount(), 2);
+    QCOMPARE(trick->child(0)->text(QAccessible::Name), lead);
+    const QString on = trick->child(1)->text(QAccessible::Name);
+    if (t.lastTrick.humanTook) {
+        QCOMPARE(on, QStringLiteral("карта рубашкой вверх"));
+        QCOMPARE(trick->child(1)->text(QAccessible::Description), QStringLiteral("Отдана против: ") + lead);
+    } else {
+        QVERIFY(on != lead && !on.isEmpty() && on != QStringLiteral("карта рубашкой вверх"));
+        QCOMPARE(trick->child(1)->text(QAccessible::Description), QStringLiteral("Покрывает: ") + lead);
+    }
+    // Each card lies on the plate, where it is drawn.
+    QVERIFY(trick->rect().contains(trick->child(0)->rect()));
+    QVERIFY(trick->rect().contains(trick->child(1)->rect()));
+    // Pressing it closes it, as a click does; then it is gone from the tree.
+    const QString caption = trick->text(QAccessible::Name);
+    g.press(trick);
+    QVERIFY(!g.h.engine().table().lastTrick.shown);
+    QVERIFY(!g.find(QAccessible::List, caption));
 }
 
 QTEST_MAIN(TableAccessibleTest)
