@@ -99,6 +99,8 @@ struct RefusalSign {
 // The last trick of the deal, shown again over the middle of the table on demand: its led cards and,
 // under `cover`, the cards that beat them face up or the cards given up as backs.
 struct LastTrickView {
+    // A trick of this deal has been cleared: Tab or a click on a pile would show it.
+    bool available = false;
     bool shown = false;
     int count = 0;
     std::array<Picture, 5> led{};

@@ -150,7 +150,8 @@ public:
     {
         return deal_.pending() || cards_.pending() || trick_.pending() || commands_.pending();
     }
-    // ... or a screen's countdown: nothing more happens by itself when this is false.
+    // ... or a screen's countdown: nothing more happens by itself when this is false, but for the
+    // free-running timers and a refusal's reason leaving the hint line.
     bool anythingPending() const { return pacingPending() || screenModels_.pending(); }
 
 private:

@@ -33,6 +33,7 @@ void LastTrick::project(TableState& table) const
     LastTrickView& v = table.lastTrick;
     v = {};
     const auto& record = trick_.lastCleared();
+    v.available = record.has_value();
     if (!shown_ || !record)
         return;
     v.shown = true;

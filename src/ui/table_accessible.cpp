@@ -258,6 +258,10 @@ std::optional<scene::Hit> pressOf(const TableState& t, Id id)
     case Part::Discard: return t.discardShown ? std::optional(scene::Hit{Target::Discard, 0}) : std::nullopt;
     case Part::MenuButton:
         return t.menuButtonShown ? std::optional(scene::Hit{Target::MenuButton, 0}) : std::nullopt;
+    // Either pile shows the last trick again, once there is one.
+    case Part::HumanPile:
+    case Part::ComputerPile:
+        return t.lastTrick.available ? std::optional(scene::Hit{Target::Pile, 0}) : std::nullopt;
     // Pressing it closes it, as a click does.
     case Part::LastTrick:
         return t.lastTrick.shown ? std::optional(scene::Hit{Target::LastTrick, 0}) : std::nullopt;

@@ -473,7 +473,8 @@ void TableView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF at = event->position();
     const scene::Target target = scene::hitTest(shown_, scene::toLogical(mapping_, {at.x(), at.y()})).target;
-    const bool button = target == scene::Target::Play || target == scene::Target::Discard;
+    const bool button = target == scene::Target::Play || target == scene::Target::Discard ||
+                        (target == scene::Target::Pile && shown_.lastTrick.available);
     const Qt::CursorShape shape = button ? Qt::PointingHandCursor : Qt::ArrowCursor;
     if (cursor().shape() != shape)
         setCursor(shape);

@@ -282,6 +282,11 @@ void TableAccessibleTest::buttonsArePresentOnlyWhileShown()
 void TableAccessibleTest::lastTrickIsReadWhenShown()
 {
     Game g;
+    // Before a trick of the deal has been cleared a pile has nothing to show.
+    QVERIFY(g.find(QAccessible::StaticText, QStringLiteral("Ваши взятки, очков: 0"))
+                ->actionInterface()
+                ->actionNames()
+                .isEmpty());
     const QString lead = g.handNames().at(0);
     g.press(g.hand()->child(0));
     g.find(QAccessible::Button, QStringLiteral("Пойти"))
@@ -290,6 +295,15 @@ void TableAccessibleTest::lastTrickIsReadWhenShown()
     // The answer, the pause and the refill: the trick has left the table.
     g.h.advance(3000);
     g.h.idle();
+    QVERIFY(!g.h.engine().table().lastTrick.shown);
+    // A pile's press shows it, as a click on it does, and a second press closes it again.
+    QAccessibleInterface* pile =
+        g.find(QAccessible::StaticText, QStringLiteral("Ваши взятки, очков: ") +
+                                            QString::fromStdString(g.h.engine().table().humanPile.count));
+    QVERIFY(pile);
+    g.press(pile);
+    QVERIFY(g.h.engine().table().lastTrick.shown);
+    g.press(g.find(QAccessible::List, QString::fromStdString(g.h.engine().table().lastTrick.caption)));
     QVERIFY(!g.h.engine().table().lastTrick.shown);
     heard.clear();
     QTest::keyClick(g.window->table(), Qt::Key_Tab);
