@@ -89,6 +89,9 @@ drag() {
     xdotool mousemove $((sx + 45)) $((sy + 60))
     sleep 0.2
     xdotool mousedown 1
+    # The press must reach the game before the pointer moves on: a desktop's move starts when the game
+    # asks for it, and one asked for after the button was already up would follow the pointer past it.
+    wait_idle
     for i in $(seq 10); do
         xdotool mousemove $((sx + 45 + $1 * i / 10)) $((sy + 60 + $2 * i / 10))
         sleep 0.05
