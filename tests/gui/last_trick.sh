@@ -14,49 +14,20 @@ trap 'kill $game $xvfb 2>/dev/null || true' EXIT
 fail() { echo "FAILED: [$size] $*"; exit 1; }
 start_screen "$size"
 fresh_program_folder "$bin"
-QT_QPA_PLATFORM=xcb "$folder/liorna" &
-game=$!
-for _ in $(seq 100); do
-    xdotool search --name '^Загрузка$' >/dev/null 2>&1 && break
-    sleep 0.1
-done
-table=$(xdotool search --name '^Лиорна$' | head -1)
-xdotool windowmove "$table" 0 0 windowsize "$table" "${size%x*}" "${size#*x}"
+start_game "$size"
 sleep 0.5
 press_play
 # The deal is dealt and the hands drawn.
 sleep 3
 wait_idle
 eval "$(xdotool getwindowgeometry --shell "$table")"
-# The view lies under the menu bar: find where the felt begins, as the dealt-table check does.
 import -window root "$out/dealt.png"
-menu=0
-while ((menu < 200)); do
-    rgb=$(convert "$out/dealt.png" -format "%[fx:int(255*p{$((X + WIDTH - 10)),$((Y + menu))}.r)] %[fx:int(255*p{$((X + WIDTH - 10)),$((Y + menu))}.g)]" info:)
-    read -r red green <<<"$rgb"
-    ((green > red + 40)) && break
-    menu=$((menu + 1))
-done
-((menu < 200)) || fail "no felt under the menu bar in $out/dealt.png"
-viewY=$((Y + menu))
-viewH=$((HEIGHT - menu))
+find_view "$out/dealt.png"
 # at LX LY: the screen point of a logical point of the scene.
 at() {
     awk -v W="$WIDTH" -v H="$viewH" -v X="$X" -v Y="$viewY" -v x="$1" -v y="$2" 'BEGIN {
         s = W / 1024; if (H / 768 < s) s = H / 768
         printf "%d %d", X + (W - 1024 * s) / 2 + x * s, Y + (H - 768 * s) / 2 + y * s }'
-}
-rect() {
-    awk -v W="$WIDTH" -v H="$viewH" -v X="$X" -v Y="$viewY" -v x="$1" -v y="$2" -v w="$3" -v h="$4" 'BEGIN {
-        s = W / 1024; if (H / 768 < s) s = H / 768
-        ox = X + (W - 1024 * s) / 2; oy = Y + (H - 768 * s) / 2
-        printf "%dx%d+%d+%d", (w - 8) * s, (h - 8) * s, ox + (x + 4) * s, oy + (y + 4) * s }'
-}
-# mean PNG AREA: the area's mean red, green and blue, 0..100, and its share of white pixels.
-mean() {
-    convert "$1" -crop "$2" +repage -format "%[fx:int(100*mean.r)] %[fx:int(100*mean.g)] %[fx:int(100*mean.b)] " info:
-    convert "$1" -crop "$2" +repage -fuzz 6% -fill black +opaque white -colorspace gray -format "%[fx:int(100*mean)]" info:
-    echo
 }
 click() {
     read -r cx cy <<<"$(at "$1" "$2")"
@@ -67,7 +38,7 @@ click() {
 click 757 548
 sleep 0.4
 import -window root "$out/refusal_reason.png"
-read -r r g b white <<<"$(mean "$out/refusal_reason.png" "$(rect 232 476 488 28)")"
+read -r r g b white <<<"$(measure "$out/refusal_reason.png" "$(rect 232 476 488 28)")"
 echo "hint line after the refusal: mean $r/$g/$b, white $white%"
 ((white >= 3)) || fail "no text on the hint line in $out/refusal_reason.png"
 
@@ -81,17 +52,17 @@ xdotool key --window "$table" Tab
 sleep 0.5
 import -window root "$out/last_trick.png"
 # The plate is dark where the felt was; the led card shows its face in the plate's middle.
-read -r r g b white <<<"$(mean "$out/last_trick.png" "$(rect 200 240 60 60)")"
+read -r r g b white <<<"$(measure "$out/last_trick.png" "$(rect 200 240 60 60)")"
 echo "plate: mean $r/$g/$b"
 ((g < 25 && r < 25)) || fail "no plate over the middle of the table in $out/last_trick.png"
-read -r r g b white <<<"$(mean "$out/last_trick.png" "$(rect 469 306 71 96)")"
+read -r r g b white <<<"$(measure "$out/last_trick.png" "$(rect 469 306 71 96)")"
 echo "led card on the plate: mean $r/$g/$b, white $white%"
 ((white >= 20)) || fail "no face on the plate in $out/last_trick.png"
 # Any key closes it again.
 xdotool key --window "$table" Escape
 sleep 0.5
 import -window root "$out/closed.png"
-read -r r g b white <<<"$(mean "$out/closed.png" "$(rect 200 240 60 60)")"
+read -r r g b white <<<"$(measure "$out/closed.png" "$(rect 200 240 60 60)")"
 echo "after a key: mean $r/$g/$b"
 ((g > r + 15)) || fail "the plate stayed after a key in $out/closed.png"
 echo "screenshots in $out"

@@ -12,10 +12,7 @@ trap 'kill $game $xvfb 2>/dev/null || true' EXIT
 start_screen 2560x1600
 fresh_program_folder "$bin"
 
-QT_QPA_PLATFORM=xcb "$folder/liorna" >/dev/null 2>&1 &
-game=$!
-for _ in $(seq 100); do xdotool search --name '^Загрузка$' >/dev/null 2>&1 && break; sleep 0.1; done
-table=$(xdotool search --name '^Лиорна$' | head -1)
+start_game >/dev/null 2>&1
 press_play
 sleep 2.5
 

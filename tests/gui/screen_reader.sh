@@ -17,14 +17,8 @@ fresh_program_folder "$bin"
 # The bus Qt and the client talk over; it is started on demand, but waiting for it here keeps the
 # game's first question from timing out on a busy machine.
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$folder/liorna" &
-game=$!
-for _ in $(seq 100); do
-    xdotool search --name '^Загрузка$' >/dev/null 2>&1 && break
-    sleep 0.1
-done
-table=$(xdotool search --name '^Лиорна$' | head -1)
-xdotool windowmove "$table" 0 0 windowsize "$table" 1280 800
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+start_game 1280x800
 sleep 0.7
 press_play
 # The table is dealt, and the keyboard is the table's.

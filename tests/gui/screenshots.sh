@@ -15,15 +15,9 @@ trap 'kill $game $xvfb 2>/dev/null || true' EXIT
 start_screen $((1280 * scale))x$((800 * scale))
 fresh_program_folder "$bin"
 
-QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=xcb "$folder/liorna" &
-game=$!
-for _ in $(seq 100); do
-    xdotool search --name '^Загрузка$' >/dev/null 2>&1 && break
-    sleep 0.1
-done
+export QT_SCALE_FACTOR=$scale
 # Without a window manager nothing maximises the table: size it to the screen as one would.
-table=$(xdotool search --name '^Лиорна$' | head -1)
-xdotool windowmove "$table" 0 0 windowsize "$table" $((1280 * scale)) $((800 * scale))
+start_game $((1280 * scale))x$((800 * scale))
 sleep 0.7
 import -window root "$out/start_screen.png"
 
@@ -48,51 +42,26 @@ eval "$(xdotool getwindowgeometry --shell "$table")"
 echo "table window at $X,$Y ${WIDTH}x$HEIGHT"
 kill $game
 
-# The dealt table itself, where the scene puts its cards. The view lies under the menu bar, which
-# ends where the felt begins; the scene is fitted into the view as the program fits it.
+# The dealt table itself, where the scene puts its cards.
 dealt=$out/dealt_table.png
-menu=0
-while ((menu < 200)); do
-    rgb=$(convert "$dealt" -format "%[fx:int(255*p{$((X + WIDTH - 10)),$((Y + menu))}.r)] %[fx:int(255*p{$((X + WIDTH - 10)),$((Y + menu))}.g)]" info:)
-    read -r red green <<<"$rgb"
-    ((green > red + 40)) && break
-    menu=$((menu + 1))
-done
-((menu < 200)) || { echo "no felt under the menu bar in $dealt"; exit 1; }
-viewY=$((Y + menu))
-viewH=$((HEIGHT - menu))
-echo "view at $X,$viewY ${WIDTH}x$viewH"
-# rect LX LY LW LH: the scene rectangle in screenshot pixels, 4 logical pixels inside its edges.
-rect() {
-    awk -v W="$WIDTH" -v H="$viewH" -v X="$X" -v Y="$viewY" -v x="$1" -v y="$2" -v w="$3" -v h="$4" 'BEGIN {
-        s = W / 1024; if (H / 768 < s) s = H / 768
-        ox = X + (W - 1024 * s) / 2; oy = Y + (H - 768 * s) / 2
-        printf "%dx%d+%d+%d", (w - 8) * s, (h - 8) * s, ox + (x + 4) * s, oy + (y + 4) * s }'
-}
-# share AREA: the part of the area's pixels that are white (a card's face), with the area's mean red,
-# green and blue, 0..100.
-measure() {
-    convert "$dealt" -crop "$1" +repage -format "%[fx:int(100*mean.r)] %[fx:int(100*mean.g)] %[fx:int(100*mean.b)]" info:
-    echo -n " "
-    convert "$dealt" -crop "$1" +repage -fuzz 6% -fill black +opaque white -colorspace gray -format "%[fx:int(100*mean)]" info:
-    echo
-}
 fail() { echo "FAILED: $1 (see $dealt)"; exit 1; }
+find_view "$dealt"
+echo "view at $X,$viewY ${WIDTH}x$viewH"
 for k in 1 2 3 4 5; do
     # The human's faces: much white (a court card has least) with the ink of the suit or the court;
     # no felt shows through.
-    read -r r g b white <<<"$(measure "$(rect $((240 + 104 * (k - 1))) 576 71 96)")"
+    read -r r g b white <<<"$(measure "$dealt" "$(rect $((240 + 104 * (k - 1))) 576 71 96)")"
     echo "human card $k: mean $r/$g/$b, white $white%"
     ((white >= 20 && white <= 97)) || fail "human card $k is no face"
     ((g < r + 15 || b > 60)) || fail "felt where human card $k should be"
     # The computer's backs: blue.
-    read -r r g b white <<<"$(measure "$(rect $((240 + 104 * (k - 1))) 24 71 96)")"
+    read -r r g b white <<<"$(measure "$dealt" "$(rect $((240 + 104 * (k - 1))) 24 71 96)")"
     echo "computer card $k: mean $r/$g/$b"
     ((b > r + 15 && b > g + 5)) || fail "computer card $k shows no back"
 done
 # The felt between the human's first two cards, and in the empty middle of the table.
 for area in "313 592 26 64" "400 180 200 80"; do
-    read -r r g b white <<<"$(measure "$(rect $area)")"
+    read -r r g b white <<<"$(measure "$dealt" "$(rect $area)")"
     echo "felt at $area: mean $r/$g/$b"
     ((g > r + 15 && g > b + 10)) || fail "no felt at logical $area"
 done

@@ -50,3 +50,50 @@ wait_idle() {
         sleep 0.4
     done
 }
+
+# start_game [SIZE]: the game started on the screen ($game), and its table window ($table) once the
+# start screen has shown, sized to SIZE (WxH) at the top left corner when given.
+start_game() {
+    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-xcb} "$folder/liorna" &
+    game=$!
+    for _ in $(seq 100); do
+        xdotool search --name '^Загрузка$' >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    table=$(xdotool search --name '^Лиорна$' | head -1)
+    [[ -z ${1:-} ]] || xdotool windowmove "$table" 0 0 windowsize "$table" "${1%x*}" "${1#*x}"
+}
+
+# find_view PNG: the table's view in a shot of the table window, whose geometry X, Y, WIDTH, HEIGHT
+# is set (xdotool getwindowgeometry --shell): it lies under the menu bar, which ends where the felt
+# begins. Sets viewY and viewH.
+find_view() {
+    local menu rgb red green
+    menu=0
+    while ((menu < 200)); do
+        rgb=$(convert "$1" -format "%[fx:int(255*p{$((X + WIDTH - 10)),$((Y + menu))}.r)] %[fx:int(255*p{$((X + WIDTH - 10)),$((Y + menu))}.g)]" info:)
+        read -r red green <<<"$rgb"
+        ((green > red + 40)) && break
+        menu=$((menu + 1))
+    done
+    ((menu < 200)) || fail "no felt under the menu bar in $1"
+    viewY=$((Y + menu))
+    viewH=$((HEIGHT - menu))
+}
+
+# rect LX LY LW LH: the scene rectangle in screen pixels, 4 logical pixels inside its edges, as the
+# program fits the scene into the view (after find_view).
+rect() {
+    awk -v W="$WIDTH" -v H="$viewH" -v X="$X" -v Y="$viewY" -v x="$1" -v y="$2" -v w="$3" -v h="$4" 'BEGIN {
+        s = W / 1024; if (H / 768 < s) s = H / 768
+        ox = X + (W - 1024 * s) / 2; oy = Y + (H - 768 * s) / 2
+        printf "%dx%d+%d+%d", (w - 8) * s, (h - 8) * s, ox + (x + 4) * s, oy + (y + 4) * s }'
+}
+
+# measure PNG AREA: the area's mean red, green and blue, 0..100, and the part of its pixels that are
+# white (a card's face).
+measure() {
+    convert "$1" -crop "$2" +repage -format "%[fx:int(100*mean.r)] %[fx:int(100*mean.g)] %[fx:int(100*mean.b)] " info:
+    convert "$1" -crop "$2" +repage -fuzz 6% -fill black +opaque white -colorspace gray -format "%[fx:int(100*mean)]" info:
+    echo
+}
