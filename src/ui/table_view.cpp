@@ -101,9 +101,11 @@ void TableView::show(const TableState& state)
     }
     const bool refused =
         state.refusal.serial != shown_.refusal.serial && state.refusal.place != RefusalPlace::None;
-    // Only a listening screen reader pays for the comparison.
+    // Only a listening screen reader pays for the comparison, and only for a table on the screen: one
+    // still hidden is read whole when it shows, and asking Qt whether a reader listens sets up its
+    // accessibility bridge, which would hold up the start.
     std::optional<TableState> before;
-    if (tableAccessibilityListening())
+    if (isVisible() && tableAccessibilityListening())
         before = shown_;
     if (state.canvas != shown_.canvas) {
         update();
