@@ -1,6 +1,7 @@
 // The start screen: its layout, its choices and buttons, the see-through green and the ace as handle.
 
 #include <QAccessible>
+#include <QBitmap>
 #include <QtTest>
 
 #include <QPushButton>
@@ -24,6 +25,8 @@ private slots:
     void buttonsRunTheirActions();
     void pureGreenIsSeeThrough_data();
     void pureGreenIsSeeThrough();
+    void drawnRegionIsWhatTheScreenPaints_data();
+    void drawnRegionIsWhatTheScreenPaints();
     void translucentScreenPaintsNoGreen();
     void captionsHaveNoGreenFringe();
     void outlinedTextIsClearOrOpaque_data();
@@ -146,6 +149,52 @@ void StartScreenTest::pureGreenIsSeeThrough()
     QVERIFY(!drawn.contains(QPoint(8 + 6 + 69, 12 + 2 + 2)));
     // Only a masked screen is shaped; a translucent one is shaped by its pixels.
     QCOMPARE(s.mask(), way == StartScreen::SeeThrough::Mask ? drawn : QRegion());
+}
+
+void StartScreenTest::drawnRegionIsWhatTheScreenPaints_data()
+{
+    pureGreenIsSeeThrough_data();
+}
+
+void StartScreenTest::drawnRegionIsWhatTheScreenPaints()
+{
+    // Runs at the ratio of QT_SCALE_FACTOR. The region is found once, before the screen shows; shown and
+    // painted, every logical pixel it leaves out holds a see-through device pixel and every one it keeps
+    // holds none, worked out here plainly from a picture of the shown screen.
+    QFETCH(StartScreen::SeeThrough, way);
+    Recorder r;
+    StartScreen s(r.model, nullptr, way);
+    s.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s));
+    const QImage device = s.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const qreal dpr = device.devicePixelRatio();
+    QImage logical(s.size(), QImage::Format_RGB32);
+    logical.fill(Qt::white);
+    for (int y = 0; y < device.height(); ++y)
+        for (int x = 0; x < device.width(); ++x) {
+            const QRgb c = device.pixel(x, y);
+            const bool clear = way == StartScreen::SeeThrough::Alpha ? qAlpha(c) == 0 : c == qRgb(0, 128, 0);
+            if (!clear)
+                continue;
+            // Every logical pixel this device pixel touches.
+            const int u0 = int(std::floor(x / dpr + 1e-9));
+            const int u1 = int(std::ceil((x + 1) / dpr - 1e-9)) - 1;
+            const int v0 = int(std::floor(y / dpr + 1e-9));
+            const int v1 = int(std::ceil((y + 1) / dpr - 1e-9)) - 1;
+            for (int v = v0; v <= std::min(v1, logical.height() - 1); ++v)
+                for (int u = u0; u <= std::min(u1, logical.width() - 1); ++u)
+                    logical.setPixel(u, v, qRgb(0, 128, 0));
+        }
+    const QRegion painted(QBitmap::fromImage(
+        QPixmap::fromImage(logical).createMaskFromColor(QColor(0, 128, 0), Qt::MaskInColor).toImage()));
+    QVERIFY(!painted.isEmpty());
+    const QRegion differs = s.drawnRegion() ^ painted;
+    QVERIFY2(differs.isEmpty(), qPrintable(QStringLiteral("%1 logical pixels differ, within (%2, %3) %4 x %5")
+                                               .arg(differs.rectCount())
+                                               .arg(differs.boundingRect().x())
+                                               .arg(differs.boundingRect().y())
+                                               .arg(differs.boundingRect().width())
+                                               .arg(differs.boundingRect().height())));
 }
 
 void StartScreenTest::translucentScreenPaintsNoGreen()

@@ -1,6 +1,5 @@
 #include "ui/screens/start_screen.h"
 
-#include <QBitmap>
 #include <QButtonGroup>
 #include <QFontMetrics>
 #include <QFrame>
@@ -287,33 +286,65 @@ void StartScreen::updateMask()
 {
     // The region is in logical pixels whatever the screen's ratio. A logical pixel that holds any see-through
     // device pixel is left out: shown, a masked screen's green would outline the captions and panels in
-    // green.
-    const QImage device = grab().toImage().convertToFormat(QImage::Format_ARGB32);
-    const qreal dpr = device.devicePixelRatio();
+    // green. This runs before the screen first shows, so the screen is drawn straight into an image and
+    // the region is built from runs of drawn pixels, with no pixmap, bitmap or conversion on the way.
+    const qreal dpr = devicePixelRatioF();
+    QImage device((QSizeF(size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+    device.setDevicePixelRatio(dpr);
+    device.fill(Qt::transparent);
+    render(&device, QPoint(), QRegion(rect()), DrawWindowBackground | DrawChildren);
     const bool alpha = seeThrough_ == SeeThrough::Alpha;
     const QRgb green = SEE_THROUGH_GREEN.rgb();
-    auto seeThrough = [&](QRgb c) { return alpha ? qAlpha(c) == 0 : (c | 0xff000000u) == green; };
-    QImage logical(size(), QImage::Format_RGB32);
-    logical.fill(Qt::white);
-    // The spans of device pixels under each logical column and row, worked out once: this runs before
-    // the screen first shows.
-    std::vector<PixelSpan> columns(std::size_t(logical.width()));
-    for (int u = 0; u < logical.width(); ++u)
+    auto seeThrough = [&](QRgb c) { return alpha ? qAlpha(c) == 0 : c == green; };
+    const int width = this->width();
+    // The spans of device pixels under each logical column, worked out once.
+    std::vector<PixelSpan> columns(static_cast<std::size_t>(width));
+    for (int u = 0; u < width; ++u)
         columns[std::size_t(u)] = deviceSpan(u, dpr, device.width());
-    for (int v = 0; v < logical.height(); ++v) {
+    std::vector<char> shown(static_cast<std::size_t>(width));
+    std::vector<QRect> rects;
+    // The drawn runs of the row before, as indices into rects: a row that repeats them makes them taller,
+    // which is the banded form a region keeps.
+    std::vector<std::size_t> band;
+    std::vector<std::pair<int, int>> runs;
+    std::vector<std::pair<int, int>> lastRuns;
+    for (int v = 0; v < height(); ++v) {
+        std::fill(shown.begin(), shown.end(), char(1));
         const PixelSpan dy = deviceSpan(v, dpr, device.height());
-        auto* out = reinterpret_cast<QRgb*>(logical.scanLine(v));
         for (int y = dy.first; y <= dy.last; ++y) {
             const auto* in = reinterpret_cast<const QRgb*>(device.constScanLine(y));
-            for (int u = 0; u < logical.width(); ++u) {
+            for (int u = 0; u < width; ++u) {
                 const PixelSpan dx = columns[std::size_t(u)];
                 for (int x = dx.first; x <= dx.last; ++x)
                     if (seeThrough(in[x]))
-                        out[u] = green;
+                        shown[std::size_t(u)] = 0;
             }
         }
+        runs.clear();
+        for (int u = 0; u < width;) {
+            if (!shown[std::size_t(u)]) {
+                ++u;
+                continue;
+            }
+            const int first = u;
+            while (u < width && shown[std::size_t(u)])
+                ++u;
+            runs.emplace_back(first, u - first);
+        }
+        if (!runs.empty() && runs == lastRuns) {
+            for (const std::size_t i : band)
+                rects[i].setBottom(v);
+            continue;
+        }
+        band.clear();
+        for (const auto& [x, w] : runs) {
+            band.push_back(rects.size());
+            rects.emplace_back(x, v, w, 1);
+        }
+        lastRuns = runs;
     }
-    drawn_ = QRegion(QPixmap::fromImage(logical).createMaskFromColor(SEE_THROUGH_GREEN, Qt::MaskInColor));
+    drawn_ = QRegion();
+    drawn_.setRects(rects.data(), int(rects.size()));
     drawnRatio_ = dpr;
     if (!alpha) {
         setMask(drawn_);
