@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 #include <cstdio>
 #include <random>
 
@@ -14,6 +15,7 @@
 #include "ui/qt_ports.h"
 #include "ui/qt_screens.h"
 #include "ui/qt_timers.h"
+#include "ui/table_view.h"
 #include "ui/table_window.h"
 #include "ui/translations.h"
 #include "ui/warm_up.h"
@@ -117,6 +119,11 @@ int main(int argc, char** argv)
         return failAtStartUp(error.what());
     }
     window.render();
+    // The start screen opens once the table is painted, and the table's art would hold it up: the table
+    // shows its plain colour until the start screen has been painted (or two seconds have passed).
+    window.table()->paintPlain(true);
+    program.screens.startPainted = [&window] { window.table()->paintPlain(false); };
+    QTimer::singleShot(2000, &window, [&window] { window.table()->paintPlain(false); });
     // The table opens as the player left it: the first time maximized.
     Preferences preferences(
         QDir(QString::fromStdString(folder.path.string())).filePath(QString::fromLatin1(Preferences::FILE)));

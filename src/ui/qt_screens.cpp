@@ -36,15 +36,15 @@ std::function<void(const std::string&)> QtScreens::reporter()
 
 namespace {
 
-// Runs `then` once the table has been painted. A window shown over a table that is still painting on a
+// Runs `then` once a window has been painted. A window shown over a table that is still painting on a
 // busy machine stays an unpainted cut-out until the table is done; after it, its own paint comes at once.
-// A table that is not on the screen (or not exposed within two seconds) does not hold the window back.
-class AfterTablePainted : public QObject {
+// A window that is not on the screen (or not exposed within two seconds) holds nothing back.
+class AfterPainted : public QObject {
 public:
-    AfterTablePainted(QWidget* table, std::function<void()> then) : QObject(table), then_(std::move(then))
+    AfterPainted(QWidget* widget, std::function<void()> then) : QObject(widget), then_(std::move(then))
     {
-        QWindow* window = table->windowHandle();
-        if (!table->isVisible() || !window || window->isExposed()) {
+        QWindow* window = widget->windowHandle();
+        if (!widget->isVisible() || !window || window->isExposed()) {
             QTimer::singleShot(0, this, [this] { run(); });
             return;
         }
@@ -55,7 +55,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        // The expose paints the table before returning; the window follows right after.
+        // The expose paints the window before returning; what waits follows right after.
         if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed())
             QTimer::singleShot(0, this, [this] { run(); });
         return false;
@@ -81,11 +81,14 @@ void QtScreens::openStart(StartScreenModel& model)
     QPointer<StartScreen> screen = start_;
     auto open = [this, screen] {
         // Closed by the engine before it could show: nothing to open.
-        if (screen && screen == start_)
-            screen->open();
+        if (!screen || screen != start_)
+            return;
+        screen->open();
+        if (startPainted)
+            new AfterPainted(screen, std::exchange(startPainted, nullptr));
     };
     if (owner_)
-        new AfterTablePainted(owner_->window(), open);
+        new AfterPainted(owner_->window(), open);
     else
         open();
 }

@@ -42,6 +42,8 @@ public:
     // The screen opened last by openBonus, openCardBack, openSettings, openStatistics or openAbout,
     // while it is open.
     QDialog* dialog() const { return dialog_; }
+    // Runs once the start screen opened at start-up has been painted.
+    std::function<void()> startPainted;
 
 private:
     // Shows a dialog; its close runs `closed` in the core.

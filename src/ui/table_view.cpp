@@ -282,8 +282,22 @@ void TableView::drawPicture(QPainter& p, const Picture& picture, const layout::R
     p.drawPixmap(QPointF(x / dpr_ + shift * mapping_.scale, y / dpr_), pixmap);
 }
 
+void TableView::paintPlain(bool plain)
+{
+    if (plain == plain_)
+        return;
+    plain_ = plain;
+    update();
+}
+
 void TableView::paintEvent(QPaintEvent* event)
 {
+    if (plain_) {
+        QPainter p(this);
+        for (const QRect& r : event->region())
+            p.fillRect(r, NO_CANVAS);
+        return;
+    }
     prepare();
     QPainter p(this);
     paintArea_ = event->region().boundingRect();

@@ -40,6 +40,9 @@ public:
     void setPalette(art::DeckPalette palette);
     // What a left click on the thing does, for the accessible press action.
     void activate(scene::Hit hit);
+    // While on, the table paints its plain canvas colour only, so that a window opened over it at
+    // start-up is painted before the table's art; turned off, the whole table is painted.
+    void paintPlain(bool plain);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -75,6 +78,7 @@ private:
     TableInput& input_;
     TableState shown_;
     bool first_ = true;
+    bool plain_ = false;
 
     scene::Mapping mapping_;
     QTransform sceneTransform_;
