@@ -46,6 +46,8 @@ public:
     bool crisp() const { return stale_.isEmpty() && source_.isEmpty(); }
     // The current scale's pictures that are stand-ins.
     int standIns() const { return int(stale_.size()); }
+    // Whether the picture, as last got, is a stand-in.
+    bool standIn(const Picture& picture) const { return stale_.contains(keyOf(picture, false)); }
     // How many pictures were rendered crisp for the current scale, for the benchmark and tests.
     int rendered() const { return rendered_; }
     // Every picture the art has drawn for this cache, at any scale, the ones given up included.

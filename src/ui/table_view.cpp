@@ -232,7 +232,12 @@ void TableView::paintFelt(QPainter& p, const QRegion& region)
     p.setTransform(QTransform::fromScale(1 / dpr_, 1 / dpr_));
     const QSize device = (QSizeF(size()) * dpr_).toSize().expandedTo(QSize(1, 1));
     const QPoint origin(int(std::lround(mapping_.offsetX * dpr_)), int(std::lround(mapping_.offsetY * dpr_)));
-    if (tile.cacheKey() != feltKey_ || origin != feltOrigin_ || feltStrip_.width() != device.width()) {
+    const bool stripFits =
+        tile.cacheKey() == feltKey_ && origin == feltOrigin_ && feltStrip_.width() == device.width();
+    // The stand-in tile of a new scale shows for a moment only: it is copied tile by tile, and the strip,
+    // fresh memory the size of a row of the window, waits for the crisp tile.
+    const bool standIn = !stripFits && pictures_.standIn(shown_.canvas);
+    if (!stripFits && !standIn) {
         feltKey_ = tile.cacheKey();
         feltOrigin_ = origin;
         QImage image = tile.toImage().convertToFormat(QImage::Format_RGB32);
@@ -243,14 +248,28 @@ void TableView::paintFelt(QPainter& p, const QRegion& region)
         strip.drawTiledPixmap(feltStrip_.rect(), QPixmap::fromImage(image),
                               QPoint(phase(0, origin.x(), image.width()), 0));
     }
-    const int th = feltStrip_.height();
+    QImage pieces;
+    if (standIn) {
+        pieces = tile.toImage().convertToFormat(QImage::Format_RGB32);
+        pieces.setDevicePixelRatio(1);
+    }
+    // A source of felt and the column of the window where its first column lies.
+    const QImage& source = standIn ? pieces : feltStrip_;
+    const int sourceX = standIn ? origin.x() : 0;
+    const int tw = source.width();
+    const int th = source.height();
     for (const QRect& r : region) {
         const QRect d = QRectF(QPointF(r.topLeft()) * dpr_, QSizeF(r.size()) * dpr_).toAlignedRect() &
                         QRect(QPoint(), device);
         for (int y = d.top(); y <= d.bottom();) {
             const int row = phase(y, origin.y(), th);
             const int band = std::min(th - row, d.bottom() + 1 - y);
-            p.drawImage(QPoint(d.x(), y), feltStrip_, QRect(d.x(), row, d.width(), band));
+            for (int x = d.left(); x <= d.right();) {
+                const int column = phase(x, sourceX, tw);
+                const int span = std::min(tw - column, d.right() + 1 - x);
+                p.drawImage(QPoint(x, y), source, QRect(column, row, span, band));
+                x += span;
+            }
             y += band;
         }
     }
