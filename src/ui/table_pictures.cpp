@@ -35,6 +35,16 @@ TablePictures::~TablePictures()
     pool_.waitForDone();
 }
 
+bool TablePictures::standIn(const Picture& picture, bool seeThrough) const
+{
+    return stale_.contains(keyOf(picture, seeThrough && hasSeeThrough(picture)));
+}
+
+QSize TablePictures::deviceSize(const Picture& picture) const
+{
+    return sizeAt(picture, scale_ * dpr_);
+}
+
 quint64 TablePictures::keyOf(const Picture& picture, bool seeThrough)
 {
     return (quint64(picture.kind) << 33) | (quint64(quint32(picture.index)) << 1) | quint64(seeThrough);
@@ -107,8 +117,16 @@ const QPixmap& TablePictures::get(const Picture& picture, bool seeThrough)
     QPixmap pixmap;
     const auto old = source_.constFind(key);
     if (old != source_.constEnd()) {
-        pixmap = old->scaled(sizeAt(picture, scale_ * dpr_), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        pixmap.setDevicePixelRatio(dpr_);
+        // A tile is repeated at its own size, so it is scaled once. Any other stand-in is the old picture
+        // itself, drawn to the new size where it lies: a scaled copy of each would be fresh memory, and
+        // the first frame after a resize would pay for every page of it.
+        if (picture.kind == PictureKind::Tile) {
+            pixmap =
+                old->scaled(sizeAt(picture, scale_ * dpr_), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            pixmap.setDevicePixelRatio(dpr_);
+        } else {
+            pixmap = *old;
+        }
         stale_.insert(key, {picture, seeThrough});
     } else {
         QImage image = renderFor(picture, seeThrough, scale_, dpr_, palette_);

@@ -36,8 +36,8 @@ public:
     // the other palette would tell the wrong suit.
     void setPalette(art::DeckPalette palette);
     art::DeckPalette palette() const { return palette_; }
-    // The picture at the current scale, or its stand-in; its device pixel ratio is the screen's, so it
-    // is drawn 1:1 in device pixels. Null for None.
+    // The picture at the current scale, or its stand-in (see standIn); the picture's device pixel ratio
+    // is the screen's, so it is drawn 1:1 in device pixels. Null for None.
     const QPixmap& get(const Picture& picture, bool seeThrough = false);
     // Renders every picture of the old scale and every stand-in anew for the current scale, off the
     // GUI thread; `arrived` runs on the GUI thread as each lands, and again once all have.
@@ -46,8 +46,11 @@ public:
     bool crisp() const { return stale_.isEmpty() && source_.isEmpty(); }
     // The current scale's pictures that are stand-ins.
     int standIns() const { return int(stale_.size()); }
-    // Whether the picture, as last got, is a stand-in.
-    bool standIn(const Picture& picture) const { return stale_.contains(keyOf(picture, false)); }
+    // Whether the picture, as last got, is a stand-in: a tile scaled to the current scale, any other
+    // the picture of the old scale as it is, to be drawn at deviceSize().
+    bool standIn(const Picture& picture, bool seeThrough = false) const;
+    // The size in device pixels of the picture at the current scale.
+    QSize deviceSize(const Picture& picture) const;
     // How many pictures were rendered crisp for the current scale, for the benchmark and tests.
     int rendered() const { return rendered_; }
     // Every picture the art has drawn for this cache, at any scale, the ones given up included.

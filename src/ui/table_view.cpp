@@ -290,15 +290,26 @@ void TableView::drawPicture(QPainter& p, const Picture& picture, const layout::R
     const QPixmap& pixmap = pictures_.get(picture, seeThrough);
     if (pixmap.isNull())
         return;
-    // Placed on whole device pixels and drawn 1:1, so the picture stays as crisp as it was rendered.
+    // Placed on whole device pixels and drawn 1:1, so the picture stays as crisp as it was rendered; a
+    // stand-in of the old scale is drawn to the size of the picture it stands for.
+    const bool standIn = pictures_.standIn(picture, seeThrough);
+    const QSize size = standIn ? pictures_.deviceSize(picture) : pixmap.size();
     const scene::DeviceRect d = scene::toDevice(mapping_, dpr_, place);
     int x = d.x;
     int y = d.y;
     if (centred) {
-        x += (d.w - pixmap.width()) / 2;
-        y += (d.h - pixmap.height()) / 2;
+        x += (d.w - size.width()) / 2;
+        y += (d.h - size.height()) / 2;
     }
-    p.drawPixmap(QPointF(x / dpr_ + shift * mapping_.scale, y / dpr_), pixmap);
+    const QPointF at(x / dpr_ + shift * mapping_.scale, y / dpr_);
+    if (!standIn) {
+        p.drawPixmap(at, pixmap);
+        return;
+    }
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(QRectF(at, QSizeF(size) / dpr_), pixmap, QRectF(pixmap.rect()));
+    p.restore();
 }
 
 void TableView::paintPlain(bool plain)

@@ -3,6 +3,7 @@
 // at, and the felt is tiled straight onto the window, the same in a partial repaint as in a full one.
 
 #include <QBackingStore>
+#include <QPainter>
 #include <QtTest>
 
 #include "ui/art/picture_art_detail.h"
@@ -103,12 +104,17 @@ void TableResizeTest::newScaleShowsStandInsUntilTheCrispPicturesArrive()
     QCOMPARE(pictures.rendered(), 0);
     QCOMPARE(pictures.standIns(), set);
     QVERIFY(!pictures.crisp());
-    // Each is the old scale's picture made larger: soft, and not the new scale's own.
+    // Each is the old scale's picture drawn larger where it lies: soft, and not the new scale's own.
     for (int k = 1; k <= 5; ++k) {
         const Picture card = state.humanHand[std::size_t(k - 1)].picture;
         const QImage crisp = artFor(t.view, card, first.devicePixelRatio());
-        const QImage standIn = artFor(t.view, card, first.devicePixelRatio() / 2)
-                                   .scaled(crisp.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage old = artFor(t.view, card, first.devicePixelRatio() / 2);
+        QImage standIn(crisp.size(), QImage::Format_ARGB32_Premultiplied);
+        standIn.fill(Qt::transparent);
+        QPainter painter(&standIn);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(standIn.rect()), old, QRectF(old.rect()));
+        painter.end();
         QCOMPARE(inside(t.view, first, k, standIn).first, inside(t.view, first, k, standIn).second);
         QVERIFY(inside(t.view, first, k, crisp).first != inside(t.view, first, k, crisp).second);
     }

@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -90,6 +91,14 @@ TableState dealtTable(Harness& h)
     return t;
 }
 
+// Pages this process has touched for the first time so far.
+long firstTouches()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt;
+}
+
 long residentKb()
 {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -112,7 +121,7 @@ int measure(int runs)
     const qreal dpr = w.devicePixelRatioF();
     for (QSize device : SCREENS) {
         const QSize size = (QSizeF(device) / dpr).toSize();
-        std::vector<double> first, sharp, full, card, floor, freshFloor;
+        std::vector<double> first, sharp, full, card, floor, freshFloor, touched;
         for (int i = 0; i < runs; ++i) {
             // Away and back, so the pictures are rendered anew for the size measured; a pause between,
             // so the resize measured is a lone one (a maximize), not part of a dragged resize.
@@ -121,10 +130,12 @@ int measure(int runs)
             untilCrisp(w);
             quiet(150);
             QElapsedTimer t;
+            const long touchedBefore = firstTouches();
             t.start();
             w.resize(size);
             w.table()->repaint();
             first.push_back(millis(t));
+            touched.push_back(double(firstTouches() - touchedBefore) * 4096 / (1024 * 1024));
             untilCrisp(w);
             sharp.push_back(millis(t));
             t.start();
@@ -153,10 +164,11 @@ int measure(int runs)
             fresh.fill(Qt::darkGreen);
             freshFloor.push_back(millis(t));
         }
-        std::printf("%5dx%-5d ratio %.0f  first frame %7.2f ms   crisp %7.2f ms   full repaint %6.2f ms   "
+        std::printf("%5dx%-5d ratio %.0f  first frame %7.2f ms (%5.1f MB first touched)   crisp %7.2f ms   "
+                    "full repaint %6.2f ms   "
                     "one card %5.2f ms   (a frame copied %5.2f ms, a fresh frame written %6.2f ms)\n",
-                    device.width(), device.height(), dpr, median(first), median(sharp), median(full),
-                    median(card), median(floor), median(freshFloor));
+                    device.width(), device.height(), dpr, median(first), median(touched), median(sharp),
+                    median(full), median(card), median(floor), median(freshFloor));
         std::fflush(stdout);
     }
     return 0;
