@@ -40,7 +40,7 @@ struct Program {
                                  window.render();
                                  screens.render();
                              }}),
-          window(engine.table())
+          window(engine.table(), nullptr, TableWindow::Menus::Later)
     {
     }
 
@@ -119,11 +119,16 @@ int main(int argc, char** argv)
         return failAtStartUp(error.what());
     }
     window.render();
-    // The start screen opens once the table is painted, and the table's art would hold it up: the table
-    // shows its plain colour until the start screen has been painted (or two seconds have passed).
+    // The start screen opens once the table is painted, and the table's art and menus would hold it up:
+    // the table shows its plain colour and no menus until the start screen has been painted (or two
+    // seconds have passed).
     window.table()->paintPlain(true);
-    program.screens.startPainted = [&window] { window.table()->paintPlain(false); };
-    QTimer::singleShot(2000, &window, [&window] { window.table()->paintPlain(false); });
+    const auto complete = [&window] {
+        window.buildMenus();
+        window.table()->paintPlain(false);
+    };
+    program.screens.startPainted = complete;
+    QTimer::singleShot(2000, &window, complete);
     // The table opens as the player left it: the first time maximized.
     Preferences preferences(
         QDir(QString::fromStdString(folder.path.string())).filePath(QString::fromLatin1(Preferences::FILE)));

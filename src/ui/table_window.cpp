@@ -51,15 +51,23 @@ int latinKey(int key)
 
 } // namespace
 
-TableWindow::TableWindow(const TableState& state, QWidget* parent) : QMainWindow(parent), state_(state)
+TableWindow::TableWindow(const TableState& state, QWidget* parent, Menus menus)
+    : QMainWindow(parent), state_(state)
 {
     setWindowTitle(QString::fromUtf8(text::PRODUCT_TITLE));
     view_ = new TableView(input, this);
     setCentralWidget(view_);
     setFocusProxy(view_);
     view_->setFocus();
-    buildMenus();
-    buildPreferenceItems();
+    fourColourDeck_ = new QAction(QString::fromUtf8(text::MENU_FOUR_COLOUR_DECK), this);
+    fourColourDeck_->setCheckable(true);
+    connect(fourColourDeck_, &QAction::toggled, this, [this](bool on) {
+        view_->setPalette(on ? art::DeckPalette::FourColour : art::DeckPalette::TwoColour);
+        if (preferences_)
+            preferences_->setFourColourDeck(on);
+    });
+    if (menus == Menus::Now)
+        buildMenus();
     buildWindowKeys();
     placeRestored();
     render();
@@ -82,6 +90,15 @@ void TableWindow::placeRestored()
 }
 
 void TableWindow::buildMenus()
+{
+    if (backgrounds_)
+        return;
+    buildMenuTree();
+    buildPreferenceItems();
+    render();
+}
+
+void TableWindow::buildMenuTree()
 {
     backgrounds_ = new QActionGroup(this);
     backgrounds_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
@@ -141,13 +158,6 @@ void TableWindow::buildPreferenceItems()
     for (QMenu* menu : menus_)
         if (menu->title() == QString::fromUtf8(text::MENU_OPTIONS))
             options = menu;
-    fourColourDeck_ = new QAction(QString::fromUtf8(text::MENU_FOUR_COLOUR_DECK), this);
-    fourColourDeck_->setCheckable(true);
-    connect(fourColourDeck_, &QAction::toggled, this, [this](bool on) {
-        view_->setPalette(on ? art::DeckPalette::FourColour : art::DeckPalette::TwoColour);
-        if (preferences_)
-            preferences_->setFourColourDeck(on);
-    });
     if (options) {
         options->addSeparator();
         options->addAction(fourColourDeck_);
@@ -228,6 +238,8 @@ QAction* TableWindow::action(const QString& caption) const
 
 void TableWindow::markBackground()
 {
+    if (!backgrounds_)
+        return;
     const int tile = state_.canvas.kind == PictureKind::Tile ? state_.canvas.index : 0;
     for (QAction* a : backgrounds_->actions()) {
         const bool current = backgroundTile(MenuCommand(a->data().toInt())) == tile;

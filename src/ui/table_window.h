@@ -19,7 +19,10 @@ class TableView;
 class TableWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TableWindow(const TableState& state, QWidget* parent = nullptr);
+    // Menus::Later leaves the menus and their shortcuts to buildMenus(): the program builds them once
+    // the start screen has been painted, which they would otherwise hold up.
+    enum class Menus { Now, Later };
+    explicit TableWindow(const TableState& state, QWidget* parent = nullptr, Menus menus = Menus::Now);
     ~TableWindow() override;
 
     TableInput input;
@@ -31,6 +34,8 @@ public:
     // The menu item with this caption, for tests.
     QAction* action(const QString& caption) const;
     QList<QMenu*> menus() const { return menus_; }
+    // The menu bar's menus and the shortcuts of their items; once only.
+    void buildMenus();
     // The player's own preferences of the table: the item «Четырёхцветная колода» shows the one kept
     // there, and each choice is drawn at once and kept.
     void usePreferences(Preferences& preferences);
@@ -40,7 +45,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void buildMenus();
+    void buildMenuTree();
     void buildWindowKeys();
     void buildPreferenceItems();
     void placeRestored();
