@@ -382,13 +382,19 @@ void StartScreen::keyPressEvent(QKeyEvent* event)
 
 void StartScreen::startDrag(QMouseEvent* event)
 {
-    // The desktop's own move snaps and follows its rules; only where none is offered (X11 without a
-    // window manager) does the screen follow the pointer itself.
-    if (event->button() == Qt::LeftButton && windowHandle() && windowHandle()->startSystemMove()) {
+    // Where a client cannot place its own windows (Wayland) the desktop moves it. On X11 the screen
+    // follows the pointer itself, window manager or not: Qt's X11 move request now and then hands the
+    // manager the pointer's place in the window for its place on the screen, and the screen then
+    // jumps by that much as the drag begins.
+    const bool desktopMoves = QGuiApplication::platformName() != QLatin1String("xcb");
+    if (desktopMoves && event->button() == Qt::LeftButton && windowHandle() &&
+        windowHandle()->startSystemMove()) {
         dragging_ = false;
         return;
     }
-    dragAnchor_ = event->position().toPoint();
+    // Where the pointer holds the screen, from its corner: kept in screen coordinates, so a move that
+    // lands late (a window manager applies it when it gets to it) never counts the pointer twice.
+    dragAnchor_ = event->globalPosition().toPoint() - pos();
     dragging_ = true;
 }
 
@@ -409,7 +415,7 @@ bool StartScreen::eventFilter(QObject* watched, QEvent* event)
         if (dragging_) {
             auto* e = static_cast<QMouseEvent*>(event);
             // The grabbed point of the ace stays under the pointer.
-            move(pos() + e->position().toPoint() - dragAnchor_);
+            move(e->globalPosition().toPoint() - dragAnchor_);
         }
         return true;
     case QEvent::MouseButtonRelease:
