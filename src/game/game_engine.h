@@ -80,27 +80,27 @@ public:
     // a click or key only closes it.
     void inputHandCard(int k, bool rightButton)
     {
-        if (!clickReachesTable())
+        if (!clickOnlyClosesLastTrick())
             trick_.inputHandCard(k, rightButton);
     }
     void inputLedCard(int k)
     {
-        if (!clickReachesTable())
+        if (!clickOnlyClosesLastTrick())
             trick_.inputLedCard(k);
     }
     void inputCoverCard(int k)
     {
-        if (!clickReachesTable())
+        if (!clickOnlyClosesLastTrick())
             trick_.inputCoverCard(k);
     }
     void inputPlay()
     {
-        if (!clickReachesTable())
+        if (!clickOnlyClosesLastTrick())
             trick_.inputPlay();
     }
     void inputDiscard()
     {
-        if (!clickReachesTable())
+        if (!clickOnlyClosesLastTrick())
             trick_.inputDiscard();
     }
     // A click on either pile shows the last trick, or closes it.
@@ -111,7 +111,7 @@ public:
         lastTrick_.toggle();
     }
     // A click anywhere on the last trick shown again closes it.
-    void inputLastTrick() { clickReachesTable(); }
+    void inputLastTrick() { clickOnlyClosesLastTrick(); }
     void inputKey(TableKey key);
     void runCommand(MenuCommand command) { commands_.runCommand(command); }
     void showMenus() { commands_.showMenus(); }
@@ -156,8 +156,8 @@ public:
 
 private:
     void afterEvent();
-    // A click was made on the table: false when it goes no further than closing the last trick.
-    bool clickReachesTable()
+    // A click was made on the table: true when it goes no further than closing the last trick.
+    bool clickOnlyClosesLastTrick()
     {
         keyboard_.hideFocus();
         hint_.inputSeen();

@@ -50,25 +50,41 @@ public:
     explicit CountedScreens(Screens& screens) : screens_(screens) {}
     unsigned opened() const { return opened_; }
 
-    void openStart(StartScreenModel& model) override { ++opened_, screens_.openStart(model); }
-    void openMatchStatus(MatchStatus& model) override { ++opened_, screens_.openMatchStatus(model); }
+    void openStart(StartScreenModel& model) override
+    {
+        ++opened_;
+        screens_.openStart(model);
+    }
+    void openMatchStatus(MatchStatus& model) override
+    {
+        ++opened_;
+        screens_.openMatchStatus(model);
+    }
     void openBonus(BonusScreenModel& model, ScreenActions actions) override
     {
-        ++opened_, screens_.openBonus(model, std::move(actions));
+        ++opened_;
+        screens_.openBonus(model, std::move(actions));
     }
     void openCardBack(CardBackModel& model, ScreenActions actions) override
     {
-        ++opened_, screens_.openCardBack(model, std::move(actions));
+        ++opened_;
+        screens_.openCardBack(model, std::move(actions));
     }
     void openSettings(SettingsDialogModel& model, ScreenActions actions) override
     {
-        ++opened_, screens_.openSettings(model, std::move(actions));
+        ++opened_;
+        screens_.openSettings(model, std::move(actions));
     }
     void openStatistics(StatisticsModel& model, ScreenActions actions) override
     {
-        ++opened_, screens_.openStatistics(model, std::move(actions));
+        ++opened_;
+        screens_.openStatistics(model, std::move(actions));
     }
-    void openAbout(const std::string& clipPath) override { ++opened_, screens_.openAbout(clipPath); }
+    void openAbout(const std::string& clipPath) override
+    {
+        ++opened_;
+        screens_.openAbout(clipPath);
+    }
     void close(ScreenId screen) override { screens_.close(screen); }
     void quit() override { screens_.quit(); }
 
