@@ -236,7 +236,7 @@ TrickEnd Trick::clearTrick()
     handSelected_ = {};
     cards_.clearTrick();
     if (settled_)
-        lastCleared_ = std::move(settled_);
+        lastCleared_ = settled_;
     settled_.reset();
 
     if (finished) {
