@@ -6,7 +6,7 @@ bin=$1
 source "$(dirname "$0")/xvfb.sh"
 game=
 xvfb=
-trap 'status=$?; kill $game $xvfb 2>/dev/null || true; ((status == 0)) || cat "$folder/game.log" 2>/dev/null' EXIT
+trap 'status=$?; kill $game $xvfb 2>/dev/null || true; ((status == 0)) || cat "$folder/game.log" 2>/dev/null; rm -rf "${folder:-}"' EXIT
 start_screen 1280x800
 fresh_program_folder "$bin"
 

@@ -10,7 +10,7 @@ mkdir -p "$out"
 source "$(dirname "$0")/xvfb.sh"
 game=
 xvfb=
-trap 'kill $game $xvfb 2>/dev/null || true' EXIT
+trap 'kill $game $xvfb 2>/dev/null || true; rm -rf "${folder:-}"' EXIT
 fail() { echo "FAILED: [$size] $*"; exit 1; }
 start_screen "$size"
 fresh_program_folder "$bin"

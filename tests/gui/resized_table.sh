@@ -8,7 +8,7 @@ mkdir -p "$out"
 source "$(dirname "$0")/xvfb.sh"
 game=
 xvfb=
-trap 'kill $game $xvfb 2>/dev/null || true' EXIT
+trap 'kill $game $xvfb 2>/dev/null || true; rm -rf "${folder:-}"' EXIT
 start_screen 2560x1600
 fresh_program_folder "$bin"
 

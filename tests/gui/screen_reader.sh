@@ -11,7 +11,7 @@ bin=$2
 source "$here/xvfb.sh"
 game=
 xvfb=
-trap 'kill $game $xvfb 2>/dev/null || true' EXIT
+trap 'kill $game $xvfb 2>/dev/null || true; rm -rf "${folder:-}"' EXIT
 start_screen 1280x800
 fresh_program_folder "$bin"
 # The bus Qt and the client talk over; it is started on demand, but waiting for it here keeps the

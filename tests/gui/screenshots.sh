@@ -10,7 +10,7 @@ mkdir -p "$out"
 source "$(dirname "$0")/xvfb.sh"
 game=
 xvfb=
-trap 'kill $game $xvfb 2>/dev/null || true' EXIT
+trap 'kill $game $xvfb 2>/dev/null || true; rm -rf "${folder:-}"' EXIT
 # A screen of 1280 x 800 logical pixels at the given pixel ratio.
 start_screen $((1280 * scale))x$((800 * scale))
 fresh_program_folder "$bin"

@@ -14,7 +14,7 @@ game=
 xvfb=
 desktop=
 runtime=
-trap 'status=$?; kill $game $desktop $xvfb 2>/dev/null || true; [[ -n $runtime ]] && rm -rf "$runtime";
+trap 'status=$?; kill $game $desktop $xvfb 2>/dev/null || true; [[ -n $runtime ]] && rm -rf "$runtime"; rm -rf "${folder:-}";
       ((status == 0)) || { cat "$out/desktop.log" "$out/game.log" 2>/dev/null | tail -20; }' EXIT
 fail() { echo "FAILED: [$mode] $*"; exit 1; }
 

@@ -1,5 +1,6 @@
 # Sourced by the Xvfb tests: a screen of their own and a fresh copy of the program folder, so the
-# player's own settings are never touched. The caller's EXIT trap ends $xvfb and $game.
+# player's own settings are never touched. The caller's EXIT trap ends $xvfb and $game and removes
+# $folder.
 
 # start_screen WIDTHxHEIGHT: an X server on a display it picks free itself; DISPLAY points at it once
 # it is ready. It never resets: by default the server resets when its last client leaves, and a
@@ -15,10 +16,15 @@ start_screen() {
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 }
 
-# fresh_program_folder BUILD_BIN_DIR: $folder holds the staged program with a fresh settings file.
+# fresh_program_folder BUILD_BIN_DIR: $folder holds the staged program with a fresh settings file: the
+# game, its two modules and its folders, not the tests and tools built beside it. The caller's EXIT
+# trap removes it.
 fresh_program_folder() {
+    local f
     folder=$(mktemp -d)
-    cp -r "$1"/. "$folder"/
+    for f in liorna liorna-clip.so liorna-cues.so Help Melodies Orvel.avi Setting pictures; do
+        [[ -e $1/$f ]] && cp -r "$1/$f" "$folder"/
+    done
     rm -f "$folder/Setting/XP.kvz"
     cp "$(dirname "${BASH_SOURCE[0]}")/../../data/Setting/XP.kvz" "$folder/Setting/XP.kvz"
 }
