@@ -3,13 +3,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLayout>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 #include <random>
 
 #include "game/game_engine.h"
 #include "persist/program_folder.h"
 #include "platform/texts.h"
+#include "ui/first_frame_hold.h"
 #include "ui/instance_listener.h"
 #include "ui/jpeg_picture_writer.h"
 #include "ui/qt_ports.h"
@@ -20,6 +23,7 @@
 #include "ui/translations.h"
 #include "ui/warm_up.h"
 #include "ui/window_memory.h"
+#include "ui/window_placement.h"
 
 using namespace liorna;
 
@@ -119,13 +123,20 @@ int main(int argc, char** argv)
         return failAtStartUp(error.what());
     }
     window.render();
-    // The start screen opens once the table is painted, and the table's art and menus would hold it up:
-    // the table shows its plain colour and no menus until the start screen has been painted (or two
-    // seconds have passed).
+    // The table's art and menus would hold up the start screen: the table shows no menus and only its
+    // plain colour until the start screen has been painted (or two seconds have passed). Where the start
+    // screen need not wait for the table to be on the screen (X11), the table paints nothing at all till
+    // then: a whole screen of pixels sent first would keep the start screen's from the display.
     window.table()->paintPlain(true);
-    const auto complete = [&window] {
+    std::optional<FirstFrameHold> hold;
+    const auto complete = [&window, &hold] {
         window.buildMenus();
+        // The menu bar takes its place before the table's first frame, not after it.
+        if (window.layout())
+            window.layout()->activate();
         window.table()->paintPlain(false);
+        if (hold)
+            hold->release();
     };
     program.screens.startPainted = complete;
     QTimer::singleShot(2000, &window, complete);
@@ -135,5 +146,7 @@ int main(int argc, char** argv)
     window.usePreferences(preferences);
     WindowMemory memory(&window, preferences);
     memory.restoreAndShow();
+    if (!parentMustShowFirst())
+        hold.emplace(window.windowHandle());
     return QApplication::exec();
 }

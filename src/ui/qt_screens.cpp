@@ -87,7 +87,9 @@ void QtScreens::openStart(StartScreenModel& model)
         if (startPainted)
             new AfterPainted(screen, std::exchange(startPainted, nullptr));
     };
-    if (owner_)
+    // Where the table need not be on the screen first (X11), the screen opens at once: it is up before
+    // the table's first frame rather than after it.
+    if (owner_ && parentMustShowFirst())
         new AfterPainted(owner_->window(), open);
     else
         open();

@@ -35,6 +35,11 @@ bool programPlacesWindows()
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
+bool parentMustShowFirst()
+{
+    return !programPlacesWindows();
+}
+
 void belongToTable(QWidget* window, QWidget* table)
 {
     if (!table)

@@ -10,6 +10,10 @@ namespace liorna {
 // False on Wayland, where only the compositor places windows and a client's move() is ignored.
 bool programPlacesWindows();
 
+// True on Wayland, where a window takes its parent only once the parent is on the screen: a window opened
+// over the table at start-up waits until the table has painted.
+bool parentMustShowFirst();
+
 // Makes `window` (a top-level dialog or window, shown later) one of `table`'s. Call it where the window
 // is made; it is centred each time it is shown. A null table leaves the window to the desktop.
 void belongToTable(QWidget* window, QWidget* table);

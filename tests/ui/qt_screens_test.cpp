@@ -6,11 +6,14 @@
 #include <QWindow>
 #include <QtTest>
 
+#include "engine/start_screen_model.h"
 #include "game/game_setup.h"
 #include "harness.h"
 #include "platform/texts.h"
+#include "ui/first_frame_hold.h"
 #include "ui/qt_ports.h"
 #include "ui/qt_screens.h"
+#include "ui/screens/start_screen.h"
 #include "ui/screens/statistics_dialog.h"
 
 using namespace liorna;
@@ -23,6 +26,7 @@ private slots:
     void cardBackChoiceRunsThroughTheEngine();
     void errorsWaitTheirTurnWithoutNesting();
     void everyWindowBelongsToTheTable();
+    void startScreenPaintsBeforeTheHeldTable();
 };
 
 namespace {
@@ -225,6 +229,56 @@ void QtScreensTest::everyWindowBelongsToTheTable()
     MessageBoxSink sink(&p.owner);
     sink.showError("Cannot open AVI");
     checkOverTable(sink.box(), p.owner, "error box");
+}
+
+namespace {
+
+class CountedPaints : public QWidget {
+public:
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++paints; }
+};
+
+} // namespace
+
+void QtScreensTest::startScreenPaintsBeforeTheHeldTable()
+{
+    // As the program starts where the table need not be on the screen first: the table is shown with
+    // its first frame held, and the start screen opens over it at once, not after the table's frame.
+    CountedPaints table;
+    table.resize(800, 600);
+    table.show();
+    std::optional<FirstFrameHold> hold(std::in_place, table.windowHandle());
+    RecordingMessages messages;
+    QtScreens screens(
+        &table, [](const std::function<void()>& event) { event(); }, QtScreenPorts{messages});
+    int tablePaintsWhenStartPainted = -1;
+    screens.startPainted = [&] {
+        tablePaintsWhenStartPainted = table.paints;
+        hold->release();
+    };
+    StartScreenModel model({});
+    screens.openStart(model);
+    auto* start = table.findChild<StartScreen*>();
+    QVERIFY(start && start->isVisible());
+
+    QTRY_COMPARE(tablePaintsWhenStartPainted, 0);
+    QVERIFY(!hold->held());
+    // Released, the table paints the frame it was kept from, without anything else asking for it.
+    QTRY_VERIFY(table.paints > 0);
+
+    // A hold that is never released lets go when it goes: the window is not left blank.
+    CountedPaints other;
+    other.resize(300, 200);
+    other.show();
+    {
+        FirstFrameHold forgotten(other.windowHandle());
+        QTest::qWait(50);
+        QCOMPARE(other.paints, 0);
+    }
+    QTRY_VERIFY(other.paints > 0);
 }
 
 QTEST_MAIN(QtScreensTest)
