@@ -12,6 +12,7 @@
 #include "game/game_engine.h"
 #include "persist/program_folder.h"
 #include "platform/texts.h"
+#include "ui/deferred_icon_style.h"
 #include "ui/first_frame_hold.h"
 #include "ui/instance_listener.h"
 #include "ui/jpeg_picture_writer.h"
@@ -80,6 +81,8 @@ int main(int argc, char** argv)
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     installQtTranslations(app);
+    // The desktop's style, with its standard icons read when first drawn.
+    QApplication::setStyle(new DeferredIconStyle(QApplication::style()->name()));
     QApplication::setApplicationName(QStringLiteral("liorna"));
     // No display name: Qt would add it to every window's title, and the table and the help page already
     // carry it.
