@@ -7,7 +7,7 @@ packages=(
     libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
     fonts-dejavu-core fonts-liberation2 xdg-utils
     desktop-file-utils appstream dpkg-dev file lintian
-    xvfb xauth x11-apps x11-utils imagemagick xdotool ccache libxcb1-dev
+    xvfb xauth x11-apps x11-utils imagemagick xdotool ccache libxcb1-dev libxcb-damage0-dev
     weston qt6-wayland openbox xcompmgr wmctrl
     dbus at-spi2-core python3 python3-pyatspi
 )

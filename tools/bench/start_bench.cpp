@@ -1,9 +1,11 @@
 // Times start-up from the outside, on an X display: from exec to the mapping of the window titled
-// «Загрузка» (the start screen), for each program given and for a bare Qt window, in turn, at each
-// pixel ratio. Prints the medians and the median of each program's run-by-run ratio to the bare window.
+// «Загрузка» (the start screen), and to the first pixels drawn into it, for each program given and for a
+// bare Qt window, in turn, at each pixel ratio. Prints the medians and the median of each program's
+// run-by-run ratio to the bare window.
 // Usage: liorna-start-bench [-n runs] PROGRAM...   (DISPLAY must name a display without a desktop
 // session of its own, such as Xvfb; each program is ended once its window has mapped)
 
+#include <xcb/damage.h>
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -12,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <string>
 #include <sys/wait.h>
@@ -46,6 +49,13 @@ public:
         root_ = xcb_setup_roots_iterator(xcb_get_setup(c_)).data->root;
         const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
         xcb_change_window_attributes(c_, root_, XCB_CW_EVENT_MASK, &mask);
+        // Every new top-level window is watched for drawing from its creation, so its first pixels are
+        // seen however soon after its mapping they come.
+        const xcb_query_extension_reply_t* damage = xcb_get_extension_data(c_, &xcb_damage_id);
+        if (damage && damage->present) {
+            damageEvent_ = damage->first_event + XCB_DAMAGE_NOTIFY;
+            std::free(xcb_damage_query_version_reply(c_, xcb_damage_query_version(c_, 1, 1), nullptr));
+        }
         netWmName_ = atom("_NET_WM_NAME");
         utf8_ = atom("UTF8_STRING");
         xcb_flush(c_);
@@ -53,21 +63,50 @@ public:
     ~Display() { xcb_disconnect(c_); }
     bool ok() const { return !xcb_connection_has_error(c_); }
 
-    // Milliseconds from now until a window titled TITLE maps, or nothing after `limitMs`.
-    std::optional<double> waitForMap(double start, double limitMs)
+    struct Times {
+        double mapped = 0;
+        double painted = 0;
+    };
+
+    // Milliseconds from `start` until a window titled TITLE maps and until it is first drawn into, or
+    // nothing after `limitMs`.
+    std::optional<Times> waitForMap(double start, double limitMs)
     {
         const int fd = xcb_get_file_descriptor(c_);
+        std::map<xcb_window_t, double> drawn;
+        std::map<xcb_damage_damage_t, xcb_window_t> damages;
+        std::optional<xcb_window_t> shown;
+        Times times;
         while (nowMs() - start < limitMs) {
             while (xcb_generic_event_t* event = xcb_poll_for_event(c_)) {
-                const bool map = (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
-                const xcb_window_t window =
-                    map ? reinterpret_cast<xcb_map_notify_event_t*>(event)->window : 0;
-                std::free(event);
-                if (map) {
-                    const double at = nowMs();
-                    if (titled(window))
-                        return at - start;
+                const double at = nowMs();
+                const int type = event->response_type & 0x7f;
+                if (type == XCB_CREATE_NOTIFY && damageEvent_) {
+                    const xcb_window_t window = reinterpret_cast<xcb_create_notify_event_t*>(event)->window;
+                    const xcb_damage_damage_t damage = xcb_generate_id(c_);
+                    xcb_damage_create(c_, damage, window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+                    damages[damage] = window;
+                    xcb_flush(c_);
+                } else if (damageEvent_ && type == damageEvent_) {
+                    const auto* notify = reinterpret_cast<xcb_damage_notify_event_t*>(event);
+                    const auto found = damages.find(notify->damage);
+                    if (found != damages.end() && !drawn.count(found->second))
+                        drawn[found->second] = at - start;
+                } else if (type == XCB_MAP_NOTIFY && !shown) {
+                    const xcb_window_t window = reinterpret_cast<xcb_map_notify_event_t*>(event)->window;
+                    if (titled(window)) {
+                        shown = window;
+                        times.mapped = at - start;
+                    }
                 }
+                std::free(event);
+            }
+            if (shown && (!damageEvent_ || drawn.count(*shown))) {
+                times.painted = damageEvent_ ? drawn[*shown] : times.mapped;
+                for (const auto& d : damages)
+                    xcb_damage_destroy(c_, d.first);
+                xcb_flush(c_);
+                return times;
             }
             fd_set read;
             FD_ZERO(&read);
@@ -102,12 +141,13 @@ private:
 
     xcb_connection_t* c_ = nullptr;
     xcb_window_t root_ = 0;
+    int damageEvent_ = 0;
     xcb_atom_t netWmName_ = XCB_ATOM_NONE;
     xcb_atom_t utf8_ = XCB_ATOM_NONE;
 };
 
-// One start: exec to the window mapped, then the program is ended.
-std::optional<double> startOnce(Display& display, const std::string& program, const char* ratio)
+// One start: exec to the window mapped and drawn, then the program is ended.
+std::optional<Display::Times> startOnce(Display& display, const std::string& program, const char* ratio)
 {
     const double start = nowMs();
     const pid_t child = fork();
@@ -119,7 +159,7 @@ std::optional<double> startOnce(Display& display, const std::string& program, co
         execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
         std::_Exit(127);
     }
-    const std::optional<double> mapped = display.waitForMap(start, 10000);
+    const std::optional<Display::Times> mapped = display.waitForMap(start, 10000);
     kill(child, SIGTERM);
     int status = 0;
     waitpid(child, &status, 0);
@@ -158,29 +198,40 @@ int main(int argc, char** argv)
     }
     const std::string bare = besideMe(argv[0], "liorna-bare-window");
     for (const char* ratio : {"1", "2"}) {
-        std::vector<std::vector<double>> times(programs.size());
-        std::vector<std::vector<double>> ratios(programs.size());
-        std::vector<double> bareTimes;
+        // Per program, and for the bare window: mapped and painted times, and their run-by-run ratios.
+        struct Series {
+            std::vector<double> mapped, painted, mappedRatio, paintedRatio;
+        };
+        std::vector<Series> series(programs.size());
+        Series bareSeries;
         for (int run = 0; run < runs; ++run) {
             // The bare window between every two programs, first and last in turn.
             for (std::size_t p = 0; p < programs.size(); ++p) {
                 const std::size_t which = run % 2 ? programs.size() - 1 - p : p;
-                const std::optional<double> b = startOnce(display, bare, ratio);
-                const std::optional<double> t = startOnce(display, programs[which], ratio);
+                const std::optional<Display::Times> b = startOnce(display, bare, ratio);
+                const std::optional<Display::Times> t = startOnce(display, programs[which], ratio);
                 if (!b || !t) {
                     std::fprintf(stderr, "%s: no window titled %s from %s\n", argv[0], TITLE,
                                  (!b ? bare : programs[which]).c_str());
                     return 1;
                 }
-                bareTimes.push_back(*b);
-                times[which].push_back(*t);
-                ratios[which].push_back(*t / *b);
+                bareSeries.mapped.push_back(b->mapped);
+                bareSeries.painted.push_back(b->painted);
+                Series& s = series[which];
+                s.mapped.push_back(t->mapped);
+                s.painted.push_back(t->painted);
+                s.mappedRatio.push_back(t->mapped / b->mapped);
+                s.paintedRatio.push_back(t->painted / b->painted);
             }
         }
-        std::printf("ratio %s  bare Qt window %6.1f ms\n", ratio, median(bareTimes));
-        for (std::size_t p = 0; p < programs.size(); ++p)
-            std::printf("ratio %s  %-40s %6.1f ms   %.2fx the bare window\n", ratio, programs[p].c_str(),
-                        median(times[p]), median(ratios[p]));
+        std::printf("ratio %s  %-40s mapped %6.1f ms          painted %6.1f ms\n", ratio, "bare Qt window",
+                    median(bareSeries.mapped), median(bareSeries.painted));
+        for (std::size_t p = 0; p < programs.size(); ++p) {
+            const Series& s = series[p];
+            std::printf("ratio %s  %-40s mapped %6.1f ms  %.2fx   painted %6.1f ms  %.2fx\n", ratio,
+                        programs[p].c_str(), median(s.mapped), median(s.mappedRatio), median(s.painted),
+                        median(s.paintedRatio));
+        }
         std::fflush(stdout);
     }
     return 0;
