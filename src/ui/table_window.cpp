@@ -206,7 +206,6 @@ void TableWindow::keyPressEvent(QKeyEvent* event)
 {
     const Qt::KeyboardModifiers mods =
         event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
-    event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
     const int latin = latinKey(event->key());
     if (latin != 0 && (mods & Qt::ControlModifier)) {
         const QKeySequence wanted(QKeyCombination(mods, Qt::Key(latin)));
