@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "platform/texts.h"
+#include "ui/fresh_frame.h"
 #include "ui/table_accessible.h"
 #include "ui/table_keys.h"
 #include "ui/table_marks.h"
@@ -164,8 +165,10 @@ void TableView::prepare()
     const qreal dpr = devicePixelRatioF();
     if (dpr == dpr_ && size() == preparedSize_)
         return;
-    if (size() != preparedSize_)
+    if (size() != preparedSize_) {
         remap();
+        prefaultFrame(this);
+    }
     dpr_ = dpr;
     preparedSize_ = size();
     marks_.clear();
