@@ -165,10 +165,10 @@ void TableView::prepare()
     const qreal dpr = devicePixelRatioF();
     if (dpr == dpr_ && size() == preparedSize_)
         return;
-    if (size() != preparedSize_) {
+    if (size() != preparedSize_)
         remap();
-        prefaultFrame(this);
-    }
+    // The window's store is new too, at its new device size.
+    prefaultFrame(this);
     dpr_ = dpr;
     preparedSize_ = size();
     marks_.clear();
