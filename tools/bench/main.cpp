@@ -1,8 +1,8 @@
 // Times the painting of a dealt table, offscreen, at several screen sizes and pixel ratios: the first
 // frame after a resize, the frame with every picture crisp for the new size, an ordinary full repaint
-// and one card, beside two floors: a frame copied between buffers in use, and a frame written to fresh
-// memory (as a new backing store is); then the memory left after a sweep of sizes against a fresh
-// start at the last size.
+// and one card, beside a floor and a yardstick: a frame copied between buffers in use, and a frame
+// written to fresh memory page by page (as a new backing store is, unless mapped in first); then the
+// memory left after a sweep of sizes against a fresh start at the last size.
 // Usage: liorna-table-bench [runs]   (sizes are the screen's device pixels; each ratio runs in a
 // child process, because a process has one pixel ratio)
 
@@ -91,8 +91,9 @@ TableState dealtTable(Harness& h)
     return t;
 }
 
-// Pages this process has touched for the first time so far.
-long firstTouches()
+// The page faults this process has taken so far: each maps in a page touched for the first time, of
+// 4 KB, or of 2 MB where the memory is backed by huge pages.
+long pageFaults()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -121,7 +122,7 @@ int measure(int runs)
     const qreal dpr = w.devicePixelRatioF();
     for (QSize device : SCREENS) {
         const QSize size = (QSizeF(device) / dpr).toSize();
-        std::vector<double> first, sharp, full, card, floor, freshFloor, touched;
+        std::vector<double> first, sharp, full, card, floor, freshFloor, faults;
         for (int i = 0; i < runs; ++i) {
             // Away and back, so the pictures are rendered anew for the size measured; a pause between,
             // so the resize measured is a lone one (a maximize), not part of a dragged resize.
@@ -130,12 +131,12 @@ int measure(int runs)
             untilCrisp(w);
             quiet(150);
             QElapsedTimer t;
-            const long touchedBefore = firstTouches();
+            const long faultsBefore = pageFaults();
             t.start();
             w.resize(size);
             w.table()->repaint();
             first.push_back(millis(t));
-            touched.push_back(double(firstTouches() - touchedBefore) * 4096 / (1024 * 1024));
+            faults.push_back(double(pageFaults() - faultsBefore));
             untilCrisp(w);
             sharp.push_back(millis(t));
             t.start();
@@ -157,17 +158,17 @@ int measure(int runs)
             t.start();
             std::memcpy(to.bits(), from.constBits(), std::size_t(from.sizeInBytes()));
             floor.push_back(millis(t));
-            // What a first frame at a new size cannot avoid: the window's new backing store is memory
-            // never written before, and the first write of each page costs the system its mapping.
+            // A frame written to memory never written before, faulted in page by page as it is drawn:
+            // what a new backing store costs when it is not mapped in ahead of the first frame.
             t.start();
             QImage fresh(device, QImage::Format_RGB32);
             fresh.fill(Qt::darkGreen);
             freshFloor.push_back(millis(t));
         }
-        std::printf("%5dx%-5d ratio %.0f  first frame %7.2f ms (%5.1f MB first touched)   crisp %7.2f ms   "
+        std::printf("%5dx%-5d ratio %.0f  first frame %7.2f ms (%5.0f page faults)   crisp %7.2f ms   "
                     "full repaint %6.2f ms   "
                     "one card %5.2f ms   (a frame copied %5.2f ms, a fresh frame written %6.2f ms)\n",
-                    device.width(), device.height(), dpr, median(first), median(touched), median(sharp),
+                    device.width(), device.height(), dpr, median(first), median(faults), median(sharp),
                     median(full), median(card), median(floor), median(freshFloor));
         std::fflush(stdout);
     }
