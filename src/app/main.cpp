@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLayout>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 #include <optional>
@@ -101,7 +102,6 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    warmUp(app.devicePixelRatio());
     Program program(folder.path);
     const InstanceListener listener(instance, program.window);
     GameEngine& engine = program.engine;
@@ -142,6 +142,8 @@ int main(int argc, char** argv)
             hold->release();
     };
     program.screens.startPainted = complete;
+    program.screens.startShapes =
+        StartShapes(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
     QTimer::singleShot(2000, &window, complete);
     // The table opens as the player left it: the first time maximized.
     Preferences preferences(
@@ -149,6 +151,10 @@ int main(int argc, char** argv)
     window.usePreferences(preferences);
     WindowMemory memory(&window, preferences);
     memory.restoreAndShow();
+    // Begun once the table window is made: beside its making, on a machine of two cores, the fonts' loading
+    // held it up. It then runs while the start screen is made and shown, and has the fonts ready for its
+    // paint.
+    warmUp(app.devicePixelRatio());
     if (!parentMustShowFirst())
         hold.emplace(window.windowHandle());
     return QApplication::exec();

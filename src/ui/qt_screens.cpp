@@ -12,6 +12,7 @@
 #include "persist/settings_model.h"
 #include "persist/statistics_model.h"
 #include "play/match_status.h"
+#include "ui/after_painted.h"
 #include "ui/screens/about_box.h"
 #include "ui/screens/bonus_screen.h"
 #include "ui/screens/card_back_dialog.h"
@@ -34,48 +35,9 @@ std::function<void(const std::string&)> QtScreens::reporter()
     return [&messages](const std::string& text) { messages.showError(text); };
 }
 
-namespace {
-
-// Runs `then` once a window has been painted. A window shown over a table that is still painting on a
-// busy machine stays an unpainted cut-out until the table is done; after it, its own paint comes at once.
-// A window that is not on the screen (or not exposed within two seconds) holds nothing back.
-class AfterPainted : public QObject {
-public:
-    AfterPainted(QWidget* widget, std::function<void()> then) : QObject(widget), then_(std::move(then))
-    {
-        QWindow* window = widget->windowHandle();
-        if (!widget->isVisible() || !window || window->isExposed()) {
-            QTimer::singleShot(0, this, [this] { run(); });
-            return;
-        }
-        window->installEventFilter(this);
-        QTimer::singleShot(2000, this, [this] { run(); });
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        // The expose paints the window before returning; what waits follows right after.
-        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed())
-            QTimer::singleShot(0, this, [this] { run(); });
-        return false;
-    }
-
-private:
-    void run()
-    {
-        if (then_)
-            std::exchange(then_, nullptr)();
-        deleteLater();
-    }
-    std::function<void()> then_;
-};
-
-} // namespace
-
 void QtScreens::openStart(StartScreenModel& model)
 {
-    start_ = new StartScreen(model, owner_);
+    start_ = new StartScreen(model, owner_, StartScreen::displaySeeThrough(), startShapes);
     belongToTable(start_, owner_);
     start_->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<StartScreen> screen = start_;

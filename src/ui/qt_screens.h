@@ -44,6 +44,8 @@ public:
     QDialog* dialog() const { return dialog_; }
     // Runs once the start screen opened at start-up has been painted.
     std::function<void()> startPainted;
+    // Where the start screen keeps its shape between starts; by default nowhere.
+    StartShapes startShapes;
 
 private:
     // Shows a dialog; its close runs `closed` in the core.

@@ -17,11 +17,12 @@ start_screen() {
 }
 
 # fresh_program_folder BUILD_BIN_DIR: $folder holds the staged program with a fresh settings file: the
-# game, its two modules and its folders, not the tests and tools built beside it. The caller's EXIT
-# trap removes it.
+# game, its two modules and its folders, not the tests and tools built beside it. The game's cache
+# lies in it too, empty at first. The caller's EXIT trap removes it.
 fresh_program_folder() {
     local f
     folder=$(mktemp -d)
+    export XDG_CACHE_HOME=$folder/.cache
     for f in liorna liorna-clip.so liorna-cues.so Help Melodies Orvel.avi Setting pictures; do
         [[ -e $1/$f ]] && cp -r "$1/$f" "$folder"/
     done

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QBitmap>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include "engine/start_screen_model.h"
 #include "ui/picture_label.h"
 #include "ui/screens/start_screen.h"
+#include "ui/screens/start_shape.h"
 
 using namespace liorna;
 
@@ -27,6 +29,9 @@ private slots:
     void pureGreenIsSeeThrough();
     void drawnRegionIsWhatTheScreenPaints_data();
     void drawnRegionIsWhatTheScreenPaints();
+    void keptShapeStandsInUntilTheFirstPaint_data();
+    void keptShapeStandsInUntilTheFirstPaint();
+    void unusableKeptShapesAreFoundAnew();
     void translucentScreenPaintsNoGreen();
     void captionsHaveNoGreenFringe();
     void outlinedTextIsClearOrOpaque_data();
@@ -195,6 +200,97 @@ void StartScreenTest::drawnRegionIsWhatTheScreenPaints()
                                                .arg(differs.boundingRect().y())
                                                .arg(differs.boundingRect().width())
                                                .arg(differs.boundingRect().height())));
+}
+
+void StartScreenTest::keptShapeStandsInUntilTheFirstPaint_data()
+{
+    pureGreenIsSeeThrough_data();
+}
+
+void StartScreenTest::keptShapeStandsInUntilTheFirstPaint()
+{
+    QFETCH(StartScreen::SeeThrough, way);
+    const bool masked = way == StartScreen::SeeThrough::Mask;
+    QTemporaryDir dir;
+    const StartShapes shapes(dir.path());
+    Recorder r;
+    // The first start finds the shape and keeps it once the screen has painted.
+    QRegion found;
+    qreal dpr = 0;
+    {
+        StartScreen s(r.model, nullptr, way, shapes);
+        found = s.drawnRegion();
+        dpr = s.devicePixelRatioF();
+        QVERIFY(!found.isEmpty());
+        QVERIFY(!QFile::exists(shapes.fileFor(dpr)));
+        s.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s));
+        QTRY_VERIFY(QFile::exists(shapes.fileFor(dpr)));
+    }
+    QCOMPARE(shapes.load(QSize(377, 274), dpr), std::optional<QRegion>(found));
+
+    // A later start shapes its window with what was kept, then with what it paints: a shape kept under
+    // other fonts is replaced, in the window and in the file.
+    const QRegion stale(QRect(0, 0, 200, 274));
+    shapes.save(stale, QSize(377, 274), dpr);
+    {
+        StartScreen s(r.model, nullptr, way, shapes);
+        QCOMPARE(s.drawnRegion(), stale);
+        QCOMPARE(s.mask(), masked ? stale : QRegion());
+        s.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s));
+        QTRY_COMPARE(s.drawnRegion(), found);
+        QCOMPARE(s.mask(), masked ? found : QRegion());
+    }
+    QTRY_COMPARE(shapes.load(QSize(377, 274), dpr), std::optional<QRegion>(found));
+}
+
+void StartScreenTest::unusableKeptShapesAreFoundAnew()
+{
+    Recorder r;
+    QRegion found;
+    qreal dpr = 0;
+    {
+        StartScreen plain(r.model, nullptr, StartScreen::SeeThrough::Mask);
+        found = plain.drawnRegion();
+        dpr = plain.devicePixelRatioF();
+    }
+    QTemporaryDir dir;
+    const StartShapes shapes(dir.path());
+    shapes.save(found, QSize(377, 274), dpr);
+    QFile file(shapes.fileFor(dpr));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray good = file.readAll();
+    file.close();
+    QVERIFY(shapes.load(QSize(377, 274), dpr).has_value());
+
+    const struct {
+        const char* what;
+        QByteArray bytes;
+    } cases[] = {
+        {"empty", QByteArray()},
+        {"cut short", good.left(good.size() - 3)},
+        {"trailing bytes", good + QByteArray("x")},
+        {"foreign", QByteArray("not a shape at all, just some bytes of text")},
+        {"another format", QByteArray(good).replace(4, 2, QByteArray("\x00\x07", 2))},
+    };
+    for (const auto& c : cases) {
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.bytes);
+        file.close();
+        QVERIFY2(!shapes.load(QSize(377, 274), dpr).has_value(), c.what);
+        // The screen finds its shape itself, as at a first start.
+        StartScreen s(r.model, nullptr, StartScreen::SeeThrough::Mask, shapes);
+        QVERIFY2(s.drawnRegion() == found, c.what);
+    }
+    // A shape of another screen: another size, or one that leaves the window.
+    shapes.save(found, QSize(300, 200), dpr);
+    QVERIFY(!shapes.load(QSize(377, 274), dpr).has_value());
+    shapes.save(QRegion(QRect(300, 200, 100, 100)), QSize(377, 274), dpr);
+    QVERIFY(!shapes.load(QSize(377, 274), dpr).has_value());
+    // Nothing is kept where no folder is given.
+    QVERIFY(!StartShapes().keeps());
+    QVERIFY(!StartShapes().load(QSize(377, 274), dpr).has_value());
 }
 
 void StartScreenTest::translucentScreenPaintsNoGreen()

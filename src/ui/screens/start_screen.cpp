@@ -1,7 +1,6 @@
 #include "ui/screens/start_screen.h"
 
 #include <QButtonGroup>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -16,6 +15,8 @@
 #include <vector>
 
 #include "engine/start_screen_model.h"
+#include "ui/after_painted.h"
+#include "ui/art/picture_art.h"
 #include "ui/display_compositing.h"
 #include "ui/fonts.h"
 #include "ui/picture_label.h"
@@ -79,46 +80,57 @@ private:
     QImage image_;
 };
 
-// The ace, the screen's handle. On a translucent screen the green of its turned-down corner is cleared,
-// not painted: it cuts through the white of the panel beneath, so the corner shows what lies behind the
-// window. The rest of the card lies on the panel as any picture does.
+// The ace, the screen's handle, drawn when first painted: the card's index is text, and the screen's
+// window should not wait for the fonts. On a translucent screen the green of its turned-down corner is
+// cleared, not painted: it cuts through the white of the panel beneath, so the corner shows what lies
+// behind the window. The rest of the card lies on the panel as any picture does.
 class AceHandle : public PictureLabel {
 public:
-    AceHandle(bool cleared, QWidget* parent) : PictureLabel(parent), cleared_(cleared) {}
+    AceHandle(bool cleared, QWidget* parent) : PictureLabel(parent), cleared_(cleared)
+    {
+        // A clear stand-in keeps the label a picture to a screen reader; the card itself is painted below.
+        QPixmap standIn(1, 1);
+        standIn.fill(Qt::transparent);
+        setPixmap(standIn);
+    }
 
 protected:
-    void paintEvent(QPaintEvent* event) override
+    void paintEvent(QPaintEvent*) override
     {
-        if (!cleared_) {
-            PictureLabel::paintEvent(event);
-            return;
-        }
         const qreal dpr = devicePixelRatioF();
-        if (card_.isNull() || card_.devicePixelRatio() != dpr) {
-            card_ =
-                picturePixmap(picture(), dpr).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-            hole_ = QImage(card_.size(), QImage::Format_ARGB32_Premultiplied);
-            hole_.setDevicePixelRatio(dpr);
-            hole_.fill(Qt::transparent);
-            const QRgb green = SEE_THROUGH_GREEN.rgb();
-            for (int y = 0; y < card_.height(); ++y) {
-                auto* row = reinterpret_cast<QRgb*>(card_.scanLine(y));
-                auto* cut = reinterpret_cast<QRgb*>(hole_.scanLine(y));
-                for (int x = 0; x < card_.width(); ++x)
-                    if (row[x] == green) {
-                        row[x] = 0;
-                        cut[x] = 0xff000000u;
-                    }
-            }
-        }
+        if (card_.isNull() || card_.devicePixelRatio() != dpr)
+            drawCard(dpr);
         QPainter p(this);
-        p.setCompositionMode(QPainter::CompositionMode_DestinationOut);
-        p.drawImage(QPoint(0, 0), hole_);
-        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        if (cleared_) {
+            p.setCompositionMode(QPainter::CompositionMode_DestinationOut);
+            p.drawImage(QPoint(0, 0), hole_);
+            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        }
         p.drawImage(QPoint(0, 0), card_);
     }
 
 private:
+    void drawCard(qreal dpr)
+    {
+        card_ = art::render(Picture::of(PictureKind::StartAce), dpr)
+                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        if (!cleared_)
+            return;
+        hole_ = QImage(card_.size(), QImage::Format_ARGB32_Premultiplied);
+        hole_.setDevicePixelRatio(dpr);
+        hole_.fill(Qt::transparent);
+        const QRgb green = SEE_THROUGH_GREEN.rgb();
+        for (int y = 0; y < card_.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(card_.scanLine(y));
+            auto* cut = reinterpret_cast<QRgb*>(hole_.scanLine(y));
+            for (int x = 0; x < card_.width(); ++x)
+                if (row[x] == green) {
+                    row[x] = 0;
+                    cut[x] = 0xff000000u;
+                }
+        }
+    }
+
     bool cleared_;
     QImage card_;
     QImage hole_;
@@ -210,8 +222,9 @@ StartScreen::SeeThrough StartScreen::displaySeeThrough()
     return displayComposites() ? SeeThrough::Alpha : SeeThrough::Mask;
 }
 
-StartScreen::StartScreen(StartScreenModel& model, QWidget* parent, SeeThrough seeThrough)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), model_(model), seeThrough_(seeThrough)
+StartScreen::StartScreen(StartScreenModel& model, QWidget* parent, SeeThrough seeThrough, StartShapes shapes)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), model_(model), seeThrough_(seeThrough),
+      shapes_(std::move(shapes))
 {
     setWindowTitle(QString::fromUtf8(StartScreenModel::TITLE));
     setFixedSize(377, 274);
@@ -229,9 +242,8 @@ StartScreen::StartScreen(StartScreenModel& model, QWidget* parent, SeeThrough se
     // The captions lie on the see-through green, so they draw their own outlined text (see outlinedText).
     const QFont captionFont = serifFont(15, true, true);
     const QString title = QString::fromUtf8(StartScreenModel::TITLE);
-    // A little wider than the text's advance: the last italic letter leans out of it.
-    const QSize titleSize = QFontMetrics(captionFont).size(0, title) + QSize(4, 0);
-    new Caption(title, captionFont, {QPoint(96, 8), titleSize}, Qt::AlignLeft | Qt::AlignVCenter, this);
+    // Room for the title in a serif face twice as wide as ours: the box is set before any text is laid out.
+    new Caption(title, captionFont, {96, 8, 120, 17}, Qt::AlignLeft | Qt::AlignVCenter, this);
     new Caption(QString::fromUtf8(StartScreenModel::CREDIT), captionFont, {8, 248, 360, 18},
                 Qt::AlignLeft | Qt::AlignVCenter, this);
 
@@ -252,7 +264,6 @@ StartScreen::StartScreen(StartScreenModel& model, QWidget* parent, SeeThrough se
     auto* buttons = whitePanel(this, {8, 12, 81, 229});
     ace_ = new AceHandle(seeThrough_ == SeeThrough::Alpha, buttons);
     ace_->setGeometry(6, 2, 71, 96);
-    ace_->setPicture(Picture::of(PictureKind::StartAce));
     ace_->setCursor(Qt::SizeAllCursor);
     ace_->setAccessibleName(QString::fromUtf8(text::ACCESSIBLE_START_ACE));
     ace_->setAccessibleDescription(QString::fromUtf8(text::ACCESSIBLE_START_ACE_HINT));
@@ -278,8 +289,15 @@ StartScreen::StartScreen(StartScreenModel& model, QWidget* parent, SeeThrough se
         if (button.bold)
             b->setDefault(true);
     }
-    // Drawing it once now lays out and renders everything it shows, so its first showing paints at once.
-    updateMask();
+    // The shape kept from the last showing lets the window map before any text is laid out; the first
+    // paint then checks it. Without one, the shape is found now, which draws the whole screen once.
+    const qreal dpr = devicePixelRatioF();
+    if (const auto kept = shapes_.load(size(), dpr)) {
+        useShape(*kept, dpr);
+        keptShape_ = true;
+    } else {
+        updateMask();
+    }
 }
 
 void StartScreen::updateMask()
@@ -292,7 +310,8 @@ void StartScreen::updateMask()
     QImage device((QSizeF(size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
     device.setDevicePixelRatio(dpr);
     device.fill(Qt::transparent);
-    render(&device, QPoint(), QRegion(rect()), DrawWindowBackground | DrawChildren);
+    // A mask in place would clip the drawing to itself.
+    render(&device, QPoint(), QRegion(rect()), DrawWindowBackground | DrawChildren | IgnoreMask);
     const bool alpha = seeThrough_ == SeeThrough::Alpha;
     const QRgb green = SEE_THROUGH_GREEN.rgb();
     auto seeThrough = [&](QRgb c) { return alpha ? qAlpha(c) == 0 : c == green; };
@@ -343,14 +362,34 @@ void StartScreen::updateMask()
         }
         lastRuns = runs;
     }
-    drawn_ = QRegion();
-    drawn_.setRects(rects.data(), int(rects.size()));
+    QRegion drawn;
+    drawn.setRects(rects.data(), int(rects.size()));
+    useShape(drawn, dpr);
+    unsaved_ = true;
+}
+
+void StartScreen::useShape(const QRegion& drawn, qreal dpr)
+{
+    drawn_ = drawn;
     drawnRatio_ = dpr;
-    if (!alpha) {
+    if (seeThrough_ == SeeThrough::Mask)
         setMask(drawn_);
-        return;
+    else
+        applyInputRegion();
+}
+
+void StartScreen::settleShape()
+{
+    // A kept shape was found with the fonts of the last start; the screen as it paints now decides.
+    if (keptShape_) {
+        const QRegion kept = drawn_;
+        updateMask();
+        keptShape_ = false;
+        unsaved_ = drawn_ != kept;
     }
-    applyInputRegion();
+    if (unsaved_)
+        shapes_.save(drawn_, size(), drawnRatio_);
+    unsaved_ = false;
 }
 
 void StartScreen::applyInputRegion()
@@ -366,10 +405,15 @@ void StartScreen::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     // Made when the screen was built; again only for a screen of another ratio. A translucent screen's
     // window exists only now, and takes the region found then as where its input lies.
-    if (drawnRatio_ != devicePixelRatioF())
+    if (drawnRatio_ != devicePixelRatioF()) {
+        keptShape_ = false;
         updateMask();
-    else if (seeThrough_ == SeeThrough::Alpha)
+    } else if (seeThrough_ == SeeThrough::Alpha) {
         applyInputRegion();
+    }
+    // Checked and kept once painted, off the way to the screen's first showing.
+    if (shapes_.keeps() && (keptShape_ || unsaved_))
+        new AfterPainted(this, [this] { settleShape(); });
 }
 
 void StartScreen::keyPressEvent(QKeyEvent* event)

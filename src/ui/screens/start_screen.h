@@ -12,6 +12,8 @@
 #include <QRegion>
 #include <array>
 
+#include "ui/screens/start_shape.h"
+
 class QMouseEvent;
 class QRadioButton;
 
@@ -32,13 +34,15 @@ public:
     // The display's way unless told.
     static SeeThrough displaySeeThrough();
 
+    // With `shapes` that keep, the screen takes its shape from its last showing and keeps what it finds.
     StartScreen(StartScreenModel& model, QWidget* parent = nullptr,
-                SeeThrough seeThrough = displaySeeThrough());
+                SeeThrough seeThrough = displaySeeThrough(), StartShapes shapes = {});
     QRadioButton* choice(int n) const { return choices_[n - 1]; }
     PictureLabel* ace() const { return ace_; }
     SeeThrough seeThrough() const { return seeThrough_; }
     // Leaves exactly the pure green pixels undrawn: the mask of a masked screen, and where clicks fall
-    // through a translucent one. Done before the first showing, so the window maps painted and shaped.
+    // through a translucent one. Done before the first showing, so the window maps shaped, unless a
+    // kept shape stands in for it until the first paint.
     void updateMask();
     // The logical pixels that are drawn (what updateMask found).
     QRegion drawnRegion() const { return drawn_; }
@@ -51,10 +55,17 @@ protected:
 private:
     void startDrag(QMouseEvent* event);
     void applyInputRegion();
+    void useShape(const QRegion& drawn, qreal dpr);
+    void settleShape();
 
     StartScreenModel& model_;
     SeeThrough seeThrough_;
+    StartShapes shapes_;
     QRegion drawn_;
+    // The shape came from the last start and is not yet checked against this one's paint.
+    bool keptShape_ = false;
+    // The shape was found and is not yet kept.
+    bool unsaved_ = false;
     qreal drawnRatio_ = 0;
     std::array<QRadioButton*, 6> choices_{};
     PictureLabel* ace_ = nullptr;
