@@ -101,32 +101,27 @@ drag() {
     xdotool mouseup 1
 }
 
+# start_game SHOT: the game, started and left running as $game, until its start screen is seen in SHOT.
+start_game() {
+    "$folder/liorna" >>"$out/game.log" 2>&1 &
+    game=$!
+    for _ in $(seq 150); do
+        kill -0 $game 2>/dev/null || fail "the game ended before $1"
+        shot "$1"
+        locate "$1" && return 0
+    done
+    fail "no start screen in $out/$1.png"
+}
+
 # The first start finds the start screen's shape and keeps it; the start after it, looked at below,
 # takes its shape from the first, as every start but a player's first does.
-"$folder/liorna" >"$out/game.log" 2>&1 &
-game=$!
-found=
-for _ in $(seq 150); do
-    kill -0 $game 2>/dev/null || fail "the game ended at its first start"
-    shot first_start
-    if locate first_start; then found=1; break; fi
-done
-[[ -n $found ]] || fail "no start screen at the first start in $out/first_start.png"
+start_game first_start
 wait_idle
 shot first_start
 compgen -G "$XDG_CACHE_HOME/liorna/start-shape-*.bin" >/dev/null || fail "the first start kept no shape of its start screen"
 kill $game
 wait $game 2>/dev/null || true
-
-"$folder/liorna" >>"$out/game.log" 2>&1 &
-game=$!
-found=
-for _ in $(seq 150); do
-    kill -0 $game 2>/dev/null || fail "the game ended"
-    shot before_drag
-    if locate before_drag; then found=1; break; fi
-done
-[[ -n $found ]] || fail "no start screen in $out/before_drag.png"
+start_game before_drag
 
 # The ace is at (14, 14), 71 x 96; the drag starts on its middle, towards the screen's middle. A drag
 # whose press came too late to move the window is tried again, up to three times; the move is then
