@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
-#include <QTimer>
-#include <QWindow>
 
 #include "persist/bonus_screen_model.h"
 #include "persist/card_back_model.h"
