@@ -131,8 +131,28 @@ int main(int argc, char** argv)
     // screen need not wait for the table to be on the screen (X11), the table paints nothing at all till
     // then: a whole screen of pixels sent first would keep the start screen's from the display.
     window.table()->paintPlain(true);
+    // The table opens as the player left it: the first time maximized. It is placed at once, so that the
+    // start screen is centred over it even when the screen shows first.
+    Preferences preferences(
+        QDir(QString::fromStdString(folder.path.string())).filePath(QString::fromLatin1(Preferences::FILE)));
+    window.usePreferences(preferences);
+    WindowMemory memory(&window, preferences);
+    memory.restore();
     std::optional<FirstFrameHold> hold;
-    const auto complete = [&window, &hold] {
+    const qreal ratio = app.devicePixelRatio();
+    const auto showTable = [&window, &hold, ratio] {
+        if (window.isVisible())
+            return;
+        window.show();
+        // Begun once the table window is made: beside its making, on a machine of two cores, the fonts'
+        // loading held it up. It then runs until the start screen's first paint, and has the fonts ready.
+        warmUp(ratio);
+        if (!parentMustShowFirst())
+            hold.emplace(window.windowHandle());
+    };
+    const auto complete = [&window, &hold, showTable] {
+        // Not shown yet only if the start screen never opened.
+        showTable();
         window.buildMenus();
         // The menu bar takes its place before the table's first frame, not after it.
         if (window.layout())
@@ -145,17 +165,15 @@ int main(int argc, char** argv)
     program.screens.startShapes =
         StartShapes(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
     QTimer::singleShot(2000, &window, complete);
-    // The table opens as the player left it: the first time maximized.
-    Preferences preferences(
-        QDir(QString::fromStdString(folder.path.string())).filePath(QString::fromLatin1(Preferences::FILE)));
-    window.usePreferences(preferences);
-    WindowMemory memory(&window, preferences);
-    memory.restoreAndShow();
-    // Begun once the table window is made: beside its making, on a machine of two cores, the fonts' loading
-    // held it up. It then runs while the start screen is made and shown, and has the fonts ready for its
-    // paint.
-    warmUp(app.devicePixelRatio());
-    if (!parentMustShowFirst())
-        hold.emplace(window.windowHandle());
+    // Where the start screen need not wait for the table (X11), it maps first and the table shows under
+    // it: a window shown sets up Qt's accessibility, which would hold the start screen up by milliseconds.
+    if (parentMustShowFirst()) {
+        showTable();
+    } else {
+        program.screens.startOpened = showTable;
+        // The start-up tick, which opens the start screen, runs before exec: exec begins by setting up
+        // Qt's accessibility too.
+        QCoreApplication::processEvents();
+    }
     return QApplication::exec();
 }

@@ -49,10 +49,17 @@ void QtScreens::openStart(StartScreenModel& model)
     };
     // Where the table need not be on the screen first (X11), the screen opens at once: it is up before
     // the table's first frame rather than after it.
-    if (owner_ && parentMustShowFirst())
+    if (owner_ && parentMustShowFirst()) {
         new AfterPainted(owner_->window(), open);
-    else
-        open();
+        return;
+    }
+    open();
+    if (startOpened) {
+        std::exchange(startOpened, nullptr)();
+        // Mapped after it, a window would cover it on a display without a window manager.
+        if (start_)
+            start_->raise();
+    }
 }
 
 void QtScreens::openMatchStatus(MatchStatus& model)

@@ -44,6 +44,9 @@ public:
     QDialog* dialog() const { return dialog_; }
     // Runs once the start screen opened at start-up has been painted.
     std::function<void()> startPainted;
+    // Runs as soon as the start screen opened at start-up is up, where it opens before the table's first
+    // frame (X11); what it shows lies under the screen.
+    std::function<void()> startOpened;
     // Where the start screen keeps its shape between starts; by default nowhere.
     StartShapes startShapes;
 

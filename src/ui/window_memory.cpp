@@ -23,9 +23,15 @@ WindowMemory::WindowMemory(QWidget* window, Preferences& preferences, int delayM
 
 void WindowMemory::restoreAndShow()
 {
+    restore();
+    window_->show();
+}
+
+void WindowMemory::restore()
+{
     normal_ = window_->geometry();
     if (!saved_) {
-        window_->showMaximized();
+        window_->setWindowState(window_->windowState() | Qt::WindowMaximized);
         return;
     }
     const Preferences::TableWindow& w = *saved_;
@@ -51,7 +57,6 @@ void WindowMemory::restoreAndShow()
     if (w.fullScreen)
         state |= Qt::WindowFullScreen;
     window_->setWindowState(state);
-    window_->show();
 }
 
 void WindowMemory::save()

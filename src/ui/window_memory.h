@@ -17,7 +17,10 @@ public:
     // `delayMs` is how long the window must stay unchanged before it is saved.
     WindowMemory(QWidget* window, Preferences& preferences, int delayMs = 500);
 
-    // Shows the window as it was saved, kept within the free area of its screen.
+    // Gives the window the size and state it was saved with, kept within the free area of its screen,
+    // without showing it.
+    void restore();
+    // Restores the window and shows it.
     void restoreAndShow();
     // Saves the window's size and state now, if they changed since the last save.
     void save();

@@ -65,8 +65,17 @@ void centreOverTable(QWidget* window, const QWidget* table)
             frame = table->windowHandle()->frameMargins();
     }
     QRect placed(QPoint(), window->size().grownBy(frame));
-    placed.moveCenter(table->frameGeometry().center());
-    if (const QScreen* screen = table->screen()) {
+    const QScreen* screen = table->screen();
+    QRect over = table->frameGeometry();
+    // A table still to be shown maximized or full screen will fill its screen, or the screen's free area.
+    if (screen && !table->isVisible()) {
+        if (table->windowState() & Qt::WindowFullScreen)
+            over = screen->geometry();
+        else if (table->windowState() & Qt::WindowMaximized)
+            over = screen->availableGeometry();
+    }
+    placed.moveCenter(over.center());
+    if (screen) {
         const QRect area = screen->availableGeometry();
         placed.moveLeft(
             std::clamp(placed.left(), area.left(), std::max(area.left(), area.right() + 1 - placed.width())));

@@ -27,6 +27,7 @@ private slots:
     void errorsWaitTheirTurnWithoutNesting();
     void everyWindowBelongsToTheTable();
     void startScreenPaintsBeforeTheHeldTable();
+    void startScreenOpensBeforeTheTable();
 };
 
 namespace {
@@ -279,6 +280,34 @@ void QtScreensTest::startScreenPaintsBeforeTheHeldTable()
         QCOMPARE(other.paints, 0);
     }
     QTRY_VERIFY(other.paints > 0);
+}
+
+void QtScreensTest::startScreenOpensBeforeTheTable()
+{
+    // As the program starts on X11: the table, to be shown maximized, shows once the start screen is
+    // up, and the screen lies in the middle of where the table will be.
+    QWidget table;
+    table.setWindowState(Qt::WindowMaximized);
+    RecordingMessages messages;
+    QtScreens screens(
+        &table, [](const std::function<void()>& event) { event(); }, QtScreenPorts{messages});
+    bool startUp = false;
+    screens.startOpened = [&] {
+        auto* start = table.findChild<StartScreen*>();
+        startUp = start && start->isVisible();
+        table.show();
+    };
+    StartScreenModel model({});
+    screens.openStart(model);
+    QVERIFY(startUp);
+    QVERIFY(table.isVisible());
+    auto* start = table.findChild<StartScreen*>();
+    QVERIFY(start && start->isVisible());
+    const QPoint middle = table.screen()->availableGeometry().center();
+    QVERIFY2((start->frameGeometry().center() - middle).manhattanLength() <= 1,
+             qPrintable(QStringLiteral("start screen at %1,%2").arg(start->x()).arg(start->y())));
+    // Only the first opening shows anything.
+    QVERIFY(!screens.startOpened);
 }
 
 QTEST_MAIN(QtScreensTest)

@@ -37,6 +37,7 @@ private slots:
     void outlinedTextIsClearOrOpaque_data();
     void outlinedTextIsClearOrOpaque();
     void dragByTheAce();
+    void everyPartIsNamedForAScreenReader_data();
     void everyPartIsNamedForAScreenReader();
 };
 
@@ -61,10 +62,30 @@ QPushButton* button(StartScreen& s, const QString& caption)
 
 } // namespace
 
+void StartScreenTest::everyPartIsNamedForAScreenReader_data()
+{
+    QTest::addColumn<bool>("kept");
+    // A screen that finds its shape is whole when made; one that takes a kept shape once it is up.
+    QTest::addRow("shape found") << false;
+    QTest::addRow("shape kept") << true;
+}
+
 void StartScreenTest::everyPartIsNamedForAScreenReader()
 {
+    QFETCH(bool, kept);
     Recorder r;
-    StartScreen s(r.model);
+    QTemporaryDir dir;
+    const StartShapes shapes(kept ? StartShapes(dir.path()) : StartShapes());
+    if (kept)
+        shapes.save(QRegion(0, 0, 377, 274), QSize(377, 274), qApp->devicePixelRatio());
+    StartScreen s(r.model, nullptr, StartScreen::SeeThrough::Mask, shapes);
+    if (kept) {
+        QCOMPARE(s.drawnRegion(), QRegion(0, 0, 377, 274));
+        s.show();
+    }
+    QCOMPARE(s.choice(1)->text(), QStringLiteral("Одиночная игра (бонус 1/9 картинки)"));
+    QVERIFY(s.choice(r.model.choice())->isChecked());
+    QVERIFY(button(s, QStringLiteral("Играть"))->isDefault());
     auto name = [](QObject* o) { return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name); };
     // The painted captions, the handle and every choice and button read as what they show or do.
     QStringList names;

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "engine/start_screen_model.h"
@@ -61,9 +62,9 @@ public:
     {
         setFont(font);
         setGeometry(textRect.adjusted(-OUTLINE_ROOM, -OUTLINE_ROOM, OUTLINE_ROOM, OUTLINE_ROOM));
-        // Painted text says nothing to a screen reader by itself.
-        setAccessibleName(text);
     }
+
+    const QString& text() const { return text_; }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -239,34 +240,45 @@ StartScreen::StartScreen(StartScreenModel& model, QWidget* parent, SeeThrough se
         setPalette(pal);
     }
 
-    // The captions lie on the see-through green, so they draw their own outlined text (see outlinedText).
+    // What the parts say, and the choice, are given by label(), at once or once the window is up (see the
+    // end). The captions lie on the see-through green, so they draw their own outlined text (see
+    // outlinedText).
     const QFont captionFont = serifFont(15, true, true);
     const QString title = QString::fromUtf8(StartScreenModel::TITLE);
     // Room for the title in a serif face twice as wide as ours: the box is set before any text is laid out.
-    new Caption(title, captionFont, {96, 8, 120, 17}, Qt::AlignLeft | Qt::AlignVCenter, this);
-    new Caption(QString::fromUtf8(StartScreenModel::CREDIT), captionFont, {8, 248, 360, 18},
-                Qt::AlignLeft | Qt::AlignVCenter, this);
+    for (auto* caption :
+         {new Caption(title, captionFont, {96, 8, 120, 17}, Qt::AlignLeft | Qt::AlignVCenter, this),
+          new Caption(QString::fromUtf8(StartScreenModel::CREDIT), captionFont, {8, 248, 360, 18},
+                      Qt::AlignLeft | Qt::AlignVCenter, this)})
+        // Painted text says nothing to a screen reader by itself.
+        labels_.emplace_back([caption] { caption->setAccessibleName(caption->text()); });
 
     auto* modes = whitePanel(this, {92, 32, 277, 209});
-    modes->setAccessibleName(QString::fromUtf8(text::ACCESSIBLE_MATCH_LENGTHS));
+    labels_.emplace_back(
+        [modes] { modes->setAccessibleName(QString::fromUtf8(text::ACCESSIBLE_MATCH_LENGTHS)); });
     auto* group = new QButtonGroup(this);
     for (int i = 0; i < 6; ++i) {
-        auto* choice =
-            new QRadioButton(QString::fromUtf8(MATCH_LENGTHS[static_cast<std::size_t>(i)].caption), modes);
+        auto* choice = new QRadioButton(modes);
         choice->setFont(sansFont(11, true));
         choice->setGeometry(8, 16 + 32 * i, 249, 25);
         group->addButton(choice, i + 1);
         choices_[static_cast<std::size_t>(i)] = choice;
+        labels_.emplace_back([choice, i] {
+            choice->setText(QString::fromUtf8(MATCH_LENGTHS[static_cast<std::size_t>(i)].caption));
+        });
     }
-    choices_[static_cast<std::size_t>(model_.choice() - 1)]->setChecked(true);
+    labels_.emplace_back(
+        [this] { choices_[static_cast<std::size_t>(model_.choice() - 1)]->setChecked(true); });
     connect(group, &QButtonGroup::idClicked, this, [this](int id) { model_.choose(id); });
 
     auto* buttons = whitePanel(this, {8, 12, 81, 229});
     ace_ = new AceHandle(seeThrough_ == SeeThrough::Alpha, buttons);
     ace_->setGeometry(6, 2, 71, 96);
     ace_->setCursor(Qt::SizeAllCursor);
-    ace_->setAccessibleName(QString::fromUtf8(text::ACCESSIBLE_START_ACE));
-    ace_->setAccessibleDescription(QString::fromUtf8(text::ACCESSIBLE_START_ACE_HINT));
+    labels_.emplace_back([ace = ace_] {
+        ace->setAccessibleName(QString::fromUtf8(text::ACCESSIBLE_START_ACE));
+        ace->setAccessibleDescription(QString::fromUtf8(text::ACCESSIBLE_START_ACE_HINT));
+    });
     ace_->installEventFilter(this);
 
     struct Button {
@@ -281,13 +293,17 @@ StartScreen::StartScreen(StartScreenModel& model, QWidget* parent, SeeThrough se
         {StartScreenModel::QUIT, {4, 202, 75, 25}, false},
     };
     for (const auto& button : layout) {
-        auto* b = new QPushButton(QString::fromUtf8(button.caption), buttons);
+        auto* b = new QPushButton(buttons);
         b->setFont(sansFont(11, button.bold));
         b->setGeometry(button.geometry);
         const std::string caption = button.caption;
         connect(b, &QPushButton::clicked, this, [this, caption] { model_.press(caption); });
-        if (button.bold)
-            b->setDefault(true);
+        const bool bold = button.bold;
+        labels_.emplace_back([b, caption, bold] {
+            b->setText(QString::fromStdString(caption));
+            if (bold)
+                b->setDefault(true);
+        });
     }
     // The shape kept from the last showing lets the window map before any text is laid out; the first
     // paint then checks it. Without one, the shape is found now, which draws the whole screen once.
@@ -295,9 +311,33 @@ StartScreen::StartScreen(StartScreenModel& model, QWidget* parent, SeeThrough se
     if (const auto kept = shapes_.load(size(), dpr)) {
         useShape(*kept, dpr);
         keptShape_ = true;
+        // The first word told to a screen reader sets up Qt's accessibility, which connects to the
+        // session bus (or, without one, tries to launch one): milliseconds the window would otherwise
+        // wait for before it maps. So the parts wait, hidden and unlabelled, until the window is up.
+        for (QWidget* part : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            part->hide();
+            heldParts_.push_back(part);
+        }
     } else {
+        label();
         updateMask();
     }
+}
+
+void StartScreen::label()
+{
+    for (const auto& give : std::exchange(labels_, {}))
+        give();
+    for (QWidget* part : std::exchange(heldParts_, {}))
+        part->show();
+}
+
+void StartScreen::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    // Up now (see the constructor): its first paint is still to come.
+    if (visible)
+        label();
 }
 
 void StartScreen::updateMask()
@@ -407,6 +447,7 @@ void StartScreen::showEvent(QShowEvent* event)
     // window exists only now, and takes the region found then as where its input lies.
     if (drawnRatio_ != devicePixelRatioF()) {
         keptShape_ = false;
+        label();
         updateMask();
     } else if (seeThrough_ == SeeThrough::Alpha) {
         applyInputRegion();

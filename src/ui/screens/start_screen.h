@@ -11,6 +11,8 @@
 #include <QPoint>
 #include <QRegion>
 #include <array>
+#include <functional>
+#include <vector>
 
 #include "ui/screens/start_shape.h"
 
@@ -46,6 +48,7 @@ public:
     void updateMask();
     // The logical pixels that are drawn (what updateMask found).
     QRegion drawnRegion() const { return drawn_; }
+    void setVisible(bool visible) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,6 +60,9 @@ private:
     void applyInputRegion();
     void useShape(const QRegion& drawn, qreal dpr);
     void settleShape();
+    // Gives the parts their texts, names and the chosen match length, and shows them: at once unless a
+    // kept shape lets the window map first.
+    void label();
 
     StartScreenModel& model_;
     SeeThrough seeThrough_;
@@ -69,6 +75,8 @@ private:
     qreal drawnRatio_ = 0;
     std::array<QRadioButton*, 6> choices_{};
     PictureLabel* ace_ = nullptr;
+    std::vector<std::function<void()>> labels_;
+    std::vector<QWidget*> heldParts_;
     QPoint dragAnchor_;
     bool dragging_ = false;
 };
