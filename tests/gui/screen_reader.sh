@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The game as a screen reader meets it: started in a D-Bus session of its own with the accessibility
-# bus, under Xvfb; after «Играть» a small AT-SPI client finds the hand's five cards by name, the hint
-# line's text, and presses a card. Usage: screen_reader.sh BUILD_BIN_DIR
+# bus, under Xvfb; a small AT-SPI client reads the start screen's parts, then after «Играть» finds the
+# hand's five cards by name, the hint line's text, and presses a card. Usage: screen_reader.sh BUILD_BIN_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 if [[ ${1:-} != --in-session ]]; then
@@ -18,8 +18,15 @@ fresh_program_folder "$bin"
 # game's first question from timing out on a busy machine.
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# The first start keeps the start screen's shape once painted; every later start takes it and names
+# the screen's parts only once its window is up. The reader looks at such a start.
+start_game
+for _ in $(seq 100); do compgen -G "$XDG_CACHE_HOME/liorna/start-shape-*.bin" >/dev/null && break; sleep 0.1; done
+compgen -G "$XDG_CACHE_HOME/liorna/start-shape-*.bin" >/dev/null || { echo "FAILED: no start screen shape kept"; exit 1; }
+kill $game
+wait $game 2>/dev/null || true
 start_game 1280x800
-sleep 0.7
+/usr/bin/python3 "$here/screen_reader_client.py" liorna start
 press_play
 # The table is dealt, and the keyboard is the table's.
 sleep 1

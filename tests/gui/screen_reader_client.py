@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 # A small AT-SPI client, as a screen reader sees the game: finds the application, the hand's five
-# cards by name, the hint line's text and a refusal's reason on it, and presses a card. Usage: screen_reader_client.py APP_NAME
+# cards by name, the hint line's text and a refusal's reason on it, and presses a card; or, with
+# "start", the start screen's parts by name. Usage: screen_reader_client.py APP_NAME [start]
 import re
 import sys
 import time
@@ -43,11 +44,49 @@ def fail(text):
     sys.exit(1)
 
 
+START_PARTS = [
+    (pyatspi.ROLE_FILLER, "Загрузка"),
+    (pyatspi.ROLE_FILLER, "Лиорна — игра для двоих: вы против компьютера"),
+    (pyatspi.ROLE_IMAGE, "Туз червей"),
+    (pyatspi.ROLE_PUSH_BUTTON, "Играть"),
+    (pyatspi.ROLE_PUSH_BUTTON, "Бонусы"),
+    (pyatspi.ROLE_PUSH_BUTTON, "Не играть"),
+    (pyatspi.ROLE_PUSH_BUTTON, "Выйти"),
+]
+
+
+def check_start_screen(app):
+    screen = None
+    end = time.time() + 20
+    while time.time() < end and screen is None:
+        screen = find(app, pyatspi.ROLE_DIALOG, "Загрузка")
+        time.sleep(0.3)
+    if screen is None:
+        fail("no dialog «Загрузка»")
+    for role, name in START_PARTS:
+        if find(screen, role, name) is None:
+            fail(f"the start screen has no {pyatspi.Role(role).value_name} «{name}»")
+    lengths = find(screen, pyatspi.ROLE_PANEL, "Длина партии") or find(screen, pyatspi.ROLE_FRAME, "Длина партии")
+    if lengths is None:
+        fail("no group «Длина партии»")
+    choices = [lengths.getChildAtIndex(i) for i in range(lengths.childCount)]
+    checked = [c.name for c in choices if c.getState().contains(pyatspi.STATE_CHECKED)]
+    print("match lengths:", [c.name for c in choices], "checked:", checked)
+    if len(choices) != 6 or not all(c.name.endswith("картинки)") for c in choices):
+        fail("the match lengths are not six named choices")
+    if checked != ["Играть до: 12 (бонус 6/9 картинки)"]:
+        fail("the chosen match length is not the one checked")
+    print("start screen: ok")
+
+
 def main():
     app = find_app(sys.argv[1])
     if app is None:
         fail("the application is not on the accessibility bus")
     print("application:", app.name)
+    if sys.argv[2:] == ["start"]:
+        check_start_screen(app)
+        return
     hand = None
     end = time.time() + 20
     while time.time() < end:
